@@ -1,0 +1,561 @@
+#include "backoffice/DemoData.h"
+
+#include "backoffice/SqliteStatement.h"
+#include "backoffice/SqliteTransaction.h"
+#include "common/CalendarDate.h"
+#include "common/CheckDigit.h"
+#include "common/Currency.h"
+#include "common/TextUtil.h"
+
+#include <initializer_list>
+#include <map>
+#include <stdexcept>
+#include <variant>
+
+namespace tavrik {
+
+namespace {
+
+using Cell = std::variant<std::nullptr_t, std::int64_t, std::string_view>;
+
+constexpr std::int64_t kFirstBulkNumber = 3000000;
+constexpr std::int64_t kLastNumber = 9999999;
+
+void Insert(SqliteStatement& statement, std::initializer_list<Cell> cells) {
+    int index = 1;
+    for (const Cell& cell : cells) {
+        if (const auto* number = std::get_if<std::int64_t>(&cell))
+            statement.Bind(index, *number);
+        else if (const auto* text = std::get_if<std::string_view>(&cell))
+            statement.Bind(index, *text);
+        else
+            statement.BindNull(index);
+        ++index;
+    }
+    statement.Run();
+    statement.Reset();
+}
+
+// Amounts in the tables below are written in cents and stored in ten-thousandths.
+constexpr std::int64_t Cents(std::int64_t cents) {
+    return Currency::FromCents(cents).Units();
+}
+
+std::int64_t CheckDigitOf(std::int64_t number) {
+    return *ComputeCheckDigit(PadLeft(std::to_string(number), 7, '0'));
+}
+
+std::string DaysAfter(std::string_view isoDay, int days) {
+    return CalendarDate::ParseIso(isoDay)->AddDays(days).FormatIso();
+}
+
+struct Account {
+    std::int64_t number;
+    std::string_view type;
+    std::string_view customer;
+    std::string_view stopDate;
+    std::int64_t original = 0;
+    std::int64_t interest = 0;
+    std::int64_t due = 0;
+    std::int64_t balance = 0;
+    std::string_view status = "O";
+    std::string_view activeStatus = "A";
+    Cell caseId = nullptr;
+    Cell planType = nullptr;
+    Cell installments = nullptr;
+    Cell lastPayment = nullptr;
+};
+
+struct Assessment {
+    std::int64_t account;
+    Cell code;
+    std::string_view issued;
+    std::int64_t amount;
+    Cell lpoAmount = nullptr;
+    Cell balance = nullptr;
+    std::string_view status = "A";
+    Cell adjusted = nullptr;
+    Cell lpo = nullptr;
+};
+
+struct Activity {
+    std::int64_t account;
+    std::string_view date;
+    std::string_view time;
+    std::string_view code;
+    std::int64_t amount;
+    std::int64_t balance;
+    std::string_view comment;
+    std::string_view user;
+    std::string_view stamp;
+};
+
+struct Receipt {
+    std::int64_t number;
+    std::string_view customer;
+    std::string_view date;
+    std::string_view status;
+    std::int64_t total;
+    Cell confirmation;
+};
+
+struct Fund {
+    std::int64_t receipt;
+    std::string_view type;
+    Cell reference;
+    std::int64_t amount;
+    Cell month = nullptr;
+    Cell day = nullptr;
+    Cell year = nullptr;
+};
+
+struct Payment {
+    std::int64_t receipt;
+    std::int64_t account;
+    std::string_view date;
+    std::int64_t amount;
+    Cell adjusted = nullptr;
+    Cell adjustment = nullptr;
+};
+
+struct Overpayment {
+    std::int64_t receipt;
+    std::string_view customer;
+    std::string_view date;
+    std::int64_t amount;
+    std::string_view status;
+    Cell destination = nullptr;
+};
+
+void AddCodes(SqliteDatabase& database) {
+    SqliteStatement code(database,
+                         "INSERT INTO tvk_code (CD_TBL_ID, CD_TBL_CD, CD_TBL_DES, REGION, EFCTV_DT, END_DT, "
+                         "ADTL_INFO_TXT) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+    auto add = [&](std::string_view table, std::string_view value, std::string_view description,
+                   Cell info = nullptr, std::string_view region = "R1", Cell endDate = nullptr) {
+        Insert(code, {table, value, description, region, "1993-01-01", endDate, info});
+    };
+
+    constexpr std::pair<std::string_view, std::string_view> documentTypes[] = {
+        {"C", "CITATION"}, {"T", "TEMPORARY PERMIT"}, {"P", "PAYMENT PLAN"},
+        {"A", "ALERT"},    {"R", "RECEIPT"},          {"K", "CHECK NUMBER"}};
+    for (std::string_view table : {"REFDOCTYP", "ADJDOC", "FORMDOC"})
+        for (const auto& [value, description] : documentTypes)
+            if (table != "FORMDOC" || value != "K")
+                add(table, value, description);
+    add("REFDOCTYP", "X", "RETIRED FORM", nullptr, "R1", "2010-12-31");
+    add("FORMDOC", "C", "CITATION", nullptr, "R2");
+    add("FORMDOC", "T", "TEMPORARY PERMIT", nullptr, "R2");
+
+    for (const auto& [value, description] :
+         {std::pair{"O", "OPEN"}, {"P", "PAID"}, {"V", "VOID"}, {"D", "DELETED"}, {"C", "CLOSED"}})
+        add("CSTATUS", value, description);
+    add("ACCADJUST", "V", "VOID");
+    add("ACCADJUST", "D", "DELETE");
+    add("PAYADJUST", "B", "BACKOUT");
+    add("PAYADJUST", "C", "CANCEL");
+    add("PENALTY", "P01", "LATE PAYMENT PENALTY");
+    add("PENALTY", "P02", "OVERWEIGHT PENALTY");
+    add("PENALTY", "P03", "NO FUEL PERMIT PENALTY");
+    add("FEE", "F01", "LPO FEE - 30 DAY");
+    add("FEE", "F09", "LPO FEE - 90 DAY");
+    add("FEE", "F15", "LPO FEE - ANNUAL");
+    add("FEE", "F02", "ADMINISTRATIVE FEE");
+    add("FEE", "F03", "LATE FILING FEE");
+    add("FEE", "F05", "PROCESSING FEE");
+    for (const auto& [value, description] : {std::pair{"C", "CASH"},
+                                             {"K", "CHECK"},
+                                             {"R", "CREDIT CARD"},
+                                             {"M", "MONEY ORDER"},
+                                             {"E", "ELECTRONIC TRANSFER"}})
+        add("FUNDTYP", value, description);
+    for (const auto& [value, description] : {std::pair{"O", "OPEN"},
+                                             {"B", "BACKED OUT"},
+                                             {"C", "CANCELED"},
+                                             {"R", "REFUNDED"},
+                                             {"0", "NEW"},
+                                             {"1", "PREPARED"},
+                                             {"2", "VERIFIED"},
+                                             {"3", "APPROVED"},
+                                             {"4", "REFUNDED"},
+                                             {"5", "MAILED"},
+                                             {"T", "TRANSFERRED"},
+                                             {"V", "VOIDED"}})
+        add("REFUNDTYP", value, description);
+    add("COLLECTN", "AS", "ASSESSMENT ISSUED", "Raised on the enforcement form");
+    add("COLLECTN", "PY", "PAYMENT RECEIVED", "Applied from a receipt");
+    add("COLLECTN", "RM", "ASSESSMENT REMOVED", "Adjusted out by a clerk");
+    add("COLLECTN", "RI", "ASSESSMENT REINSTATED", "Adjusted back in by a clerk");
+    add("COLLECTN", "VD", "FORM VOIDED", "Whole AR voided");
+    add("COLLECTN", "DL", "FORM DELETED", "Whole AR deleted");
+    add("COLLECTN", "BO", "PAYMENT BACKED OUT", "Payment reversed");
+    add("COLLECTN", "CN", "PAYMENT CANCELED", "Payment canceled");
+    add("COLLECTN", "LP", "LICENSE PURCHASE OPTION", "LPO recorded for an LPO fee");
+    add("COLLECTN", "TR", "EXCESS FUND TRANSFERRED", "Moved to another customer");
+    add("COLLECTN", "RF", "EXCESS FUND REFUNDED", "Paid back by warrant");
+}
+
+void AddUsers(SqliteDatabase& database) {
+    SqliteStatement user(database,
+                         "INSERT INTO app_user (USER_ID, USER_NBR, USER_NM, REGION) VALUES (?1, ?2, ?3, ?4)");
+    SqliteStatement privilege(database, "INSERT INTO user_privilege (USER_ID, PRVLG_NM) VALUES (?1, ?2)");
+    struct User {
+        std::string_view id;
+        std::int64_t number;
+        std::string_view name;
+        std::string_view region;
+        std::initializer_list<std::string_view> privileges;
+    };
+    const User users[] = {
+        {"SUPER",
+         1,
+         "SUSAN SUPERVISOR",
+         "R1",
+         {"ADJUSTAR", "ADJUSTRECEIPT", "CREATEREFUND", "ADJUSTRCPTCANCELONLY"}},
+        {"CLERK", 2, "CARL CLERK", "R1", {}},
+        {"ADJAR", 3, "ANNA ADJUSTER", "R1", {"ADJUSTAR"}},
+        {"ADJRCPT", 4, "RAY RECEIPTS", "R1", {"ADJUSTRECEIPT"}},
+        {"REFUNDS", 5, "REBECCA REFUNDS", "R1", {"CREATEREFUND"}},
+        {"CANCELONLY", 6, "CONNOR CANCEL", "R1", {"ADJUSTRCPTCANCELONLY"}},
+        {"NORTH", 7, "NORA NORTH", "R2", {}},
+    };
+    for (const User& each : users) {
+        Insert(user, {each.id, each.number, each.name, each.region});
+        for (std::string_view name : each.privileges)
+            Insert(privilege, {each.id, name});
+    }
+}
+
+void AddCustomers(SqliteDatabase& database) {
+    SqliteStatement customer(database,
+                             "INSERT INTO customer (CUST_ID, CUST_NM, CUST_TYP_CD, ADDR_1, ADR_2_ADR, CITY, "
+                             "STATE, ZIP) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+    Insert(customer, {"100001", "ACME FREIGHT LINES INC", "CARRIER", "1200 INDUSTRIAL PKWY", " SUITE 4",
+                      "SPRINGFIELD", "IL", "62701"});
+    Insert(customer, {"100002", "BLUE RIVER TRUCKING LLC", "CARRIER", "55 RIVER RD", nullptr, "DAVENPORT",
+                      "IA", "52801"});
+    Insert(customer,
+           {"100003", "MIDWEST HAULING CO", "CARRIER", "900 W MAIN ST", nullptr, "PEORIA", "IL", "61602"});
+    Insert(customer, {"100004", "O'BRIEN & SONS TRANSPORT", "OWNER", "7 HARBOR WAY", " PO BOX 12", "GARY",
+                      "IN", "46402"});
+    Insert(customer, {"100005", "PRAIRIE STAR EXPRESS", "CARRIER", "3100 PRAIRIE AVE", nullptr, "CHAMPAIGN",
+                      "IL", "61820"});
+}
+
+void AddAccounts(SqliteDatabase& database) {
+    SqliteStatement insert(
+        database, "INSERT INTO acct_rcvbl (ACCT_RCVBL_NBR, ACCT_RCVBL_CK_NBR, ACCT_RCVBL_TYP_CD, CUST_ID, "
+                  "STP_DT, ACCT_RCVBL_DUE_DT, LST_PYMT_DT, ORIG_ASSMT_AMT, LTE_FEE_AMT, ACRD_INTRST_AMT, "
+                  "ACCT_RCVBL_DUE_AMT, ACCT_RCVBL_BAL_AMT, ACCT_STTS_CD, ACTV_STTS_CD, CASE_ID, "
+                  "ASSMT_PP_TYP_CD, INSTLMT_NBR) "
+                  "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, ?17)");
+    const Account accounts[] = {
+        {12345, "C", "100001", "2023-03-15", Cents(51000), Cents(1250), Cents(43500), Cents(34750), "O", "A",
+         nullptr, nullptr, nullptr, "2023-04-10"},
+        {12346, "C", "100001", "2023-06-02", Cents(112000), 0, Cents(112000), Cents(102000)},
+        {20001, "T", "100001", "2023-02-01", Cents(3500), 0, Cents(3500), 0, "P", "A", nullptr, nullptr,
+         nullptr, "2023-04-10"},
+        {30001, "P", "100001", "2023-01-10", Cents(60000), 0, Cents(60000), Cents(60000), "O", "A", nullptr,
+         "M", std::int64_t{6}},
+        {40001, "A", "100001", "2023-04-20", Cents(15000), 0, Cents(15000), 0, "P", "A", nullptr, nullptr,
+         nullptr, "2023-05-02"},
+        {1999999, "C", "100001", "2022-11-30", Cents(25000), 0, 0, 0, "V"},
+        {2000000, "C", "100001", "2022-12-01", Cents(25000), 0, 0, 0, "V"},
+        {2000001, "C", "100001", "2023-09-01", Cents(17500), 0, Cents(17500), Cents(17500)},
+        {12350, "C", "100001", "2023-05-05", Cents(8000), 0, Cents(8000), Cents(8000), "O", "A",
+         "CASE-2023-0042"},
+        {12351, "C", "100001", "2023-05-06", Cents(4500), 0, Cents(4500), Cents(4500), "O", "I"},
+        {12352, "C", "100001", "2023-06-15", Cents(25000), 0, Cents(25000), 0, "P", "A", nullptr, nullptr,
+         nullptr, "2023-07-01"},
+        {12353, "C", "100001", "2023-06-16", Cents(9000), 0, 0, 0, "D"},
+        {12354, "C", "100001", "2023-06-17", Cents(35000), 0, Cents(35000), Cents(35000), "C"},
+        {50001, "C", "100002", "2023-03-01", Cents(3500), 0, Cents(3500), 0, "P"},
+        {50002, "T", "100002", "2023-06-20", Cents(5000), 0, Cents(5000), 0, "P"},
+        {60001, "C", "100003", "2023-01-05", Cents(20000), 0, Cents(20000), 0, "P"},
+        {70001, "C", "100004", "2023-07-07", Cents(6000), 0, Cents(6000), 0, "P"},
+        {80001, "P", "100005", "2023-02-14", Cents(120000), 0, Cents(120000), Cents(120000), "O", "A",
+         nullptr, "Q", std::int64_t{4}},
+        {80002, "A", "100005", "2023-03-03", Cents(7500), 0, Cents(7500), Cents(7500)},
+        {80003, "T", "100005", "2023-04-04", Cents(3500), 0, Cents(3500), Cents(3500)},
+    };
+    for (const Account& each : accounts)
+        Insert(insert, {each.number, CheckDigitOf(each.number), each.type, each.customer, each.stopDate,
+                        std::string_view(DaysAfter(each.stopDate, 30)), each.lastPayment, each.original, 0,
+                        each.interest, each.due, each.balance, each.status, each.activeStatus, each.caseId,
+                        each.planType, each.installments});
+}
+
+void AddAssessments(SqliteDatabase& database) {
+    SqliteStatement insert(
+        database, "INSERT INTO assessment (ACCT_RCVBL_NBR, VLTN_ASSMT_SEQ_NBR, TRNSCTN_NBR, ASSMT_CD, "
+                  "ASSMT_ISSUE_DT, ADJSTMT_DT, CL_ASMT_AMT, AC_ASMT_AMT, BAL_DUE_AMT, "
+                  "VLTN_ASSMT_STTS_CD, LIC_PRCHS_OPTN_IND) "
+                  "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)");
+    const Assessment assessments[] = {
+        {12345, "P01", "2023-03-15", Cents(25000), nullptr, Cents(25000)},
+        {12345, "F02", "2023-03-15", Cents(3500), nullptr, Cents(3500)},
+        {12345, "F01", "2023-03-20", Cents(15000), Cents(12000), Cents(12000), "A", nullptr, "Y"},
+        {12345, "F05", "2023-03-15", Cents(7500), nullptr, Cents(0), "I", "2023-04-01"},
+        {12346, "F01", "2023-06-02", Cents(15000), Cents(12000), Cents(15000), "A", nullptr, "Y"},
+        {12346, "F01", "2023-06-02", Cents(15000), Cents(12000), Cents(15000), "A", nullptr, "Y"},
+        {12346, "F09", "2023-06-02", Cents(20000), Cents(18000), Cents(20000), "A", nullptr, "Y"},
+        {12346, "F15", "2023-06-03", Cents(40000), Cents(35000), Cents(40000), "A", nullptr, "Y"},
+        {12346, nullptr, "2023-06-04", Cents(2000)},
+        {20001, "F02", "2023-02-01", Cents(3500), nullptr, Cents(0)},
+        {30001, "P02", "2023-01-10", Cents(60000), nullptr, Cents(60000)},
+        {40001, "F03", "2023-04-20", Cents(15000), nullptr, Cents(0)},
+        {1999999, "P01", "2022-11-30", Cents(25000), nullptr, Cents(0), "I", "2022-12-05"},
+        {2000000, "P01", "2022-12-01", Cents(25000), nullptr, Cents(0), "I", "2022-12-05"},
+        {2000001, "P03", "2023-09-01", Cents(17500), nullptr, Cents(17500)},
+        {12350, "P01", "2023-05-05", Cents(8000), nullptr, Cents(8000)},
+        {12351, "F02", "2023-05-06", Cents(4500), nullptr, Cents(4500)},
+        {12352, "P01", "2023-06-15", Cents(25000), nullptr, Cents(0)},
+        {12354, "P02", "2023-06-17", Cents(35000), nullptr, Cents(35000)},
+        {50001, "F02", "2023-03-01", Cents(3500), nullptr, Cents(0)},
+        {80001, "P02", "2023-02-14", Cents(120000), nullptr, Cents(120000)},
+    };
+    std::map<std::int64_t, std::int64_t> lastSequence;
+    std::int64_t transaction = 500000;
+    for (const Assessment& each : assessments)
+        Insert(insert, {each.account, ++lastSequence[each.account], ++transaction, each.code, each.issued,
+                        each.adjusted, each.amount, each.lpoAmount, each.balance, each.status, each.lpo});
+}
+
+void AddActivity(SqliteDatabase& database) {
+    SqliteStatement insert(database,
+                           "INSERT INTO account_activity (ACCT_RCVBL_NBR, ACTVTY_DT, ACTVTY_TM, "
+                           "ACCT_ACTVTY_CD, ACTVTY_AMT, ACTVTY_BAL_AMT, ACTVTY_CMMT_TXT, LST_UPDT_USER_ID, "
+                           "LST_UPDT_TS) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+    const Activity activities[] = {
+        {12345, "2023-03-15", "08:30", "AS", Cents(51000), Cents(51000), "Citation issued", "1",
+         "2023-03-15 08:30:12"},
+        {12345, "2023-04-01", "09:00", "RM", Cents(-7500), Cents(43500), "Processing fee removed", "SUPER",
+         "2023-04-01 09:00:40"},
+        {12345, "2023-04-10", "14:05", "PY", Cents(-10000), Cents(33500), "Payment on receipt 0100001", "2",
+         "2023-04-10 14:05:01"},
+        {12345, "2023-04-10", "14:05", "LP", 0, Cents(33500), "LPO recorded", "3", "2023-04-10 14:05:30"},
+        {12345, "2023-05-01", "00:00", "ZZ", Cents(1250), Cents(34750), "Interest accrued", "99",
+         "2023-05-01 00:00:05"},
+        {1999999, "2022-12-05", "10:15", "VD", Cents(-25000), 0, "Issued in error", "1",
+         "2022-12-05 10:15:00"},
+        {2000000, "2022-12-05", "10:20", "VD", Cents(-25000), 0, "Duplicate of 1999999", "1",
+         "2022-12-05 10:20:00"},
+    };
+    for (const Activity& each : activities)
+        Insert(insert, {each.account, each.date, each.time, each.code, each.amount, each.balance,
+                        each.comment, each.user, each.stamp});
+}
+
+void AddReceipts(SqliteDatabase& database) {
+    SqliteStatement receipt(database,
+                            "INSERT INTO receipt (RCPT_NBR, RCPT_CK_NBR, CUST_ID, RCPT_DT, RCPT_STTS_CD, "
+                            "TOT_PYMT_AMT, CNFRMTN_NBR) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+    SqliteStatement fund(database,
+                         "INSERT INTO fund (RCPT_NBR, FUND_TYP_CD, FUND_RFRNC_NBR, FUND_AMT, EXPRTN_MO_DT, "
+                         "EXPRTN_DY_DT, EXPRTN_YR_DT) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+    SqliteStatement payment(
+        database, "INSERT INTO payment (RCPT_NBR, ACCT_RCVBL_NBR, TRNSCTN_NBR, TRNSCTN_DT, PYMT_DT, "
+                  "CL_PYMT_AMT, ADJSTMT_DT, ACTVTY_STTS_CD, STTS_CD) "
+                  "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, 'A')");
+    SqliteStatement overpayment(database,
+                                "INSERT INTO overpayment (RCPT_NBR, CUST_ID, OVR_PYMT_DT, OVR_PYMT_TM, "
+                                "OVR_PYMT_AMT, OVR_PYMT_STTS_CD, DSTNTN_RCPT_NBR) "
+                                "VALUES (?1, ?2, ?3, '10:30', ?4, ?5, ?6)");
+
+    const Receipt receipts[] = {
+        {100001, "100001", "2023-04-10", "O", Cents(40000), "CNF230410-01"},
+        {100002, "100001", "2023-05-02", "O", Cents(16000), nullptr},
+        {100003, "100001", "2023-05-20", "B", Cents(8000), "CNF230520-07"},
+        {100004, "100001", "2023-06-05", "C", Cents(4500), "CNF230605-02"},
+        {100005, "100001", "2023-07-01", "O", Cents(30000), "CNF230701-11"},
+        {100006, "100001", "2023-08-15", "O", Cents(50000), "CNF230815-04"},
+        {200001, "100002", "2023-03-02", "O", Cents(12000), "CNF230302-09"},
+        {200002, "100002", "2023-07-01", "O", Cents(5000), "CNF230701-12"},
+        {400001, "100004", "2023-07-20", "O", Cents(6000), "CNF230720-03"},
+    };
+    for (const Receipt& each : receipts)
+        Insert(receipt, {each.number, CheckDigitOf(each.number), each.customer, each.date, each.status,
+                         each.total, each.confirmation});
+
+    const Fund funds[] = {
+        {100001, "K", "1001", Cents(35000)},
+        {100001, "C", nullptr, Cents(5000)},
+        {100002, "R", "XXXXXXXXXXXX4242", Cents(10000), "12", "31", "2026"},
+        {100002, "R", "XXXXXXXXXXXX1881", Cents(6000), "07", nullptr, "2025"},
+        {100003, "M", "MO778812", Cents(8000)},
+        {100004, "C", nullptr, Cents(4500)},
+        {100005, "K", "2002", Cents(30000)},
+        {100006, "E", "EFT55120", Cents(50000)},
+        {200001, "K", "5555", Cents(12000)},
+        {400001, "K", "5555", Cents(6000)},
+    };
+    for (const Fund& each : funds)
+        Insert(fund, {each.receipt, each.type, each.reference, each.amount, each.month, each.day, each.year});
+
+    const Payment payments[] = {
+        {100001, 12345, "2023-04-10", Cents(10000)},
+        {100001, 20001, "2023-04-10", Cents(3500)},
+        {100001, 30001, "2023-04-10", Cents(26500), "2023-05-01", "B"},
+        {100002, 40001, "2023-05-02", Cents(15000)},
+        {100003, 12350, "2023-05-20", Cents(8000), "2023-06-01", "B"},
+        {100004, 12351, "2023-06-05", Cents(4500), "2023-06-07", "C"},
+        {100005, 12352, "2023-07-01", Cents(25000)},
+        {100006, 12346, "2023-08-15", Cents(10000), "2023-08-20", "C"},
+        {100006, 12354, "2023-08-15", Cents(35000), "2023-08-21", "B"},
+        {200001, 50001, "2023-03-02", Cents(3500)},
+        {200002, 50002, "2023-07-01", Cents(5000)},
+        {400001, 70001, "2023-07-20", Cents(6000)},
+    };
+    std::int64_t transaction = 700000;
+    for (const Payment& each : payments)
+        Insert(payment, {each.receipt, each.account, ++transaction, each.date, each.date, each.amount,
+                         each.adjusted, each.adjustment});
+
+    const Overpayment overpayments[] = {
+        {100001, "100001", "2023-04-10", Cents(2500), "O"},
+        {100002, "100001", "2023-05-02", Cents(1000), "O"},
+        {100005, "100001", "2023-07-01", Cents(5000), "T", std::int64_t{200002}},
+        {100006, "100001", "2023-08-15", Cents(5000), "R"},
+        {200001, "100002", "2023-03-02", Cents(8500), "O"},
+    };
+    for (const Overpayment& each : overpayments)
+        Insert(overpayment,
+               {each.receipt, each.customer, each.date, each.amount, each.status, each.destination});
+}
+
+// Customer 100003: one receipt per refund-worksheet status, each refund handled by different officers
+// so that the four-eyes rule holds at every step.
+void AddRefunds(SqliteDatabase& database) {
+    SqliteStatement receipt(database,
+                            "INSERT INTO receipt (RCPT_NBR, RCPT_CK_NBR, CUST_ID, RCPT_DT, RCPT_STTS_CD, "
+                            "TOT_PYMT_AMT, CNFRMTN_NBR) VALUES (?1, ?2, '100003', ?3, 'O', ?4, ?5)");
+    SqliteStatement fund(database, "INSERT INTO fund (RCPT_NBR, FUND_TYP_CD, FUND_RFRNC_NBR, FUND_AMT) "
+                                   "VALUES (?1, 'K', ?2, ?3)");
+    SqliteStatement payment(database,
+                            "INSERT INTO payment (RCPT_NBR, ACCT_RCVBL_NBR, TRNSCTN_NBR, TRNSCTN_DT, "
+                            "PYMT_DT, CL_PYMT_AMT, STTS_CD) VALUES (?1, 60001, ?2, ?3, ?3, ?4, 'A')");
+    SqliteStatement overpayment(database,
+                                "INSERT INTO overpayment (RCPT_NBR, CUST_ID, OVR_PYMT_DT, OVR_PYMT_TM, "
+                                "OVR_PYMT_AMT, OVR_PYMT_STTS_CD) VALUES (?1, '100003', ?2, '11:00', ?3, ?4)");
+    SqliteStatement refund(
+        database, "INSERT INTO refund (RFND_NBR, CUST_ID, RCPT_NBR, STTS_CD, RFND_TO_CD, RFND_AMT, "
+                  "CREATED_DT, CREATOR_ID, VERIFY_ID, APPROVE_ID, RFND_BY_ID, VOID_ID, KDV_CMMT_TXT, "
+                  "FISCAL_CMMT_TXT, RFND_CD, WRNT_NBR, RFND_DT, DT_MLD) VALUES (?1, '100003', ?2, ?3, '2', "
+                  "?4, ?5, ?15, ?6, ?7, ?8, ?9, 'Overpaid citation 0060001', ?10, ?11, ?12, ?13, ?14)");
+
+    constexpr std::string_view statuses[] = {"0", "1", "2", "3", "4", "5", "T", "V"};
+    for (int step = 0; step < 9; ++step) {
+        std::int64_t number = 300001 + step;
+        std::string day = DaysAfter("2023-02-01", 7 * step);
+        std::int64_t excess = Cents(4000 + 100 * step);
+        Insert(receipt, {number, CheckDigitOf(number), std::string_view(day), Cents(5000) + excess,
+                         std::string_view("CNF-MW-" + std::to_string(step + 1))});
+        Insert(fund, {number, std::string_view(std::to_string(8001 + step)), Cents(5000) + excess});
+        Insert(payment, {number, 710001 + step, std::string_view(day), Cents(5000)});
+        if (step == 8) {
+            // No worksheet yet: the excess fund that a new refund starts from.
+            Insert(overpayment, {number, std::string_view(day), excess, "O"});
+            break;
+        }
+
+        std::string_view status = statuses[step];
+        bool refunded = status == "4" || status == "5";
+        std::string_view excessStatus = refunded ? "R" : (status == "T" ? "T" : "O");
+        Insert(overpayment, {number, std::string_view(day), excess, excessStatus});
+
+        auto officer = [&](int fromStep, std::int64_t user) -> Cell {
+            return step >= fromStep && status != "V" ? Cell(user) : Cell(nullptr);
+        };
+        bool fiscalDone = refunded || status == "T";
+        std::string refundDay = DaysAfter(day, 20);
+        std::string mailDay = DaysAfter(day, 22);
+        Insert(refund,
+               {100 + step + 1, number, status, excess, std::string_view(DaysAfter(day, 1)), officer(2, 1),
+                officer(3, 4), fiscalDone ? Cell(std::int64_t{3}) : Cell(nullptr),
+                status == "V" ? Cell(std::int64_t{1}) : Cell(nullptr),
+                status == "T" ? Cell("Moved to citation 0060001") : Cell(nullptr),
+                fiscalDone ? Cell(refunded ? "1" : "0") : Cell(nullptr),
+                refunded ? Cell(std::string_view("W" + std::to_string(9000100 + step))) : Cell(nullptr),
+                refunded ? Cell(std::string_view(refundDay)) : Cell(nullptr),
+                status == "5" ? Cell(std::string_view(mailDay)) : Cell(nullptr),
+                step >= 1 ? Cell(std::int64_t{5}) : Cell(nullptr)});
+    }
+
+    SqliteStatement next(database, "INSERT INTO form_number (NBR_TYP_CD, NEXT_NBR) VALUES ('U', 109)");
+    next.Run();
+}
+
+std::int64_t FirstFreeNumber(SqliteDatabase& database, std::string_view query) {
+    SqliteStatement highest(database, query);
+    highest.Step();
+    return std::max(kFirstBulkNumber, highest.Integer(0) + 1);
+}
+
+std::string Shown(std::int64_t number) {
+    return PadLeft(std::to_string(number), 7, '0') + "-" + std::to_string(CheckDigitOf(number));
+}
+
+} // namespace
+
+void DemoData::Fill(SqliteDatabase& database) {
+    AddCodes(database);
+    AddUsers(database);
+    AddCustomers(database);
+    AddAccounts(database);
+    AddAssessments(database);
+    AddActivity(database);
+    AddReceipts(database);
+    AddRefunds(database);
+}
+
+DemoData::BulkCustomer DemoData::AddBulkCustomer(SqliteDatabase& database, int arCount, int receiptCount) {
+    if (arCount < 0 || receiptCount < 0 || arCount + receiptCount == 0)
+        throw std::invalid_argument("A bulk customer needs at least one AR or receipt.");
+    SqliteTransaction transaction(database, SqliteTransaction::Kind::Write);
+    std::int64_t firstAccount =
+        FirstFreeNumber(database, "SELECT COALESCE(MAX(ACCT_RCVBL_NBR), 0) FROM acct_rcvbl");
+    std::int64_t firstReceipt = FirstFreeNumber(database, "SELECT COALESCE(MAX(RCPT_NBR), 0) FROM receipt");
+    if (firstAccount + arCount - 1 > kLastNumber || firstReceipt + receiptCount - 1 > kLastNumber)
+        throw std::invalid_argument("A bulk customer of that size would pass number 9999999.");
+
+    std::string customerId = "B" + PadLeft(std::to_string(arCount > 0 ? firstAccount : firstReceipt), 7, '0');
+    SqliteStatement customer(database,
+                             "INSERT INTO customer (CUST_ID, CUST_NM, CUST_TYP_CD, ADDR_1, CITY, STATE, ZIP) "
+                             "VALUES (?1, ?2, 'CARRIER', '1 BULK WAY', 'SPRINGFIELD', 'IL', '62701')");
+    Insert(customer, {std::string_view(customerId), std::string_view("BULK CARRIER " + customerId)});
+
+    const CalendarDate firstDay = *CalendarDate::FromYmd(2019, 1, 1);
+    constexpr std::string_view statuses[] = {"O", "P", "C", "O", "V"};
+    SqliteStatement account(
+        database, "INSERT INTO acct_rcvbl (ACCT_RCVBL_NBR, ACCT_RCVBL_CK_NBR, ACCT_RCVBL_TYP_CD, CUST_ID, "
+                  "STP_DT, ACCT_RCVBL_DUE_DT, ORIG_ASSMT_AMT, ACCT_RCVBL_DUE_AMT, ACCT_RCVBL_BAL_AMT, "
+                  "ACCT_STTS_CD) VALUES (?1, ?2, 'C', ?3, ?4, ?5, ?6, ?6, ?7, ?8)");
+    for (int i = 0; i < arCount; ++i) {
+        std::int64_t number = firstAccount + i;
+        CalendarDate stop = firstDay.AddDays(i % 1800);
+        std::int64_t amount = Cents(2500 + (i % 400) * 125);
+        std::string_view status = statuses[i % 5];
+        Insert(account, {number, CheckDigitOf(number), std::string_view(customerId),
+                         std::string_view(stop.FormatIso()), std::string_view(stop.AddDays(30).FormatIso()),
+                         amount, status == "O" ? amount : 0, status});
+    }
+
+    SqliteStatement receipt(database,
+                            "INSERT INTO receipt (RCPT_NBR, RCPT_CK_NBR, CUST_ID, RCPT_DT, RCPT_STTS_CD, "
+                            "TOT_PYMT_AMT, CNFRMTN_NBR) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+    for (int i = 0; i < receiptCount; ++i) {
+        std::int64_t number = firstReceipt + i;
+        std::string confirmation = "BULK-" + std::to_string(number);
+        Insert(receipt, {number, CheckDigitOf(number), std::string_view(customerId),
+                         std::string_view(firstDay.AddDays(i % 1800).FormatIso()), i % 7 == 0 ? "B" : "O",
+                         Cents(1000 + (i % 900) * 50),
+                         i % 3 == 0 ? Cell(nullptr) : Cell(std::string_view(confirmation))});
+    }
+    transaction.Commit();
+
+    if (arCount > 0)
+        return {customerId, "C", Shown(firstAccount)};
+    return {customerId, "R", Shown(firstReceipt)};
+}
+
+} // namespace tavrik

@@ -1,0 +1,186 @@
+#include "backoffice/ReferenceSearch.h"
+
+#include "backoffice/ReadDataSet.h"
+#include "backoffice/RequestError.h"
+#include "backoffice/RequestKeys.h"
+#include "backoffice/SqliteStatement.h"
+#include "common/CheckDigit.h"
+#include "common/TextUtil.h"
+
+#include <charconv>
+
+namespace tavrik {
+
+namespace {
+
+constexpr std::size_t kLongestCheckNumber = 20;
+
+// A seven-digit form or receipt number as typed: up to seven digits, eight digits (the last is the
+// check digit), or up to seven digits, "-" and the check digit.
+struct FormNumber {
+    std::int64_t number = 0;
+    std::optional<int> checkDigit;
+};
+
+std::int64_t ToNumber(std::string_view digits) {
+    std::int64_t number = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    return number;
+}
+
+std::optional<FormNumber> ParseFormNumber(std::string_view text) {
+    std::size_t dash = text.find('-');
+    if (dash != std::string_view::npos) {
+        std::string_view digits = text.substr(0, dash);
+        std::string_view check = text.substr(dash + 1);
+        if (digits.size() > 7 || !IsAllDigits(digits) || check.size() != 1 || !IsAllDigits(check))
+            return std::nullopt;
+        return FormNumber{ToNumber(digits), check[0] - '0'};
+    }
+    if (text.size() > 8 || !IsAllDigits(text))
+        return std::nullopt;
+    if (text.size() == 8)
+        return FormNumber{ToNumber(text.substr(0, 7)), text[7] - '0'};
+    return FormNumber{ToNumber(text), std::nullopt};
+}
+
+std::string SevenDigits(std::int64_t number) {
+    return PadLeft(std::to_string(number), 7, '0');
+}
+
+// The number of an AR or receipt, its check digit checked when one was typed.
+std::int64_t RequireFormNumber(const std::string& text, std::string_view what) {
+    std::optional<FormNumber> parsed = ParseFormNumber(text);
+    if (!parsed)
+        throw RequestError(
+            "The " + std::string(what) + " " + QuotedForError(text) +
+            " is not valid: type up to seven digits, optionally followed by \"-\" and the check "
+            "digit.");
+    if (parsed->checkDigit && parsed->checkDigit != ComputeCheckDigit(SevenDigits(parsed->number)))
+        throw RequestError("The check digit of " + std::string(what) + " " + SevenDigits(parsed->number) +
+                           "-" + std::to_string(*parsed->checkDigit) + " is not correct.");
+    return parsed->number;
+}
+
+std::vector<std::string> ReadCustomers(SqliteStatement& query) {
+    std::vector<std::string> customers;
+    while (query.Step())
+        customers.push_back(query.Text(0));
+    return customers;
+}
+
+void AppendRows(DataTable& into, DataTable&& from) {
+    if (into.fields.empty()) {
+        into = std::move(from);
+        return;
+    }
+    for (std::vector<FieldValue>& row : from.rows)
+        into.rows.push_back(std::move(row));
+}
+
+} // namespace
+
+ReplyMessage ReferenceSearch::Handle(const RequestMessage& request) {
+    std::string type = ToUpper(RequiredKeyValue(request, "key:REF_TYP_CD", "the account type"));
+    std::string reference = RequiredKeyValue(request, "key:REF_NBR", "the account number");
+    bool accountDetail = KeyValue(request, "key:LPO").has_value();
+
+    bool accountType = type == "C" || type == "T" || type == "P" || type == "A";
+    if (accountDetail && !accountType)
+        throw RequestError("Assessments are kept only for account types C, T, P and A, not for " +
+                           QuotedForError(type) + ".");
+    if (accountType) {
+        std::int64_t number = RequireFormNumber(reference, "account number");
+        if (accountDetail)
+            return Assessments(number, type);
+        return CustomerLists(CustomersOfAccount(number, type));
+    }
+    if (type == "R")
+        return CustomerLists(CustomersOfReceipt(RequireFormNumber(reference, "receipt number")));
+    if (type == "K") {
+        if (reference.size() > kLongestCheckNumber || !IsAlphaNumeric(reference))
+            throw RequestError("The check number " + QuotedForError(reference) +
+                               " is not valid: use only letters and digits, at most 20.");
+        return CustomerLists(CustomersOfCheck(ToUpper(reference)));
+    }
+    throw RequestError("The back office cannot search by the account type " + QuotedForError(type) + ".");
+}
+
+std::vector<std::string> ReferenceSearch::CustomersOfAccount(std::int64_t number, const std::string& type) {
+    SqliteStatement query(
+        database_, "SELECT CUST_ID FROM acct_rcvbl WHERE ACCT_RCVBL_NBR = ?1 AND ACCT_RCVBL_TYP_CD = ?2");
+    query.Bind(1, number).Bind(2, type);
+    return ReadCustomers(query);
+}
+
+std::vector<std::string> ReferenceSearch::CustomersOfReceipt(std::int64_t number) {
+    SqliteStatement query(database_, "SELECT CUST_ID FROM receipt WHERE RCPT_NBR = ?1");
+    query.Bind(1, number);
+    return ReadCustomers(query);
+}
+
+std::vector<std::string> ReferenceSearch::CustomersOfCheck(const std::string& checkNumber) {
+    // The same check number may have been written by several customers; each one's lists come back.
+    SqliteStatement query(database_,
+                          "SELECT DISTINCT r.CUST_ID FROM fund f JOIN receipt r ON r.RCPT_NBR = f.RCPT_NBR "
+                          "WHERE f.FUND_TYP_CD = 'K' AND f.FUND_RFRNC_NBR = ?1 ORDER BY r.CUST_ID");
+    query.Bind(1, checkNumber);
+    return ReadCustomers(query);
+}
+
+ReplyMessage ReferenceSearch::CustomerLists(const std::vector<std::string>& customers) {
+    ReplyMessage reply;
+    if (customers.empty())
+        return reply;
+
+    SqliteStatement accounts(
+        database_,
+        "SELECT a.CUST_ID AS CUST_ID, c.CUST_NM AS CUST_NAME, printf('%07d', a.ACCT_RCVBL_NBR) AS "
+        "ACCT_RCVBL_NBR, "
+        "CAST(a.ACCT_RCVBL_CK_NBR AS TEXT) AS ACCT_RCVBL_CK_NBR, a.ACCT_RCVBL_TYP_CD AS ACCT_RCVBL_TYP_CD, "
+        "a.STP_DT AS STP_DT, a.ACCT_RCVBL_DUE_DT AS ACCT_RCVBL_DUE_DT, a.ORIG_ASSMT_AMT AS ORIG_ASSMT_AMT, "
+        "a.LTE_FEE_AMT AS LTE_FEE_AMT, a.ACRD_INTRST_AMT AS ACRD_INTRST_AMT, "
+        "a.ACCT_RCVBL_DUE_AMT AS ACCT_RCVBL_DUE_AMT, a.ACCT_RCVBL_BAL_AMT AS ACCT_RCVBL_BAL_AMT, "
+        "a.ACCT_STTS_CD AS ACCT_STTS_CD, a.ACTV_STTS_CD AS ACTV_STTS_CD, a.CASE_ID AS CASE_ID, "
+        "a.ASSMT_PP_TYP_CD AS ASSMT_PP_TYP_CD, a.INSTLMT_NBR AS INSTLMT_NBR "
+        "FROM acct_rcvbl a JOIN customer c ON c.CUST_ID = a.CUST_ID "
+        "WHERE a.CUST_ID = ?1 ORDER BY a.ACCT_RCVBL_NBR");
+    SqliteStatement receipts(
+        database_,
+        "SELECT r.RCPT_DT AS RCPT_DT, printf('%07d', r.RCPT_NBR) AS RCPT_NBR, "
+        "r.RCPT_STTS_CD AS RCPT_STTS_CD, r.TOT_PYMT_AMT AS TOT_PYMT_AMT, "
+        "(SELECT SUM(o.OVR_PYMT_AMT) FROM overpayment o WHERE o.RCPT_NBR = r.RCPT_NBR) AS OVR_PYMT_AMT, "
+        "r.CUST_ID AS CUST_ID, r.CNFRMTN_NBR AS CNFRMTN_NBR "
+        "FROM receipt r WHERE r.CUST_ID = ?1 ORDER BY r.RCPT_NBR");
+
+    DataTable& accountRows = reply.dataSets["ACNTSRCVBL"];
+    DataTable& receiptRows = reply.dataSets["RECEIPT"];
+    for (const std::string& customer : customers) {
+        accounts.Reset();
+        accounts.Bind(1, customer);
+        AppendRows(accountRows, ReadDataSet(accounts, "ACNTSRCVBL"));
+        receipts.Reset();
+        receipts.Bind(1, customer);
+        AppendRows(receiptRows, ReadDataSet(receipts, "RECEIPT"));
+    }
+    return reply;
+}
+
+ReplyMessage ReferenceSearch::Assessments(std::int64_t number, const std::string& type) {
+    SqliteStatement query(
+        database_,
+        "SELECT s.VLTN_ASSMT_STTS_CD AS VLTN_ASSMT_STTS_CD, s.VLTN_ASSMT_SEQ_NBR AS VLTN_ASSMT_SEQ_NBR, "
+        "s.TRNSCTN_NBR AS TRNSCTN_NBR, a.CUST_ID AS CUST_ID, c.CUST_NM AS CUST_NM, "
+        "s.ASSMT_ISSUE_DT AS ASSMT_ISSUE_DT, s.ADJSTMT_DT AS ADJSTMT_DT, s.ASSMT_CD AS ASSMT_CD, "
+        "s.CL_ASMT_AMT AS CL_ASMT_AMT, s.AC_ASMT_AMT AS AC_ASMT_AMT, s.BAL_DUE_AMT AS BAL_DUE_AMT, "
+        "s.LIC_PRCHS_OPTN_IND AS LIC_PRCHS_OPTN_IND "
+        "FROM acct_rcvbl a JOIN customer c ON c.CUST_ID = a.CUST_ID "
+        "JOIN assessment s ON s.ACCT_RCVBL_NBR = a.ACCT_RCVBL_NBR "
+        "WHERE a.ACCT_RCVBL_NBR = ?1 AND a.ACCT_RCVBL_TYP_CD = ?2 ORDER BY s.VLTN_ASSMT_SEQ_NBR");
+    query.Bind(1, number).Bind(2, type);
+    ReplyMessage reply;
+    reply.dataSets["ASSESSMENT"] = ReadDataSet(query, "ASSESSMENT");
+    return reply;
+}
+
+} // namespace tavrik

@@ -1,0 +1,119 @@
+#include "backoffice/SqliteBackOffice.h"
+
+#include "backoffice/DemoData.h"
+#include "backoffice/ReadDataSet.h"
+#include "backoffice/ReferenceSearch.h"
+#include "backoffice/RequestError.h"
+#include "backoffice/RequestKeys.h"
+#include "backoffice/SchemaSql.h"
+#include "backoffice/SqliteStatement.h"
+#include "backoffice/SqliteTransaction.h"
+#include "common/LibraryRequests.h"
+#include "common/TextUtil.h"
+
+namespace tavrik {
+
+namespace {
+
+// Stored in the file's user_version; a store of another version is refused rather than misread.
+constexpr std::int64_t kSchemaVersion = 1;
+constexpr int kSearchRequest = 47;
+
+} // namespace
+
+std::unique_ptr<BackOffice> BackOffice::Open(const std::filesystem::path& file) {
+    return std::make_unique<SqliteBackOffice>(file);
+}
+
+SqliteBackOffice::SqliteBackOffice(const std::filesystem::path& file) : database_(file) {
+    PrepareStore(file);
+}
+
+void SqliteBackOffice::PrepareStore(const std::filesystem::path& file) {
+    SqliteTransaction transaction(database_, SqliteTransaction::Kind::Write);
+    SqliteStatement version(database_, "PRAGMA user_version");
+    version.Step();
+    std::int64_t found = version.Integer(0);
+    if (found == kSchemaVersion)
+        return;
+    if (found != 0)
+        throw std::runtime_error("The back-office store " + file.string() + " has version " +
+                                 std::to_string(found) + "; this program reads version " +
+                                 std::to_string(kSchemaVersion) + ".");
+    SqliteStatement objects(database_, "SELECT COUNT(*) FROM sqlite_master");
+    objects.Step();
+    if (objects.Integer(0) != 0)
+        throw std::runtime_error("The file " + file.string() +
+                                 " is a SQLite database but not a back-office store.");
+
+    database_.Execute(kSchemaSql);
+    DemoData::Fill(database_);
+    database_.Execute("PRAGMA user_version = " + std::to_string(kSchemaVersion));
+    transaction.Commit();
+}
+
+ReplyMessage SqliteBackOffice::Handle(const RequestMessage& request) {
+    try {
+        return Answer(request);
+    } catch (const RequestError& refusal) {
+        return ReplyMessage::Error(refusal.what());
+    } catch (const std::exception& failure) {
+        return ReplyMessage::Error("The back office could not answer request " +
+                                   std::to_string(request.piNumber) + ": " + failure.what());
+    } catch (...) {
+        return ReplyMessage::Error("The back office could not answer request " +
+                                   std::to_string(request.piNumber) + ".");
+    }
+}
+
+ReplyMessage SqliteBackOffice::Answer(const RequestMessage& request) {
+    SqliteTransaction transaction(database_, SqliteTransaction::Kind::Read);
+    ReplyMessage reply;
+    switch (request.piNumber) {
+    case kCodeTablesRequest:
+        reply = CodeTables();
+        break;
+    case kSessionRequest:
+        reply = Session(request);
+        break;
+    case kSearchRequest:
+        reply = ReferenceSearch(database_).Handle(request);
+        break;
+    default:
+        return ReplyMessage::Error("The back office does not handle request " +
+                                   std::to_string(request.piNumber) + ".");
+    }
+    transaction.Commit();
+    return reply;
+}
+
+ReplyMessage SqliteBackOffice::CodeTables() {
+    SqliteStatement query(
+        database_, "SELECT CD_TBL_ID AS CD_TBL_ID, CD_TBL_CD AS CD_TBL_CD, CD_TBL_DES AS CD_TBL_DES, "
+                   "REGION AS REGION, EFCTV_DT AS EFCTV_DT, END_DT AS END_DT, ADTL_INFO_TXT AS ADTL_INFO_TXT "
+                   "FROM tvk_code ORDER BY REGION, CD_TBL_ID, CD_TBL_CD, EFCTV_DT");
+    ReplyMessage reply;
+    reply.dataSets["TVK_CODE"] = ReadDataSet(query, "TVK_CODE");
+    return reply;
+}
+
+ReplyMessage SqliteBackOffice::Session(const RequestMessage& request) {
+    std::string userId = ToUpper(RequiredKeyValue(request, "key:USER_ID", "the user id"));
+    SqliteStatement user(database_, "SELECT USER_ID AS USER_ID, USER_NBR AS USER_NBR, USER_NM AS USER_NM, "
+                                    "REGION AS REGION FROM app_user WHERE USER_ID = ?1");
+    user.Bind(1, userId);
+    DataTable userInfo = ReadDataSet(user, "USERINFO");
+    if (userInfo.rows.empty())
+        throw RequestError("The user " + QuotedForError(userId) + " is not known to the back office.");
+
+    SqliteStatement privileges(database_,
+                               "SELECT USER_ID AS USER_ID, PRVLG_NM AS PRVLG_NM FROM user_privilege "
+                               "WHERE USER_ID = ?1 ORDER BY PRVLG_NM");
+    privileges.Bind(1, userId);
+    ReplyMessage reply;
+    reply.dataSets["USERINFO"] = std::move(userInfo);
+    reply.dataSets["USERPRIVILEGE"] = ReadDataSet(privileges, "USERPRIVILEGE");
+    return reply;
+}
+
+} // namespace tavrik

@@ -1,0 +1,28 @@
+// The back office on one SQLite file: creates the store with its demo data when the file is new,
+// and answers each request in one transaction.
+#pragma once
+
+#include "backoffice/BackOffice.h"
+#include "backoffice/SqliteDatabase.h"
+
+#include <filesystem>
+
+namespace tavrik {
+
+class SqliteBackOffice final : public BackOffice {
+public:
+    // Throws std::runtime_error when the file is not a back-office store or cannot be opened.
+    explicit SqliteBackOffice(const std::filesystem::path& file);
+
+    ReplyMessage Handle(const RequestMessage& request) override;
+
+private:
+    void PrepareStore(const std::filesystem::path& file);
+    ReplyMessage Answer(const RequestMessage& request);
+    ReplyMessage CodeTables();
+    ReplyMessage Session(const RequestMessage& request);
+
+    SqliteDatabase database_;
+};
+
+} // namespace tavrik

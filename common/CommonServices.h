@@ -1,0 +1,43 @@
+// The common library's general services: reply errors, code descriptions, privileges, field
+// colouring, form preparation, check digits and document-number rules.
+#pragma once
+
+#include "common/CodeEntry.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavrik {
+
+class Control;
+class Form;
+class TextBox;
+
+class CommonServices {
+public:
+    virtual ~CommonServices() = default;
+
+    // The error text of the reply to messageId at that address; "" when the reply carries data.
+    virtual std::string GetReply(const std::string& formName, const std::string& context,
+                                 const std::string& messageId) = 0;
+    // The description of a code in a code table, "" when the table has no such code.
+    virtual std::string GetCodeDescription(std::string_view code, std::string_view codeTableId) = 0;
+    // The codes of a table: those current today, or every code when allCodes is set.
+    virtual std::vector<CodeEntry> GetCodes(std::string_view codeTableId, bool allCodes) = 0;
+    virtual bool HasPrivilege(std::string_view optionName) = 0;
+
+    virtual void SetDefaultColor(Control& control) = 0;
+    virtual void SetErrorColor(Control& control) = 0;
+    virtual void PrepareForm(Form& form) = 0;
+
+    // The check digit of a seven-digit number, as one character; "" for any other text.
+    virtual std::string GetCheckDigit(std::string_view sevenDigits) = 0;
+    // Whether a (possibly partly typed) document number is valid for the type; message says why not.
+    virtual bool ValidateDocNumber(std::string_view docTypeCode, std::string_view number,
+                                   std::string& message) = 0;
+    // Whether the key may be typed into the box for the type; may change the key (upper-casing).
+    virtual bool ValidateKeyPress(std::string_view docTypeCode, const TextBox& textBox, int& keyCode) = 0;
+};
+
+} // namespace tavrik

@@ -1,0 +1,45 @@
+#include "common/FormRegistry.h"
+
+#include <stdexcept>
+
+namespace tavrik {
+
+Form* FormRegistry::Find(const std::string& name) const {
+    auto found = loaded_.find(name);
+    return found == loaded_.end() ? nullptr : found->second.get();
+}
+
+bool FormRegistry::IsVisible(const std::string& name) const {
+    const Form* form = Find(name);
+    return form != nullptr && form->Visible();
+}
+
+Form& FormRegistry::Load(const std::string& name) {
+    if (Form* loaded = Find(name))
+        return *loaded;
+    auto factory = factories_.find(name);
+    if (factory == factories_.end())
+        throw std::runtime_error("The form " + name + " is not available.");
+    return Adopt(name, factory->second(session_));
+}
+
+Form& FormRegistry::Adopt(const std::string& name, std::unique_ptr<Form> form) {
+    Form& adopted = *form;
+    loaded_[name] = std::move(form);
+    adopted.Form_Load();
+    return adopted;
+}
+
+void FormRegistry::Unload(const std::string& name) {
+    auto found = loaded_.find(name);
+    if (found == loaded_.end())
+        return;
+    // Released after its unload step has run, and out of the map first, so that the step may
+    // look the registry up without finding a half-gone form.
+    std::unique_ptr<Form> form = std::move(found->second);
+    loaded_.erase(found);
+    form->Hide();
+    form->Form_Unload();
+}
+
+} // namespace tavrik

@@ -1,0 +1,207 @@
+#include "common/SSOleDBGrid.h"
+
+#include "common/TextUtil.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace tavrik {
+namespace {
+
+std::string CellFromField(const FieldValue& value, const GridColumn& column) {
+    if (value.IsNull())
+        return "";
+    if (column.dataType == ColumnDataType::Date)
+        if (auto date = value.AsDate())
+            return date->FormatUs();
+    if (column.dataType == ColumnDataType::Currency)
+        if (auto amount = value.AsCurrency())
+            return amount->FormatRegional();
+    return value.ToText();
+}
+
+std::vector<std::string> SplitTabs(const std::string& text) {
+    std::vector<std::string> cells;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t tab = text.find('\t', start);
+        cells.push_back(text.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+        if (tab == std::string::npos)
+            return cells;
+        start = tab + 1;
+    }
+}
+
+} // namespace
+
+SSOleDBGrid::SSOleDBGrid(std::string name, Adodc* dataControl)
+    : Control(std::move(name)), dataControl_(dataControl) {
+    if (dataControl_ != nullptr)
+        dataControl_->RecordsetChanged.Connect([this] {
+            selected_.clear();
+            DropDecoration();
+            StateChanged.Raise();
+        });
+}
+
+GridColumn& SSOleDBGrid::Column(std::string_view name) {
+    return columns_[ColumnIndex(name)];
+}
+
+std::size_t SSOleDBGrid::ColumnIndex(std::string_view name) const {
+    const std::string wanted = ToUpper(name);
+    for (std::size_t index = 0; index < columns_.size(); ++index)
+        if (ToUpper(columns_[index].name) == wanted)
+            return index;
+    throw std::runtime_error("The grid " + Name() + " has no column " + std::string(name) + ".");
+}
+
+void SSOleDBGrid::ColumnsChanged() {
+    DropDecoration();
+    StateChanged.Raise();
+}
+
+void SSOleDBGrid::SetStyleSetBold(const std::string& styleSet, bool bold) {
+    styleSetBold_[styleSet] = bold;
+    StateChanged.Raise();
+}
+
+bool SSOleDBGrid::StyleSetBold(const std::string& styleSet) const {
+    auto found = styleSetBold_.find(styleSet);
+    return found != styleSetBold_.end() && found->second;
+}
+
+std::size_t SSOleDBGrid::Rows() const {
+    return IsBound() ? dataControl_->Recordset()->VisibleRows().size() : items_.size();
+}
+
+SSOleDBGrid::Bookmark SSOleDBGrid::RowBookmark(std::size_t displayRow) const {
+    if (displayRow >= Rows())
+        throw std::runtime_error("The grid " + Name() + " has no row " + std::to_string(displayRow) + ".");
+    return IsBound() ? dataControl_->Recordset()->VisibleRows()[displayRow] : displayRow;
+}
+
+const std::vector<std::string>& SSOleDBGrid::DisplayRow(std::size_t displayRow) {
+    return CellsOf(RowBookmark(displayRow));
+}
+
+const std::vector<std::string>& SSOleDBGrid::CellsOf(Bookmark bookmark) {
+    if (IsBound() && dataControl_->Recordset()->Revision() != decoratedRevision_) {
+        decorated_.clear();
+        decoratedRevision_ = dataControl_->Recordset()->Revision();
+    }
+    if (auto found = decorated_.find(bookmark); found != decorated_.end())
+        return found->second;
+    if (loading_)
+        throw std::runtime_error("The grid " + Name() + " cannot load a row while it loads another.");
+
+    std::vector<std::string> cells = IsBound() ? BoundCells(bookmark) : items_.at(bookmark);
+    cells.resize(columns_.size());
+    std::vector<std::string>& stored = decorated_[bookmark] = std::move(cells);
+    loading_ = bookmark;
+    try {
+        RowLoaded.Raise(bookmark);
+    } catch (...) {
+        loading_.reset();
+        throw;
+    }
+    loading_.reset();
+    return stored;
+}
+
+std::vector<std::string> SSOleDBGrid::BoundCells(Bookmark bookmark) const {
+    const Recordset& recordset = *dataControl_->Recordset();
+    std::vector<std::string> cells;
+    cells.reserve(columns_.size());
+    for (const GridColumn& column : columns_)
+        cells.push_back(column.dataField.empty() || !recordset.HasField(column.dataField)
+                            ? std::string()
+                            : CellFromField(recordset.FieldAt(bookmark, column.dataField), column));
+    return cells;
+}
+
+void SSOleDBGrid::AddItem(const std::string& tabSeparatedCells) {
+    items_.push_back(SplitTabs(tabSeparatedCells));
+    StateChanged.Raise();
+}
+
+void SSOleDBGrid::RemoveAll() {
+    items_.clear();
+    unboundCurrent_.reset();
+    selected_.clear();
+    DropDecoration();
+    StateChanged.Raise();
+}
+
+std::optional<SSOleDBGrid::Bookmark> SSOleDBGrid::CurrentBookmark() const {
+    if (!IsBound())
+        return unboundCurrent_;
+    const Recordset& recordset = *dataControl_->Recordset();
+    if (recordset.IsBOF() || recordset.IsEOF())
+        return std::nullopt;
+    return recordset.GetBookmark();
+}
+
+void SSOleDBGrid::SetCurrentBookmark(Bookmark bookmark) {
+    if (IsBound())
+        dataControl_->Recordset()->SetBookmark(bookmark);
+    else if (bookmark < items_.size())
+        unboundCurrent_ = bookmark;
+    StateChanged.Raise();
+}
+
+std::string SSOleDBGrid::CellText(std::string_view columnName) {
+    const std::size_t index = ColumnIndex(columnName);
+    if (loading_)
+        return decorated_[*loading_][index];
+    const std::optional<Bookmark> current = CurrentBookmark();
+    return current ? CellsOf(*current)[index] : std::string();
+}
+
+void SSOleDBGrid::SetCellText(std::string_view columnName, std::string text) {
+    const std::size_t index = ColumnIndex(columnName);
+    const std::optional<Bookmark> row = loading_ ? loading_ : CurrentBookmark();
+    if (!row)
+        throw std::runtime_error("The grid " + Name() + " has no current row.");
+    if (!loading_)
+        CellsOf(*row);
+    if (!IsBound() && *row < items_.size()) {
+        items_[*row].resize(columns_.size());
+        items_[*row][index] = text;
+    }
+    decorated_[*row][index] = std::move(text);
+    if (!loading_)
+        StateChanged.Raise();
+}
+
+void SSOleDBGrid::ClearSelection() {
+    if (selected_.empty())
+        return;
+    selected_.clear();
+    StateChanged.Raise();
+}
+
+void SSOleDBGrid::ClickRow(std::size_t displayRow, bool extend) {
+    const Bookmark bookmark = RowBookmark(displayRow);
+    auto found = std::find(selected_.begin(), selected_.end(), bookmark);
+    if (!extend)
+        selected_ = {bookmark};
+    else if (found == selected_.end())
+        selected_.push_back(bookmark);
+    else
+        selected_.erase(found);
+    StateChanged.Raise();
+    Click.Raise();
+}
+
+void SSOleDBGrid::Refresh() {
+    DropDecoration();
+    Refreshed.Raise();
+}
+
+void SSOleDBGrid::DropDecoration() {
+    decorated_.clear();
+    decoratedRevision_ = IsBound() ? dataControl_->Recordset()->Revision() : 0;
+}
+
+} // namespace tavrik

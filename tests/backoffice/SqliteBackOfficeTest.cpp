@@ -1,0 +1,416 @@
+#include "backoffice/BackOffice.h"
+#include "backoffice/DemoData.h"
+#include "backoffice/SqliteDatabase.h"
+#include "backoffice/SqliteStatement.h"
+#include "common/CheckDigit.h"
+#include "common/DataSetDefinitions.h"
+#include "common/LibraryRequests.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <unistd.h>
+
+namespace tavrik {
+namespace {
+
+// A fresh folder per test under the system's temporary folder, removed at the end.
+class TemporaryFolder {
+public:
+    TemporaryFolder() {
+        static std::atomic<int> counter{0};
+        path_ = std::filesystem::temp_directory_path() /
+                ("tavrik-backoffice-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        std::filesystem::create_directories(path_);
+    }
+    ~TemporaryFolder() { std::filesystem::remove_all(path_); }
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+RequestMessage Request(int piNumber, std::vector<RequestKey> keys) {
+    RequestMessage request;
+    request.messageId = "M1";
+    request.formName = "Tavrik";
+    request.piNumber = piNumber;
+    request.userId = "SUPER";
+    request.keys = std::move(keys);
+    return request;
+}
+
+RequestMessage Search(std::string type, std::string number) {
+    return Request(47, {{"key:REF_NBR", std::move(number), "=", "PENTRAX"},
+                        {"key:REF_TYP_CD", std::move(type), "=", "PENTRAX"}});
+}
+
+// One column of a reply table, as text, in the reply's order.
+std::vector<std::string> Column(const DataTable& table, std::string_view field) {
+    std::vector<std::string> values;
+    std::size_t index = table.FieldIndex(field).value();
+    for (const auto& row : table.rows)
+        values.push_back(row[index].ToStoreText());
+    return values;
+}
+
+std::string Row(const DataTable& table, std::size_t row) {
+    std::string text;
+    for (const FieldValue& value : table.rows.at(row))
+        text += value.ToStoreText() + "|";
+    return text;
+}
+
+// The store is created once for the whole suite; the tests only read from it.
+class SqliteBackOfficeTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        folder_ = new TemporaryFolder();
+        backOffice_ = BackOffice::Open(folder_->Path() / "store.db").release();
+    }
+    static void TearDownTestSuite() {
+        delete backOffice_;
+        delete folder_;
+    }
+    static ReplyMessage Send(const RequestMessage& request) { return backOffice_->Handle(request); }
+
+    static TemporaryFolder* folder_;
+    static BackOffice* backOffice_;
+};
+
+TemporaryFolder* SqliteBackOfficeTest::folder_ = nullptr;
+BackOffice* SqliteBackOfficeTest::backOffice_ = nullptr;
+
+TEST_F(SqliteBackOfficeTest, search_by_reference_answers_owning_customer_or_refuses_when_malformed) {
+    struct Case {
+        std::string name;
+        std::string type;
+        std::string number;
+        std::string customers; // the distinct CUST_IDs of the AR rows; "" for no data sets
+        std::string error;     // "" when the search is answered
+    };
+    const Case cases[] = {
+        {"five digits are completed", "C", "12345", "100001", ""},
+        {"seven digits", "C", "0012345", "100001", ""},
+        {"with check digit", "C", "0012345-5", "100001", ""},
+        {"eight digits run together", "C", "00123455", "100001", ""},
+        {"padded with blanks and lower case type", "c", "  12345 ", "100001", ""},
+        {"wrong check digit", "C", "0012345-4", "",
+         "The check digit of account number 0012345-4 is not correct."},
+        {"AR of another type is not found", "T", "12345", "", ""},
+        {"temporary permit", "T", "0020001", "100001", ""},
+        {"payment plan of another customer", "P", "80001", "100005", ""},
+        {"alert", "A", "40001", "100001", ""},
+        {"highest old number", "C", "1999999", "100001", ""},
+        {"unknown number", "C", "7654321", "", ""},
+        {"receipt", "R", "0200001", "100002", ""},
+        {"receipt with check digit", "R", "0300009-" + std::to_string(*ComputeCheckDigit("0300009")),
+         "100003", ""},
+        {"check number shared by two customers", "K", "5555", "100002,100004", ""},
+        {"check number", "K", "1001", "100001", ""},
+        {"unknown check", "K", "ZZ999", "", ""},
+        {"quote in number", "C", "12'45", "",
+         "The account number \"12'45\" is not valid: type up to seven digits, optionally followed by \"-\" "
+         "and "
+         "the check digit."},
+        {"letters in number", "R", "12A45", "",
+         "The receipt number \"12A45\" is not valid: type up to seven digits, optionally followed by \"-\" "
+         "and "
+         "the check digit."},
+        {"nine digits", "C", "123456789", "", "is not valid"},
+        {"dash in check number", "K", "10-01", "",
+         "The check number \"10-01\" is not valid: use only letters and digits, at most 20."},
+        {"ten thousand characters", "C", std::string(10000, '7'), "",
+         "The account number \"" + std::string(40, '7') + "...\" is not valid"},
+        {"non-ASCII check number", "K",
+         "\xC3\xA9"
+         "1001",
+         "",
+         "The check number \"\xC3\xA9"
+         "1001\" is not valid"},
+        {"unknown type", "Z", "12345", "", "The back office cannot search by the account type \"Z\"."},
+        {"retired type", "X", "12345", "", "cannot search by the account type \"X\""},
+        {"blank number", "C", "   ", "", "The request lacks the account number (key:REF_NBR)."},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.name);
+
+        ReplyMessage reply = Send(Search(each.type, each.number));
+
+        if (!each.error.empty()) {
+            EXPECT_NE(reply.errorText.find(each.error), std::string::npos) << reply.errorText;
+            EXPECT_TRUE(reply.dataSets.empty());
+            continue;
+        }
+        EXPECT_EQ(reply.errorText, "");
+        if (each.customers.empty()) {
+            EXPECT_TRUE(reply.dataSets.empty());
+            continue;
+        }
+        ASSERT_EQ(reply.dataSets.size(), 2u);
+        std::set<std::string> owners;
+        for (const std::string& id : Column(reply.dataSets.at("ACNTSRCVBL"), "CUST_ID"))
+            owners.insert(id);
+        for (const std::string& id : Column(reply.dataSets.at("RECEIPT"), "CUST_ID"))
+            owners.insert(id);
+        std::string joined;
+        for (const std::string& id : owners)
+            joined += (joined.empty() ? "" : ",") + id;
+        EXPECT_EQ(joined, each.customers);
+    }
+}
+
+TEST_F(SqliteBackOfficeTest, search_refuses_when_keys_are_missing_or_misaddressed) {
+    const std::pair<std::vector<RequestKey>, std::string> cases[] = {
+        {{}, "The request lacks the account type (key:REF_TYP_CD)."},
+        {{{"key:REF_TYP_CD", "C", "=", "PENTRAX"}}, "The request lacks the account number (key:REF_NBR)."},
+        {{{"key:REF_TYP_CD", "C", "=", "PENTRAX"}, {"key:REF_NBR", "12345", "<>", "PENTRAX"}},
+         "The back office compares key:REF_NBR only with \"=\", not with \"<>\"."},
+        {{{"key:REF_TYP_CD", "C", "=", "OTHER"}, {"key:REF_NBR", "12345", "=", "PENTRAX"}},
+         "The back office answers key:REF_TYP_CD only for system PENTRAX, not \"OTHER\"."},
+    };
+    for (const auto& [keys, error] : cases) {
+        SCOPED_TRACE(error);
+
+        ReplyMessage reply = Send(Request(47, keys));
+
+        EXPECT_EQ(reply.errorText, error);
+    }
+}
+
+TEST_F(SqliteBackOfficeTest, search_answers_all_ars_and_receipts_of_the_customer_as_stored) {
+    ReplyMessage reply = Send(Search("C", "12345"));
+
+    const DataTable& accounts = reply.dataSets.at("ACNTSRCVBL");
+    EXPECT_EQ(
+        Column(accounts, "ACCT_RCVBL_NBR"),
+        (std::vector<std::string>{"0012345", "0012346", "0012350", "0012351", "0012352", "0012353", "0012354",
+                                  "0020001", "0030001", "0040001", "1999999", "2000000", "2000001"}));
+    std::string expected;
+    for (const FieldDefinition& field : accounts.fields) {
+        static const std::map<std::string, std::string> values{{"CUST_ID", "100001"},
+                                                               {"CUST_NAME", "ACME FREIGHT LINES INC"},
+                                                               {"ACCT_RCVBL_NBR", "0012345"},
+                                                               {"ACCT_RCVBL_CK_NBR", "5"},
+                                                               {"ACCT_RCVBL_TYP_CD", "C"},
+                                                               {"STP_DT", "2023-03-15"},
+                                                               {"ACCT_RCVBL_DUE_DT", "2023-04-14"},
+                                                               {"ORIG_ASSMT_AMT", "510.00"},
+                                                               {"LTE_FEE_AMT", "0.00"},
+                                                               {"ACRD_INTRST_AMT", "12.50"},
+                                                               {"ACCT_RCVBL_DUE_AMT", "435.00"},
+                                                               {"ACCT_RCVBL_BAL_AMT", "347.50"},
+                                                               {"ACCT_STTS_CD", "O"},
+                                                               {"ACTV_STTS_CD", "A"}};
+        auto found = values.find(field.name);
+        expected += (found == values.end() ? "" : found->second) + "|";
+    }
+    EXPECT_EQ(Row(accounts, 0), expected);
+    const DataTable& receipts = reply.dataSets.at("RECEIPT");
+    EXPECT_EQ(Column(receipts, "RCPT_NBR"),
+              (std::vector<std::string>{"0100001", "0100002", "0100003", "0100004", "0100005", "0100006"}));
+    EXPECT_EQ(Column(receipts, "RCPT_STTS_CD"), (std::vector<std::string>{"O", "O", "B", "C", "O", "O"}));
+    EXPECT_EQ(Column(receipts, "CNFRMTN_NBR"),
+              (std::vector<std::string>{"CNF230410-01", "", "CNF230520-07", "CNF230605-02", "CNF230701-11",
+                                        "CNF230815-04"}));
+    EXPECT_EQ(Column(receipts, "OVR_PYMT_AMT"),
+              (std::vector<std::string>{"25.00", "10.00", "", "", "50.00", "50.00"}));
+}
+
+TEST_F(SqliteBackOfficeTest, account_detail_search_answers_the_ars_assessments) {
+    RequestMessage request = Search("C", "0012345");
+    request.keys.push_back({"key:LPO", "NO", "=", "PENTRAX"});
+
+    ReplyMessage reply = Send(request);
+
+    ASSERT_EQ(reply.errorText, "");
+    ASSERT_EQ(reply.dataSets.size(), 1u);
+    const DataTable& assessments = reply.dataSets.at("ASSESSMENT");
+    ASSERT_EQ(assessments.rows.size(), 4u);
+    EXPECT_EQ(Row(assessments, 2),
+              "|A|3|500003|100001|ACME FREIGHT LINES INC|2023-03-20||F01|150.00|120.00|120.00|Y|");
+    EXPECT_EQ(Column(assessments, "VLTN_ASSMT_STTS_CD"), (std::vector<std::string>{"A", "A", "A", "I"}));
+}
+
+TEST_F(SqliteBackOfficeTest, code_tables_answer_every_code_table_with_current_and_ended_codes) {
+    ReplyMessage reply = Send(Request(kCodeTablesRequest, {}));
+
+    ASSERT_EQ(reply.errorText, "");
+    const DataTable& codes = reply.dataSets.at("TVK_CODE");
+    std::set<std::string> tables;
+    std::string retired;
+    for (std::size_t row = 0; row < codes.rows.size(); ++row) {
+        tables.insert(codes.rows[row][0].ToStoreText() + "@" + codes.rows[row][3].ToStoreText());
+        if (codes.rows[row][1].ToStoreText() == "X")
+            retired = Row(codes, row);
+    }
+    EXPECT_EQ(tables, (std::set<std::string>{"ACCADJUST@R1", "ADJDOC@R1", "COLLECTN@R1", "CSTATUS@R1",
+                                             "FEE@R1", "FORMDOC@R1", "FORMDOC@R2", "FUNDTYP@R1",
+                                             "PAYADJUST@R1", "PENALTY@R1", "REFDOCTYP@R1", "REFUNDTYP@R1"}));
+    EXPECT_EQ(retired, "REFDOCTYP|X|RETIRED FORM|R1|1993-01-01|2010-12-31||");
+}
+
+TEST_F(SqliteBackOfficeTest, session_answers_user_and_privileges_or_refuses_unknown_user) {
+    struct Case {
+        std::string userId;
+        std::string user;
+        std::string privileges;
+        std::string error;
+    };
+    const Case cases[] = {
+        {"SUPER", "SUPER|1|SUSAN SUPERVISOR|R1|", "ADJUSTAR,ADJUSTRCPTCANCELONLY,ADJUSTRECEIPT,CREATEREFUND,",
+         ""},
+        {"clerk", "CLERK|2|CARL CLERK|R1|", "", ""},
+        {"CANCELONLY", "CANCELONLY|6|CONNOR CANCEL|R1|", "ADJUSTRCPTCANCELONLY,", ""},
+        {"NOBODY", "", "", "The user \"NOBODY\" is not known to the back office."},
+        {"", "", "", "The request lacks the user id (key:USER_ID)."},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.userId);
+
+        ReplyMessage reply = Send(Request(kSessionRequest, {{"key:USER_ID", each.userId, "=", "PENTRAX"}}));
+
+        EXPECT_EQ(reply.errorText, each.error);
+        if (!each.error.empty())
+            continue;
+        EXPECT_EQ(Row(reply.dataSets.at("USERINFO"), 0), each.user);
+        std::string privileges;
+        for (const std::string& name : Column(reply.dataSets.at("USERPRIVILEGE"), "PRVLG_NM"))
+            privileges += name + ",";
+        EXPECT_EQ(privileges, each.privileges);
+    }
+}
+
+TEST_F(SqliteBackOfficeTest, unhandled_request_is_refused_by_number) {
+    ReplyMessage reply = Send(Request(99, {}));
+
+    EXPECT_EQ(reply.errorText, "The back office does not handle request 99.");
+    EXPECT_TRUE(reply.dataSets.empty());
+}
+
+TEST_F(SqliteBackOfficeTest, every_reply_table_carries_exactly_the_fields_of_its_definition) {
+    RequestMessage detail = Search("C", "12346");
+    detail.keys.push_back({"key:LPO", "NO", "=", "PENTRAX"});
+    const RequestMessage requests[] = {Search("K", "5555"), detail, Request(kCodeTablesRequest, {}),
+                                       Request(kSessionRequest, {{"key:USER_ID", "SUPER", "=", "PENTRAX"}})};
+    for (const RequestMessage& request : requests) {
+        ReplyMessage reply = Send(request);
+
+        ASSERT_FALSE(reply.dataSets.empty()) << reply.errorText;
+        for (const auto& [name, table] : reply.dataSets) {
+            SCOPED_TRACE(name);
+            ASSERT_NE(DataSetDefinitions::Find(name), nullptr);
+            EXPECT_EQ(table.fields, *DataSetDefinitions::Find(name));
+            EXPECT_FALSE(table.rows.empty());
+            for (const auto& row : table.rows)
+                EXPECT_EQ(row.size(), table.fields.size());
+        }
+    }
+}
+
+TEST(SqliteBackOffice, reopening_keeps_the_store_and_opens_a_bulk_customer) {
+    TemporaryFolder folder;
+    std::filesystem::path file = folder.Path() / "store.db";
+    BackOffice::Open(file);
+    DemoData::BulkCustomer bulk;
+    {
+        SqliteDatabase database(file);
+        bulk = DemoData::AddBulkCustomer(database, 3000, 2000);
+    }
+
+    std::unique_ptr<BackOffice> reopened = BackOffice::Open(file);
+    ReplyMessage reply = reopened->Handle(Search(bulk.referenceType, bulk.referenceNumber));
+
+    ASSERT_EQ(reply.errorText, "");
+    EXPECT_EQ(reply.dataSets.at("ACNTSRCVBL").rows.size(), 3000u);
+    EXPECT_EQ(reply.dataSets.at("RECEIPT").rows.size(), 2000u);
+    EXPECT_EQ(bulk.referenceNumber, "3000000-" + std::to_string(*ComputeCheckDigit("3000000")));
+    EXPECT_EQ(reopened->Handle(Search("C", "12345")).dataSets.at("ACNTSRCVBL").rows.size(), 13u);
+}
+
+// Later roads (adjustments, transfers, refunds) rely on these rows; a change of the demo data that loses
+// one of them must fail here rather than in a scenario far away.
+TEST(SqliteBackOffice, demo_data_reaches_every_edge_case_the_roads_need) {
+    TemporaryFolder folder;
+    std::filesystem::path file = folder.Path() / "store.db";
+    BackOffice::Open(file);
+    SqliteDatabase database(file);
+    // Each distinct value of a column, in order, joined by commas.
+    auto distinct = [](std::string column, std::string from) {
+        return "SELECT group_concat(v) FROM (SELECT DISTINCT " + column + " AS v FROM " + from +
+               " ORDER BY v)";
+    };
+    const std::pair<std::string, std::string> cases[] = {
+        {distinct("ACCT_RCVBL_TYP_CD", "acct_rcvbl"), "A,C,P,T"},
+        {distinct("ACCT_STTS_CD", "acct_rcvbl"), "C,D,O,P,V"},
+        {distinct("ACCT_RCVBL_NBR", "acct_rcvbl WHERE ACCT_STTS_CD = 'V'"), "1999999,2000000"},
+        {distinct("ACCT_RCVBL_NBR", "acct_rcvbl WHERE CASE_ID IS NOT NULL OR ACTV_STTS_CD = 'I'"),
+         "12350,12351"},
+        {distinct("ASSMT_CD", "assessment WHERE LIC_PRCHS_OPTN_IND = 'Y'"), "F01,F09,F15"},
+        {distinct("VLTN_ASSMT_STTS_CD", "assessment"), "A,I"},
+        {distinct("RCPT_STTS_CD", "receipt"), "B,C,O"},
+        {distinct("CNFRMTN_NBR IS NULL", "receipt"), "0,1"},
+        {distinct("OVR_PYMT_STTS_CD", "overpayment"), "O,R,T"},
+        {distinct("STTS_CD", "refund"), "0,1,2,3,4,5,T,V"},
+        {"SELECT COUNT(*) FROM refund WHERE CREATOR_ID = VERIFY_ID OR VERIFY_ID = APPROVE_ID", "0"},
+    };
+    for (const auto& [sql, expected] : cases) {
+        SCOPED_TRACE(sql);
+        SqliteStatement query(database, sql);
+
+        ASSERT_TRUE(query.Step());
+
+        EXPECT_EQ(query.Text(0), expected);
+    }
+}
+
+TEST(SqliteBackOffice, stored_check_digits_are_the_luhn_digits_of_the_numbers) {
+    TemporaryFolder folder;
+    std::filesystem::path file = folder.Path() / "store.db";
+    BackOffice::Open(file);
+    SqliteDatabase database(file);
+    SqliteStatement query(database,
+                          "SELECT printf('%07d', ACCT_RCVBL_NBR), ACCT_RCVBL_CK_NBR FROM acct_rcvbl UNION "
+                          "ALL SELECT printf('%07d', RCPT_NBR), RCPT_CK_NBR FROM receipt");
+    int checked = 0;
+
+    while (query.Step()) {
+        EXPECT_EQ(query.Integer(1), ComputeCheckDigit(query.Text(0)).value()) << query.Text(0);
+        ++checked;
+    }
+
+    EXPECT_GT(checked, 30);
+}
+
+TEST(SqliteBackOffice, opening_a_file_that_is_not_a_store_fails_with_a_clear_text) {
+    TemporaryFolder folder;
+    std::filesystem::path garbage = folder.Path() / "garbage.db";
+    std::ofstream(garbage) << std::string(4096, 'x');
+    std::filesystem::path foreign = folder.Path() / "foreign.db";
+    SqliteDatabase(foreign).Execute("CREATE TABLE notes (text TEXT)");
+    const std::pair<std::filesystem::path, std::string> cases[] = {
+        {garbage, "cannot be used: file is not a database"},
+        {foreign, "is a SQLite database but not a back-office store."},
+        {folder.Path() / "missing" / "store.db", "cannot be opened"},
+    };
+    for (const auto& [file, error] : cases) {
+        SCOPED_TRACE(file.string());
+        std::string thrown;
+
+        try {
+            BackOffice::Open(file);
+        } catch (const std::runtime_error& failure) {
+            thrown = failure.what();
+        }
+
+        EXPECT_NE(thrown.find(error), std::string::npos) << thrown;
+    }
+}
+
+} // namespace
+} // namespace tavrik

@@ -1,0 +1,42 @@
+#include "common/TextBox.h"
+
+#include <gtest/gtest.h>
+
+namespace tavrik {
+namespace {
+
+TEST(TextBox, typing_runs_the_key_filter_and_respects_length_and_case) {
+    TextBox box("box");
+    box.SetMaxLength(4);
+    box.SetUpperCase(true);
+    int changes = 0;
+    box.Change.Connect([&] { ++changes; });
+    box.KeyPress.Connect([](int& key) {
+        if (key == '!')
+            key = 0;
+    });
+
+    box.TypeText("ab!cde");
+    const std::string typed = box.Text();
+    box.Type(static_cast<char>(kKeyBackspace));
+
+    EXPECT_EQ(typed, "ABCD");
+    EXPECT_EQ(box.Text(), "ABC");
+    EXPECT_EQ(changes, 5);
+}
+
+TEST(TextBox, locked_or_disabled_box_ignores_typing_but_not_the_program) {
+    TextBox box("box");
+    box.SetLocked(true);
+
+    box.TypeText("12");
+    box.SetText("34");
+    box.SetLocked(false);
+    box.SetEnabled(false);
+    box.TypeText("5");
+
+    EXPECT_EQ(box.Text(), "34");
+}
+
+} // namespace
+} // namespace tavrik

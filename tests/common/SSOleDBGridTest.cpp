@@ -1,0 +1,111 @@
+#include "common/SSOleDBGrid.h"
+
+#include <gtest/gtest.h>
+
+namespace tavrik {
+namespace {
+
+std::shared_ptr<Recordset> NumberedRows(int count) {
+    DataTable table;
+    table.fields = {{"NBR", FieldType::Text}, {"AMT", FieldType::Currency}, {"DT", FieldType::Date}};
+    for (int row = 0; row < count; ++row)
+        table.rows.push_back(
+            {FieldValue(std::to_string(1000 + row)), FieldValue(Currency::FromCents(-row * 100)),
+             row == 0 ? FieldValue() : FieldValue(*CalendarDate::FromYmd(2026, 1, 1 + row % 28))});
+    return std::make_shared<Recordset>(std::move(table));
+}
+
+GridColumn MakeColumn(std::string name, std::string field, ColumnDataType type = ColumnDataType::Text) {
+    GridColumn column;
+    column.name = std::move(name);
+    column.dataField = std::move(field);
+    column.dataType = type;
+    return column;
+}
+
+struct BoundGrid {
+    BoundGrid() {
+        grid.Columns() = {MakeColumn("NBR", "NBR"), MakeColumn("AMT", "AMT", ColumnDataType::Currency),
+                          MakeColumn("DT", "DT", ColumnDataType::Date), MakeColumn("NOTE", "")};
+        grid.RowLoaded.Connect([this](SSOleDBGrid::Bookmark bookmark) {
+            ++decorations;
+            grid.SetCellText("NOTE", "row " + std::to_string(bookmark));
+        });
+    }
+
+    std::string Render(std::size_t displayRow) {
+        std::string text;
+        for (const std::string& cell : grid.DisplayRow(displayRow))
+            text += cell + "|";
+        return text;
+    }
+
+    Adodc adodc;
+    SSOleDBGrid grid{"grid", &adodc};
+    int decorations = 0;
+};
+
+TEST(SSOleDBGrid, decorates_only_rows_that_are_displayed_and_caches_them) {
+    BoundGrid bound;
+    bound.adodc.SetRecordset(NumberedRows(50000));
+
+    const std::string first = bound.Render(0);
+    const std::string second = bound.Render(1);
+    bound.Render(0);
+
+    EXPECT_EQ(first, "1000|$0.00||row 0|");
+    EXPECT_EQ(second, "1001|($1.00)|01/02/2026|row 1|");
+    EXPECT_EQ(bound.decorations, 2);
+    EXPECT_EQ(bound.grid.DecoratedRows(), 2u);
+}
+
+TEST(SSOleDBGrid, drops_decoration_when_the_rows_are_sorted_or_rebound) {
+    BoundGrid bound;
+    bound.adodc.SetRecordset(NumberedRows(3));
+    bound.Render(0);
+
+    bound.adodc.Recordset()->Sort("NBR DESC");
+    const std::string afterSort = bound.Render(0);
+    bound.adodc.SetRecordset(NumberedRows(1));
+
+    EXPECT_EQ(afterSort, "1002|($2.00)|01/03/2026|row 2|");
+    EXPECT_EQ(bound.grid.Rows(), 1u);
+    EXPECT_EQ(bound.grid.DecoratedRows(), 0u);
+    EXPECT_EQ(bound.decorations, 2);
+}
+
+TEST(SSOleDBGrid, current_row_cells_read_as_displayed_after_a_click) {
+    BoundGrid bound;
+    bound.adodc.SetRecordset(NumberedRows(3));
+    int clicks = 0;
+    bound.grid.Click.Connect([&] { ++clicks; });
+
+    bound.grid.ClickRow(2, false);
+    bound.grid.SetCurrentBookmark(bound.grid.SelBookmarks().front());
+    bound.grid.ClickRow(0, true);
+
+    EXPECT_EQ(bound.grid.CellText("NOTE"), "row 2");
+    EXPECT_EQ(bound.grid.CellText("nbr"), "1002");
+    EXPECT_EQ(bound.grid.SelBookmarks(), (std::vector<SSOleDBGrid::Bookmark>{2, 0}));
+    EXPECT_EQ(clicks, 2);
+    EXPECT_THROW(bound.grid.CellText("MISSING"), std::runtime_error);
+}
+
+TEST(SSOleDBGrid, unbound_rows_split_on_tabs_and_clear) {
+    SSOleDBGrid grid("unbound");
+    grid.Columns() = {MakeColumn("A", ""), MakeColumn("B", ""), MakeColumn("C", "")};
+
+    grid.AddItem("x\t\ty");
+    grid.AddItem("only");
+    const std::vector<std::string> first = grid.DisplayRow(0);
+    const std::vector<std::string> second = grid.DisplayRow(1);
+    grid.RemoveAll();
+
+    EXPECT_EQ(first, (std::vector<std::string>{"x", "", "y"}));
+    EXPECT_EQ(second, (std::vector<std::string>{"only", "", ""}));
+    EXPECT_EQ(grid.Rows(), 0u);
+    EXPECT_THROW(grid.DisplayRow(0), std::runtime_error);
+}
+
+} // namespace
+} // namespace tavrik
