@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace tavrik {
 
 MsgBoxAnswer ScriptedPlatform::MsgBox(const std::string& text, MsgBoxIcon icon, MsgBoxButtons buttons,
                                       const std::string& title) {
+    if (msgBoxThrows)
+        throw std::runtime_error("There is no screen to show a message box on.");
     messageBoxes.push_back({text, icon, buttons, title});
     if (answers_.empty())
         return buttons == MsgBoxButtons::YesNo || buttons == MsgBoxButtons::YesNoCancel ? MsgBoxAnswer::Yes

@@ -1,6 +1,6 @@
-// The windowing platform of the tests: it records every message box, beep, pointer change and focus
-// move, answers message boxes from a queue, fixes the clock, and runs a script when a form is shown
-// modally (the script types and clicks on the form's models and may pump replies).
+// The windowing platform of the tests: it records every message box (or fails them on request), beep, pointer
+// change and focus move, answers message boxes from a queue, fixes the clock, and runs a script when a form
+// is shown modally (the script types and clicks on the form's models and may pump replies).
 #pragma once
 
 #include "common/Form.h"
@@ -34,7 +34,7 @@ public:
     int ScreenHeight() const override { return 11520; }
     void SetFocus(Control& control) override;
     CalendarDate Today() const override { return today_; }
-    TimeOfDay Now() const override { return *TimeOfDay::FromHm(10, 30); }
+    TimeOfDay Now() const override { return now; }
     // Runs the next queued script on the form; a script that leaves the form shown fails the test.
     void ShowModal(Form& form) override;
 
@@ -47,6 +47,9 @@ public:
     std::vector<std::string> focused;
     std::vector<std::string> shownForms;
     int beeps = 0;
+    TimeOfDay now = *TimeOfDay::FromHm(10, 30);
+    // Makes every message box fail, as a platform without a screen would.
+    bool msgBoxThrows = false;
 
 private:
     CalendarDate today_;

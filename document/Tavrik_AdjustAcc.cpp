@@ -1,0 +1,416 @@
+#include "document/Tavrik_AdjustAcc.h"
+
+#include "common/ErrorTrap.h"
+#include "common/NewPIRequest.h"
+#include "common/Tavrik_CustSelect.h"
+#include "common/TextUtil.h"
+#include "document/Tavrik_FormInq.h"
+
+namespace tavrik {
+namespace {
+
+constexpr int kSearchRequest = 47;
+
+struct ColumnLayout {
+    const char* caption;
+    const char* name;
+    const char* dataField;
+    double width;
+    ColumnDataType type;
+    const char* format;
+    bool shown;
+};
+
+constexpr ColumnLayout kReceivableColumns[] = {
+    {"Name", "CUST_NAME", "CUST_NAME", 2894.74, ColumnDataType::Text, "", true},
+    {"Account Type", "FORM_DESC", "FORM_DESC", 1170.142, ColumnDataType::Text, "", true},
+    {"Account #", "ACCT_RCVBL_NBR", "ACCT_RCVBL_NBR", 945.0709, ColumnDataType::Text, "", true},
+    {"", "ACCT_RCVBL_CK_NBR", "ACCT_RCVBL_CK_NBR", 1773, ColumnDataType::Text, "", false},
+    {"Stop Date", "STP_DT", "STP_DT", 1005.165, ColumnDataType::Date, "mm/dd/yyyy", true},
+    {"Original Assessment", "ORIG_ASSMT_AMT", "ORIG_ASSMT_AMT", 1560.189, ColumnDataType::Currency,
+     "CURRENCY", true},
+    {"Late Fee", "LTE_FEE_AMT", "LTE_FEE_AMT", 884.9764, ColumnDataType::Currency, "CURRENCY", true},
+    {"Interest", "ACRD_INTRST_AMT", "ACRD_INTRST_AMT", 675.2126, ColumnDataType::Currency, "CURRENCY", true},
+    {"Status", "STTS_DESC", "STTS_DESC", 1094.74, ColumnDataType::Text, "", true},
+    {"Assessment", "ASSMT_AMT", "ACCT_RCVBL_DUE_AMT", 1560.189, ColumnDataType::Currency, "CURRENCY", false},
+    {"Amount Due", "DUE_AMT", "ACCT_RCVBL_BAL_AMT", 1110.047, ColumnDataType::Currency, "CURRENCY", true},
+    {"", "FORM_TYP_CD", "ACCT_STTS_CD", 3200, ColumnDataType::Text, "", false},
+    {"", "ACCT_RCVBL_TYP_CD", "ACCT_RCVBL_TYP_CD", 3200, ColumnDataType::Text, "", false},
+    {"", "ACCT_STTS_CD", "ACCT_STTS_CD", 3200, ColumnDataType::Text, "", false},
+    {"", "ACTV_STTS_CD", "ACTV_STTS_CD", 3200, ColumnDataType::Text, "", false},
+    {"", "CASE_ID", "CASE_ID", 3200, ColumnDataType::Text, "", false},
+    {"", "CUST_ID", "CUST_ID", 3200, ColumnDataType::Text, "", false},
+};
+
+constexpr ColumnLayout kReceiptColumns[] = {
+    {"Payment Date", "RCPT_DT", "RCPT_DT", 1679.811, ColumnDataType::Date, "mm/dd/yyyy", true},
+    {"Receipt #", "RCPT_NBR", "RCPT_NBR", 1094.74, ColumnDataType::Text, "", true},
+    {"", "RCPT_STTS_CD", "RCPT_STTS_CD", 3200, ColumnDataType::Text, "", false},
+    {"Status", "STTS_DESC", "STTS_DESC", 2775.118, ColumnDataType::Text, "", true},
+    {"Payment Amount", "TOT_PYMT_AMT", "TOT_PYMT_AMT", 1890.142, ColumnDataType::Currency, "Currency", true},
+    {"Excess Amount", "OVR_PYMT_AMT", "OVR_PYMT_AMT", 1890.142, ColumnDataType::Currency, "Currency", true},
+    {"", "CUST_ID", "CUST_ID", 1679.811, ColumnDataType::Text, "", false},
+};
+
+// Sets the grid's columns to the layout, keeping each column's style sets.
+template <std::size_t N> void ApplyLayout(SSOleDBGrid& grid, const ColumnLayout (&layout)[N]) {
+    std::vector<GridColumn>& columns = grid.Columns();
+    columns.resize(N);
+    for (std::size_t index = 0; index < N; ++index) {
+        const ColumnLayout& wanted = layout[index];
+        GridColumn& column = columns[index];
+        column.caption = wanted.caption;
+        column.name = wanted.name;
+        column.dataField = wanted.dataField;
+        column.width = wanted.width;
+        column.dataType = wanted.type;
+        column.numberFormat = wanted.format;
+        column.visible = wanted.shown;
+        column.locked = true;
+        column.fieldLength = 256;
+        column.headingOption = wanted.shown ? 3 : 0;
+        column.alignment = wanted.type == ColumnDataType::Date       ? ColumnAlignment::Center
+                           : wanted.type == ColumnDataType::Currency ? ColumnAlignment::Right
+                                                                     : ColumnAlignment::Left;
+    }
+}
+
+bool IsNullField(const Recordset& recordset, SSOleDBGrid::Bookmark bookmark, const char* field) {
+    return !recordset.HasField(field) || recordset.FieldAt(bookmark, field).IsNull();
+}
+
+} // namespace
+
+Tavrik_AdjustAcc::Tavrik_AdjustAcc(Session& session) : session_(session) {
+    mCmdButton.Add(kArDetail).SetCaption("AR Detail");
+    mCmdButton.Add(kReceiptDetail).SetCaption("Receipt Detail");
+    mSdgDBGrid.Add(kReceivablesGrid, &mAdodc1).SetCaption("Account Receivables");
+    mSdgDBGrid.Add(kReceiptsGrid, &mAdodc2).SetCaption("Receipts");
+    ApplyLayout(mSdgDBGrid(kReceivablesGrid), kReceivableColumns);
+    ApplyLayout(mSdgDBGrid(kReceiptsGrid), kReceiptColumns);
+
+    mCmdButton.ForEach([this](int index, CommandButton& button) {
+        button.Click.Connect([this, index] { mCmdButton_Click(index); });
+    });
+    mSdgDBGrid.ForEach([this](int index, SSOleDBGrid& grid) {
+        grid.Click.Connect([this, index] { mSdgDBGrid_Click(index); });
+        grid.RowLoaded.Connect(
+            [this, index](SSOleDBGrid::Bookmark bookmark) { mSdgDBGrid_RowLoaded(index, bookmark); });
+    });
+}
+
+void Tavrik_AdjustAcc::UserDocument_Show(const std::string& hostTag, const std::string& hostCaption) {
+    TrapErrors(session_, "Tavrik_AdjustAcc.UserDocument_Show", [&] {
+        session_.gsHostTag = hostTag;
+        session_.gsHostCaption = hostCaption;
+        session_.StatusService.SetToolbarButton(8, true, session_.gsHostTag);
+        if (!moKovraMessage) {
+            moKovraMessage = session_.MessageService.NewMessage();
+            moKovraMessage->DataReady.Connect(
+                [this](const std::string& formName) { moKovraMessage_DataReady(formName); });
+            moKovraMessage->MsgTimeout.Connect([this](int) { moKovraMessage_MsgTimeout(); });
+        }
+        ConfigureToolbar(false);
+        SetTabs();
+        session_.StatusService.ShowStatus("Loading information");
+        session_.Platform.SetMousePointer(MousePointer::Hourglass);
+        mCmdButton(kArDetail).SetEnabled(false);
+        mCmdButton(kReceiptDetail).SetEnabled(false);
+        session_.CommonServices.SetDefaultColor(mSdgDBGrid(kReceivablesGrid));
+        session_.CommonServices.SetDefaultColor(mSdgDBGrid(kReceiptsGrid));
+        SetGridBolding(mSdgDBGrid(kReceivablesGrid));
+        SetGridBolding(mSdgDBGrid(kReceiptsGrid));
+        session_.Platform.SetMousePointer(MousePointer::Default);
+        session_.StatusService.ShowStatus("Ready");
+    });
+}
+
+void Tavrik_AdjustAcc::ConfigureToolbar(bool enable) {
+    TrapErrors(session_, "Tavrik_AdjustAcc.ConfigureToolbar", [&] {
+        for (int button : {7, 9, 12, 14})
+            session_.StatusService.SetToolbarButton(button, enable, session_.gsHostTag);
+    });
+}
+
+void Tavrik_AdjustAcc::SetTabs() {
+    TrapErrors(session_, "Tavrik_AdjustAcc.SetTabs", [&] {
+        mCmdButton(kArDetail).SetTabIndex(0);
+        mCmdButton(kReceiptDetail).SetTabIndex(1);
+    });
+}
+
+void Tavrik_AdjustAcc::SetGridBolding(SSOleDBGrid& grid) {
+    TrapErrors(session_, "Tavrik_AdjustAcc.SetGridBolding", [&] {
+        grid.SetStyleSetBold("UNBOLD", false);
+        grid.SetHeadFontBold(true);
+        for (GridColumn& column : grid.Columns()) {
+            column.styleSet = "UNBOLD";
+            column.headStyleSet = "UNBOLD";
+        }
+        grid.ColumnsChanged();
+    });
+}
+
+void Tavrik_AdjustAcc::InitializeData() {
+    TrapErrors(session_, "Tavrik_AdjustAcc.InitializeData", [&] {
+        const std::pair<const char*, int> bindings[] = {{"ACNTSRCVBL", kReceivablesGrid},
+                                                        {"RECEIPT", kReceiptsGrid}};
+        for (const auto& [definition, gridIndex] : bindings) {
+            auto dataSet = std::make_unique<DataSet>(session_.DataSetOpener);
+            dataSet->SetSource(definition);
+            dataSet->Open();
+            (gridIndex == kReceivablesGrid ? mAdodc1 : mAdodc2).SetRecordset(dataSet->Recordset());
+            dataSet->DetachRecordset();
+            dataSet.reset();
+            mSdgDBGrid(gridIndex).Refresh();
+        }
+    });
+}
+
+void Tavrik_AdjustAcc::FileOpen() {
+    TrapErrors(session_, "Tavrik_AdjustAcc.FileOpen", [&] {
+        Tavrik_FormInq& dialog = session_.Forms.LoadOwn<Tavrik_FormInq>(Tavrik_FormInq::kFormName);
+        dialog.Move((session_.Platform.ScreenWidth() - dialog.Width()) / 2,
+                    (session_.Platform.ScreenHeight() - dialog.Height()) / 2);
+        dialog.mFtcboDocType(0).Setcodetype("ADJDOC");
+        dialog.mFtcboDocType(0).SetCode("C");
+        session_.Platform.ShowModal(dialog);
+
+        if (session_.Forms.IsLoaded(Tavrik_FormInq::kFormName) && dialog.mTxtButton.Text() != "Cancel") {
+            if (moAcctRcvbl) {
+                moAcctRcvbl->Close();
+                moAcctRcvbl.reset();
+            }
+            if (moReceipt) {
+                moReceipt->Close();
+                moReceipt.reset();
+            }
+            InitializeData();
+            mSdgDBGrid_InitColumnProps(kReceivablesGrid);
+            mSdgDBGrid_InitColumnProps(kReceiptsGrid);
+            msRefNbr = Trim(dialog.mTxtDocNbr(0).Text());
+            msRefTypCd = dialog.mFtcboDocType(0).Code();
+            SendAdjustPI();
+        }
+        session_.Forms.Unload(Tavrik_FormInq::kFormName);
+        mCmdButton(kArDetail).SetEnabled(false);
+        mCmdButton(kReceiptDetail).SetEnabled(false);
+    });
+}
+
+void Tavrik_AdjustAcc::SaveData() {
+    TrapErrors(session_, "Tavrik_AdjustAcc.SaveData",
+               [&] { session_.Platform.SetMousePointer(MousePointer::Default); });
+}
+
+bool Tavrik_AdjustAcc::DataChanged() {
+    return !IsBlank(msRefTypCd) && !IsBlank(msRefNbr);
+}
+
+void Tavrik_AdjustAcc::BeforeUnload() {
+    TrapErrors(session_, "Tavrik_AdjustAcc.BeforeUnload", [&] {
+        ConfigureToolbar(true);
+        moKovraMessage.reset();
+    });
+}
+
+bool Tavrik_AdjustAcc::CloseDocument() {
+    ConfigureToolbar(true);
+    return true;
+}
+
+void Tavrik_AdjustAcc::UserDocument_Resize() {
+    TrapErrors(session_, "Tavrik_AdjustAcc.UserDocument_Resize", [&] {
+        mSdgDBGrid(kReceivablesGrid).Refresh();
+        mSdgDBGrid(kReceiptsGrid).Refresh();
+    });
+}
+
+void Tavrik_AdjustAcc::rszResizer_BeforeResize(const Control& control, ResizerInfo& info) {
+    info.ScaleFont = false;
+    if (dynamic_cast<const CommandButton*>(&control) != nullptr ||
+        dynamic_cast<const Tavrik_CustSelect*>(&control) != nullptr)
+        info.ScaleSize = false;
+}
+
+std::string Tavrik_AdjustAcc::RefTypeDescription() {
+    return session_.CommonServices.GetCodeDescription(msRefTypCd, "REFDOCTYP");
+}
+
+void Tavrik_AdjustAcc::SendAdjustPI() {
+    TrapErrors(session_, "Tavrik_AdjustAcc.SendAdjustPI", [&] {
+        PIRequest request = NewPIRequest(session_, session_.AppTitle, kSearchRequest);
+        msMessageID = request.MessageID();
+        request.AddPentraxKey("key:REF_NBR", msRefNbr);
+        request.AddPentraxKey("key:REF_TYP_CD", msRefTypCd);
+        mbTimedOut = false;
+        request.Send();
+        mbOpening = true;
+        session_.StatusService.ShowStatus("Searching for " + RefTypeDescription() + " number " + msRefNbr);
+        session_.Platform.SetMousePointer(MousePointer::Hourglass);
+    });
+}
+
+void Tavrik_AdjustAcc::moKovraMessage_MsgTimeout() {
+    mbTimedOut = true;
+}
+
+void Tavrik_AdjustAcc::ClearReference() {
+    msRefTypCd.clear();
+    msRefNbr.clear();
+}
+
+void Tavrik_AdjustAcc::moKovraMessage_DataReady(const std::string& formName) {
+    if (formName != session_.AppTitle)
+        return;
+    TrapErrors(session_, "Tavrik_AdjustAcc.moKovraMessage_DataReady", [&] {
+        const std::string errorText = session_.CommonServices.GetReply(
+            session_.AppTitle, "Tavrik_AdjustAcc.moKovraMessage_DataReady", msMessageID);
+        if (!errorText.empty()) {
+            session_.Platform.MsgBox(errorText, MsgBoxIcon::Critical, MsgBoxButtons::OK,
+                                     session_.gsHostCaption);
+            if (!mbTimedOut) {
+                session_.StatusService.ShowStatus("Search was not successful");
+                ClearReference();
+            } else {
+                session_.StatusService.ShowStatus("Search timed out");
+            }
+        } else {
+            session_.Platform.SetMousePointer(MousePointer::Hourglass);
+            moAcctRcvbl.reset();
+            moAcctRcvbl = session_.DataSetService.GetDataSet("ACNTSRCVBL", session_.AppTitle, msMessageID);
+            if (moAcctRcvbl) {
+                mbSkipRowLoaded = false;
+                mSdgDBGrid_InitColumnProps(kReceivablesGrid);
+                mAdodc1.SetRecordset(moAcctRcvbl->Recordset());
+                mAdodc1.Recordset()->Sort("CUST_ID,ACCT_RCVBL_NBR");
+                mSdgDBGrid(kReceivablesGrid).Refresh();
+            }
+            moReceipt.reset();
+            moReceipt = session_.DataSetService.GetDataSet("RECEIPT", session_.AppTitle, msMessageID);
+            if (moReceipt) {
+                if (moReceipt->Recordset()->RecordCount() > 0)
+                    moReceipt->Recordset()->MoveFirst();
+                mSdgDBGrid_InitColumnProps(kReceiptsGrid);
+                mAdodc2.SetRecordset(moReceipt->Recordset());
+                mAdodc2.Recordset()->Sort("RCPT_NBR");
+                mSdgDBGrid(kReceiptsGrid).Refresh();
+            }
+            if (!moAcctRcvbl && !moReceipt && mbOpening) {
+                session_.StatusService.ShowStatusMsg(RefTypeDescription() + " number " + msRefNbr +
+                                                     " not found");
+                ClearReference();
+            } else {
+                session_.StatusService.ShowStatus("Ready");
+            }
+        }
+    });
+    mbOpening = false;
+    session_.Platform.SetMousePointer(MousePointer::Default);
+}
+
+void Tavrik_AdjustAcc::mSdgDBGrid_Click(int index) {
+    TrapErrors(session_, "Tavrik_AdjustAcc.mSdgDBGrid_Click", [&] {
+        SSOleDBGrid& grid = mSdgDBGrid(index);
+        CommandButton& ownButton = mCmdButton(index == kReceivablesGrid ? kArDetail : kReceiptDetail);
+        if (grid.SelBookmarks().size() != 1) {
+            ownButton.SetEnabled(false);
+            return;
+        }
+        grid.SetCurrentBookmark(grid.SelBookmarks().front());
+        if (index == kReceivablesGrid) {
+            mCmdButton(kReceiptDetail).SetEnabled(false);
+            mSdgDBGrid(kReceiptsGrid).ClearSelection();
+        } else {
+            mCmdButton(kArDetail).SetEnabled(false);
+            mSdgDBGrid(kReceivablesGrid).ClearSelection();
+        }
+        ownButton.SetEnabled(true);
+    });
+}
+
+void Tavrik_AdjustAcc::mSdgDBGrid_RowLoaded(int index, SSOleDBGrid::Bookmark bookmark) {
+    if (mbInitColumns)
+        return;
+    if (mbSkipRowLoaded) {
+        mbSkipRowLoaded = false;
+        return;
+    }
+    TrapErrors(session_, "Tavrik_AdjustAcc.mSdgDBGrid_RowLoaded", [&] {
+        SSOleDBGrid& grid = mSdgDBGrid(index);
+        const auto& recordset = (index == kReceivablesGrid ? mAdodc1 : mAdodc2).Recordset();
+        if (!recordset || recordset->StatusAt(bookmark) == RecordStatus::Deleted)
+            return;
+        CommonServices& services = session_.CommonServices;
+        if (index == kReceivablesGrid) {
+            if (!IsNullField(*recordset, bookmark, "ACCT_RCVBL_TYP_CD"))
+                grid.SetCellText("FORM_DESC", services.GetCodeDescription(
+                                                  recordset->FieldAt(bookmark, "ACCT_RCVBL_TYP_CD").ToText(),
+                                                  "REFDOCTYP"));
+            if (!IsNullField(*recordset, bookmark, "ACCT_STTS_CD"))
+                grid.SetCellText("STTS_DESC",
+                                 services.GetCodeDescription(
+                                     recordset->FieldAt(bookmark, "ACCT_STTS_CD").ToText(), "CSTATUS"));
+            return;
+        }
+        if (!IsNullField(*recordset, bookmark, "RCPT_STTS_CD"))
+            grid.SetCellText("STTS_DESC",
+                             services.GetCodeDescription(
+                                 recordset->FieldAt(bookmark, "RCPT_STTS_CD").ToText(), "REFUNDTYP"));
+        if (IsNullField(*recordset, bookmark, "OVR_PYMT_AMT"))
+            grid.SetCellText("OVR_PYMT_AMT", "0.00");
+    });
+}
+
+void Tavrik_AdjustAcc::mSdgDBGrid_InitColumnProps(int index) {
+    TrapErrors(session_, "Tavrik_AdjustAcc.mSdgDBGrid_InitColumnProps", [&] {
+        mbInitColumns = true;
+        SSOleDBGrid& grid = mSdgDBGrid(index);
+        grid.SetCaption(index == kReceivablesGrid ? "Account Receivables" : "Receipts");
+        mbSkipRowLoaded = true;
+        if (index == kReceivablesGrid) {
+            ApplyLayout(grid, kReceivableColumns);
+            grid.Column("ACTV_STTS_CD").fieldLength = 10;
+            grid.Column("CASE_ID").locked = false;
+            grid.Column("CUST_ID").locked = false;
+        } else {
+            ApplyLayout(grid, kReceiptColumns);
+        }
+        grid.ColumnsChanged();
+    });
+    mbInitColumns = false;
+    mbSkipRowLoaded = false;
+}
+
+void Tavrik_AdjustAcc::mCmdButton_Click(int index) {
+    if (index == kArDetail)
+        DoCmdARDetail();
+    else if (index == kReceiptDetail)
+        DoCmdReceipts();
+}
+
+void Tavrik_AdjustAcc::ShowFormNotAvailable(const std::string& what) {
+    session_.Platform.MsgBox("The " + what + " form is not available yet.", MsgBoxIcon::Information,
+                             MsgBoxButtons::OK, session_.gsHostCaption);
+}
+
+void Tavrik_AdjustAcc::DoCmdARDetail() {
+    TrapErrors(session_, "Tavrik_AdjustAcc.DoCmdARDetail", [&] {
+        SSOleDBGrid& grid = mSdgDBGrid(kReceivablesGrid);
+        if (grid.Rows() == 0 || IsBlank(grid.CellText("ACCT_RCVBL_NBR")))
+            return;
+        // The AR detail form lands with its own work; until then nothing is sent.
+        ShowFormNotAvailable("AR Detail");
+    });
+}
+
+void Tavrik_AdjustAcc::DoCmdReceipts() {
+    TrapErrors(session_, "Tavrik_AdjustAcc.DoCmdReceipts", [&] {
+        SSOleDBGrid& grid = mSdgDBGrid(kReceiptsGrid);
+        if (grid.Rows() == 0 || IsBlank(grid.CellText("RCPT_NBR")))
+            return;
+        ShowFormNotAvailable("Receipt Detail");
+    });
+}
+
+} // namespace tavrik

@@ -1,0 +1,227 @@
+#include "document/Tavrik_FormInq.h"
+
+#include "common/ErrorTrap.h"
+#include "common/TextUtil.h"
+
+namespace tavrik {
+namespace {
+
+constexpr const char* kLineBreak = "\r\n";
+
+bool IsNumeric(const std::string& text) {
+    return IsAllDigits(text);
+}
+
+} // namespace
+
+Tavrik_FormInq::Tavrik_FormInq(Session& session) : Form(kFormName), session_(session) {
+    SetCaption("Open Account");
+    Resize(5400, 2300);
+    mLblInq.Add(0).SetCaption("Account Type:");
+    mLblInq.Add(1).SetCaption("Account #:");
+    mFtcboDocType.Add(0, session.CommonServices);
+    mTxtDocNbr.Add(0);
+    mCmdBttn.Add(kSelectAccount).SetCaption("Select Account");
+    mCmdBttn.Add(kOk).SetCaption("OK");
+    mCmdBttn.Add(kCancel).SetCaption("Cancel");
+    mTxtButton.SetVisible(false);
+
+    mFtcboDocType(0).Change.Connect([this] { mFtcboDocType_Change(); });
+    TextBox& number = mTxtDocNbr(0);
+    number.KeyPress.Connect([this](int& key) { mTxtDocNbr_KeyPress(key); });
+    number.KeyDown.Connect([this](int key, int shift) { mTxtDocNbr_KeyDown(key, shift); });
+    number.KeyUp.Connect([this](int, int) { mTxtDocNbr_KeyUp(); });
+    number.MouseDown.Connect([this](int) { mTxtDocNbr_MouseDown(); });
+    number.MouseUp.Connect([this](int) { mTxtDocNbr_MouseUp(); });
+    number.Change.Connect([this] { mTxtDocNbr_Change(); });
+    mCmdBttn.ForEach([this](int index, CommandButton& button) {
+        button.Click.Connect([this, index] { mCmdBttn_Click(index); });
+    });
+    mFtcboDocType(0).Setcodetype("REFDOCTYP");
+}
+
+void Tavrik_FormInq::Form_Load() {
+    TrapErrors(session_, "Tavrik_FormInq.Form_Load", [&] {
+        session_.CommonServices.PrepareForm(*this);
+        session_.Platform.SetMousePointer(MousePointer::Default);
+        SetTabs();
+        mCmdBttn(kOk).SetDefault(true);
+
+        if (!moFormDocCodes)
+            moFormDocCodes = std::make_shared<DataSet>(session_.DataSetOpener);
+        // The region is quoted as a literal: a quote in it can neither break nor widen the query.
+        std::string source =
+            std::string("Select CD_TBL_ID, CD_TBL_CD, CD_TBL_DES From TVK_CODE Where ") + "REGION" + "=" +
+            QuoteLiteral(ToUpper(Trim(session_.SessionInfo.Region))) + " " + "And (CD_TBL_ID = 'FORMDOC' " +
+            "And ((EFCTV_DT <= %Date% And (END_DT)Is Null) Or (EFCTV_DT <= %Date% And END_DT >= %Date%))" +
+            ")";
+        moFormDocCodes->SetSource(source);
+        const std::string today = "#" + session_.Platform.Today().FormatUs() + "#";
+        for (std::size_t at = source.find("%Date%"); at != std::string::npos; at = source.find("%Date%", at))
+            source.replace(at, 6, today);
+        moFormDocCodes->SetSource(source);
+        moFormDocCodes->Open();
+        mFtcboDocType_Change();
+    });
+}
+
+void Tavrik_FormInq::SetTabs() {
+    mFtcboDocType(0).SetTabIndex(0);
+    mTxtDocNbr(0).SetTabIndex(1);
+    mCmdBttn(kSelectAccount).SetTabIndex(2);
+    mCmdBttn(kOk).SetTabIndex(3);
+    mCmdBttn(kCancel).SetTabIndex(4);
+}
+
+void Tavrik_FormInq::Form_Activate() {
+    TrapErrors(session_, "Tavrik_FormInq.Form_Activate", [&] {
+        if (!mTxtDocNbr(0).Text().empty())
+            session_.Platform.SetFocus(mCmdBttn(kOk));
+    });
+}
+
+void Tavrik_FormInq::mFtcboDocType_Change() {
+    TrapErrors(session_, "Tavrik_FormInq.mFtcboDocType_Change", [&] {
+        CommandButton& selectAccount = mCmdBttn(kSelectAccount);
+        const auto& codes = moFormDocCodes ? moFormDocCodes->Recordset() : nullptr;
+        if (!codes || codes->RecordCount() == 0) {
+            selectAccount.SetEnabled(false);
+            return;
+        }
+        codes->MoveFirst();
+        // The typed code is quoted as a literal, so a quote in it finds nothing rather than more.
+        selectAccount.SetEnabled(codes->Find("CD_TBL_CD = " + QuoteLiteral(mFtcboDocType(0).Code())));
+    });
+}
+
+void Tavrik_FormInq::mTxtDocNbr_KeyPress(int& keyAscii) {
+    TrapErrors(session_, "Tavrik_FormInq.mTxtDocNbr_KeyPress", [&] {
+        if (!session_.CommonServices.ValidateKeyPress(mFtcboDocType(0).Code(), mTxtDocNbr(0), keyAscii))
+            session_.Platform.Beep();
+    });
+}
+
+void Tavrik_FormInq::mTxtDocNbr_KeyDown(int keyCode, int shift) {
+    if (keyCode == kKeyInsert && shift == kShiftMask) {
+        mbKeyPaste = true;
+        msSavedText = mTxtDocNbr(0).Text();
+    }
+}
+
+void Tavrik_FormInq::mTxtDocNbr_KeyUp() {
+    mbKeyPaste = false;
+}
+
+void Tavrik_FormInq::mTxtDocNbr_MouseDown() {
+    mbMousePaste = true;
+    msSavedText = mTxtDocNbr(0).Text();
+}
+
+void Tavrik_FormInq::mTxtDocNbr_MouseUp() {
+    mbMousePaste = false;
+}
+
+void Tavrik_FormInq::mTxtDocNbr_Change() {
+    TrapErrors(session_, "Tavrik_FormInq.mTxtDocNbr_Change", [&] {
+        if (!mbKeyPaste && !mbMousePaste)
+            return;
+        std::string message;
+        if (session_.CommonServices.ValidateDocNumber(mFtcboDocType(0).Code(), mTxtDocNbr(0).Text(), message))
+            return;
+        session_.Platform.Beep();
+        mTxtDocNbr(0).SetText(msSavedText);
+    });
+}
+
+void Tavrik_FormInq::DefaultFieldColor() {
+    session_.CommonServices.SetDefaultColor(mFtcboDocType(0));
+    session_.CommonServices.SetDefaultColor(mTxtDocNbr(0));
+}
+
+void Tavrik_FormInq::CheckEdit() {
+    msErrorText.clear();
+    DefaultFieldColor();
+
+    Tavrik_CodesCombo& type = mFtcboDocType(0);
+    if (type.EntryIndicator() < 1) {
+        msErrorText += std::string("Account Type is required") + kLineBreak;
+        session_.CommonServices.SetErrorColor(type);
+    } else if (type.Code().empty()) {
+        msErrorText += std::string("Select or enter a valid Account Type") + kLineBreak;
+        session_.CommonServices.SetErrorColor(type);
+    }
+
+    if (IsBlank(mTxtDocNbr(0).Text())) {
+        msErrorText += std::string("Account Number is required") + kLineBreak;
+        session_.CommonServices.SetErrorColor(mTxtDocNbr(0));
+        return;
+    }
+    CheckAccountNumber();
+}
+
+void Tavrik_FormInq::CheckAccountNumber() {
+    TextBox& box = mTxtDocNbr(0);
+    const std::string number = Trim(box.Text());
+    const std::string description = ToUpper(mFtcboDocType(0).Description());
+    const std::size_t errorsBefore = msErrorText.size();
+    const bool hasDash = number.find('-') != std::string::npos;
+
+    if (description == "PAYMENT PLAN" || description == "ALERT") {
+        if (!IsNumeric(number))
+            msErrorText += "Only numeric is allowed";
+    } else if (description == "CHECK NUMBER") {
+        if (hasDash)
+            msErrorText += "Only AlphaNumeric is allowed";
+    } else if (hasDash || number.size() > 7 || !IsNumeric(number)) {
+        if (!hasDash)
+            msErrorText += "Account Number is Invalid";
+        else
+            CheckWithCheckDigit(PadLeft(number, 9, '0'));
+    } else {
+        const std::string sevenDigits = PadLeft(number, 7, '0');
+        const std::string completed = sevenDigits + "-" + session_.CommonServices.GetCheckDigit(sevenDigits);
+        box.SetText(completed);
+        CheckWithCheckDigit(completed);
+    }
+    if (msErrorText.size() != errorsBefore)
+        session_.CommonServices.SetErrorColor(box);
+}
+
+void Tavrik_FormInq::CheckWithCheckDigit(const std::string& number) {
+    std::string message;
+    if (!session_.CommonServices.ValidateDocNumber(mFtcboDocType(0).Code(), number, message))
+        msErrorText += message;
+}
+
+void Tavrik_FormInq::mCmdBttn_Click(int index) {
+    TrapErrors(session_, "Tavrik_FormInq.mCmdBttn_Click", [&] {
+        CommandButton& pressed = mCmdBttn(index);
+        const bool wasEnabled = pressed.Enabled();
+        pressed.SetEnabled(false);
+        TrapErrors(session_, "Tavrik_FormInq.mCmdBttn_Click", [&] {
+            if (index == kOk) {
+                CheckEdit();
+                if (!msErrorText.empty())
+                    session_.Platform.MsgBox(msErrorText, MsgBoxIcon::Critical, MsgBoxButtons::OK,
+                                             session_.gsHostCaption);
+                else
+                    Hide();
+            } else if (index == kCancel) {
+                mTxtButton.SetText("Cancel");
+                Hide();
+            } else if (index == kSelectAccount) {
+                DoSelectAccount();
+            }
+        });
+        pressed.SetEnabled(wasEnabled);
+    });
+}
+
+void Tavrik_FormInq::DoSelectAccount() {
+    // The Select Account dialog lands with the customer-selection work; until then the button says
+    // so instead of opening a dialog that cannot hand a number back.
+    session_.Platform.MsgBox("The Select Account dialog is not available yet.", MsgBoxIcon::Information,
+                             MsgBoxButtons::OK, session_.gsHostCaption);
+}
+
+} // namespace tavrik

@@ -1,0 +1,53 @@
+#include "library/SessionLoader.h"
+
+#include "common/LibraryRequests.h"
+#include "library/SubmitAndWait.h"
+
+#include <stdexcept>
+
+namespace tavrik {
+
+namespace {
+
+const FieldValue& Cell(const DataTable& table, const std::vector<FieldValue>& row, std::string_view field) {
+    static const FieldValue kNull;
+    const std::optional<std::size_t> index = table.FieldIndex(field);
+    return index ? row.at(*index) : kNull;
+}
+
+} // namespace
+
+SessionLoader::LoadedSession SessionLoader::Load(Transport& transport, const std::string& userId,
+                                                 const std::string& messageId,
+                                                 std::chrono::milliseconds timeout) {
+    RequestMessage request;
+    request.messageId = messageId;
+    request.piNumber = kSessionRequest;
+    request.userId = userId;
+    request.keys.push_back(RequestKey{"key:USER_ID", userId, "=", "PENTRAX"});
+    const ReplyMessage reply = SubmitAndWait(transport, std::move(request), timeout);
+
+    if (!reply.errorText.empty())
+        throw std::runtime_error("The user \"" + userId + "\" could not be signed on: " + reply.errorText);
+    auto userInfo = reply.dataSets.find("USERINFO");
+    if (userInfo == reply.dataSets.end() || userInfo->second.rows.empty())
+        throw std::runtime_error("The user \"" + userId + "\" is not known to the back office.");
+
+    const DataTable& users = userInfo->second;
+    const std::vector<FieldValue>& user = users.rows.front();
+    const std::optional<std::int64_t> userNumber = Cell(users, user, "USER_NBR").AsInteger();
+    if (!userNumber)
+        throw std::runtime_error("The back office gave no user number for \"" + userId + "\".");
+
+    LoadedSession session;
+    session.info.UserID =
+        Cell(users, user, "USER_ID").IsNull() ? userId : Cell(users, user, "USER_ID").ToText();
+    session.info.UserNumber = *userNumber;
+    session.info.Region = Cell(users, user, "REGION").ToText();
+    if (auto privileges = reply.dataSets.find("USERPRIVILEGE"); privileges != reply.dataSets.end())
+        for (const std::vector<FieldValue>& row : privileges->second.rows)
+            session.privileges.push_back(Cell(privileges->second, row, "PRVLG_NM").ToText());
+    return session;
+}
+
+} // namespace tavrik

@@ -1,0 +1,306 @@
+#include "tests/document/DocumentHarness.h"
+
+#include "common/CheckDigit.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace tavrik {
+namespace {
+
+using ::testing::ElementsAre;
+
+constexpr const char* kAcmeReceivables =
+    "Account Receivables: Name | Account Type | Account # | Stop Date | Original Assessment | Late Fee | "
+    "Interest | "
+    "Status | Amount Due |\n"
+    " ACME FREIGHT LINES INC | CITATION | 0012345 | 03/15/2023 | $510.00 | $0.00 | $12.50 | OPEN | $347.50 "
+    "|\n"
+    " ACME FREIGHT LINES INC | CITATION | 0012346 | 06/02/2023 | $1,120.00 | $0.00 | $0.00 | OPEN | "
+    "$1,020.00 |\n"
+    " ACME FREIGHT LINES INC | CITATION | 0012350 | 05/05/2023 | $80.00 | $0.00 | $0.00 | OPEN | $80.00 |\n"
+    " ACME FREIGHT LINES INC | CITATION | 0012351 | 05/06/2023 | $45.00 | $0.00 | $0.00 | OPEN | $45.00 |\n"
+    " ACME FREIGHT LINES INC | CITATION | 0012352 | 06/15/2023 | $250.00 | $0.00 | $0.00 | PAID | $0.00 |\n"
+    " ACME FREIGHT LINES INC | CITATION | 0012353 | 06/16/2023 | $90.00 | $0.00 | $0.00 | DELETED | $0.00 |\n"
+    " ACME FREIGHT LINES INC | CITATION | 0012354 | 06/17/2023 | $350.00 | $0.00 | $0.00 | CLOSED | $350.00 "
+    "|\n"
+    " ACME FREIGHT LINES INC | TEMPORARY PERMIT | 0020001 | 02/01/2023 | $35.00 | $0.00 | $0.00 | PAID | "
+    "$0.00 |\n"
+    " ACME FREIGHT LINES INC | PAYMENT PLAN | 0030001 | 01/10/2023 | $600.00 | $0.00 | $0.00 | OPEN | "
+    "$600.00 |\n"
+    " ACME FREIGHT LINES INC | ALERT | 0040001 | 04/20/2023 | $150.00 | $0.00 | $0.00 | PAID | $0.00 |\n"
+    " ACME FREIGHT LINES INC | CITATION | 1999999 | 11/30/2022 | $250.00 | $0.00 | $0.00 | VOID | $0.00 |\n"
+    " ACME FREIGHT LINES INC | CITATION | 2000000 | 12/01/2022 | $250.00 | $0.00 | $0.00 | VOID | $0.00 |\n"
+    " ACME FREIGHT LINES INC | CITATION | 2000001 | 09/01/2023 | $175.00 | $0.00 | $0.00 | OPEN | $175.00 "
+    "|\n";
+
+// Receipt 0100003 and 0100004 have no excess fund: their excess shows "0.00".
+constexpr const char* kAcmeReceipts =
+    "Receipts: Payment Date | Receipt # | Status | Payment Amount | Excess Amount |\n"
+    " 04/10/2023 | 0100001 | OPEN | $400.00 | $25.00 |\n"
+    " 05/02/2023 | 0100002 | OPEN | $160.00 | $10.00 |\n"
+    " 05/20/2023 | 0100003 | BACKED OUT | $80.00 | 0.00 |\n"
+    " 06/05/2023 | 0100004 | CANCELED | $45.00 | 0.00 |\n"
+    " 07/01/2023 | 0100005 | OPEN | $300.00 | $50.00 |\n"
+    " 08/15/2023 | 0100006 | OPEN | $500.00 | $50.00 |\n";
+
+std::string WithCheckDigit(const std::string& sevenDigits) {
+    return sevenDigits + "-" + std::to_string(*ComputeCheckDigit(sevenDigits));
+}
+
+TEST(DocumentScenario, opens_an_account_by_type_and_five_digit_number_and_fills_both_lists) {
+    DocumentHarness harness;
+    const std::string number = WithCheckDigit("0012345");
+
+    harness.OpenAccount("C", "12345");
+    const std::vector<std::string> statusesBeforeReply = harness.statuses;
+    const MousePointer pointerBeforeReply = harness.platform.LastPointer();
+    harness.DeliverReply();
+
+    ASSERT_EQ(harness.Requests().size(), 1u);
+    const RequestMessage request = harness.Requests().front();
+    EXPECT_EQ(request.piNumber, 47);
+    EXPECT_EQ(request.formName, DocumentHarness::kTitle);
+    EXPECT_EQ(request.appVersion, "1.0");
+    EXPECT_EQ(request.userId, "SUPER");
+    EXPECT_THAT(request.keys, ElementsAre(RequestKey{"key:REF_NBR", number, "=", "PENTRAX"},
+                                          RequestKey{"key:REF_TYP_CD", "C", "=", "PENTRAX"}));
+    EXPECT_EQ(statusesBeforeReply.back(), "Searching for CITATION number " + number);
+    EXPECT_EQ(pointerBeforeReply, MousePointer::Hourglass);
+    EXPECT_EQ(harness.statuses.back(), "Ready");
+    EXPECT_EQ(harness.platform.LastPointer(), MousePointer::Default);
+    EXPECT_TRUE(harness.document.DataChanged());
+    EXPECT_EQ(harness.RenderGrid(0), kAcmeReceivables);
+    EXPECT_EQ(harness.RenderGrid(1), kAcmeReceipts);
+    EXPECT_EQ(harness.document.mAdodc1.Recordset()->SortText(), "CUST_ID,ACCT_RCVBL_NBR");
+    EXPECT_EQ(harness.document.mAdodc2.Recordset()->SortText(), "RCPT_NBR");
+}
+
+std::string RenderColumns(const SSOleDBGrid& grid) {
+    std::string text;
+    for (const GridColumn& column : grid.Columns()) {
+        const char* alignment = column.alignment == ColumnAlignment::Left    ? "left"
+                                : column.alignment == ColumnAlignment::Right ? "right"
+                                                                             : "center";
+        text += column.name + "<-" + column.dataField + " " + std::to_string(static_cast<int>(column.width)) +
+                " " + (column.visible ? "shown" : "hidden") + " " + alignment +
+                (column.locked ? " locked" : " editable") + " " + std::to_string(column.fieldLength) +
+                (column.numberFormat.empty() ? "" : " " + column.numberFormat) + " " + column.styleSet + "\n";
+    }
+    return text;
+}
+
+TEST(DocumentScenario, grids_carry_their_columns_hidden_fields_and_unbold_style_after_an_open) {
+    DocumentHarness harness;
+
+    harness.OpenAccount("C", "12345");
+    harness.DeliverReply();
+
+    EXPECT_EQ(RenderColumns(harness.document.mSdgDBGrid(0)),
+              "CUST_NAME<-CUST_NAME 2894 shown left locked 256 UNBOLD\n"
+              "FORM_DESC<-FORM_DESC 1170 shown left locked 256 UNBOLD\n"
+              "ACCT_RCVBL_NBR<-ACCT_RCVBL_NBR 945 shown left locked 256 UNBOLD\n"
+              "ACCT_RCVBL_CK_NBR<-ACCT_RCVBL_CK_NBR 1773 hidden left locked 256 UNBOLD\n"
+              "STP_DT<-STP_DT 1005 shown center locked 256 mm/dd/yyyy UNBOLD\n"
+              "ORIG_ASSMT_AMT<-ORIG_ASSMT_AMT 1560 shown right locked 256 CURRENCY UNBOLD\n"
+              "LTE_FEE_AMT<-LTE_FEE_AMT 884 shown right locked 256 CURRENCY UNBOLD\n"
+              "ACRD_INTRST_AMT<-ACRD_INTRST_AMT 675 shown right locked 256 CURRENCY UNBOLD\n"
+              "STTS_DESC<-STTS_DESC 1094 shown left locked 256 UNBOLD\n"
+              "ASSMT_AMT<-ACCT_RCVBL_DUE_AMT 1560 hidden right locked 256 CURRENCY UNBOLD\n"
+              "DUE_AMT<-ACCT_RCVBL_BAL_AMT 1110 shown right locked 256 CURRENCY UNBOLD\n"
+              "FORM_TYP_CD<-ACCT_STTS_CD 3200 hidden left locked 256 UNBOLD\n"
+              "ACCT_RCVBL_TYP_CD<-ACCT_RCVBL_TYP_CD 3200 hidden left locked 256 UNBOLD\n"
+              "ACCT_STTS_CD<-ACCT_STTS_CD 3200 hidden left locked 256 UNBOLD\n"
+              "ACTV_STTS_CD<-ACTV_STTS_CD 3200 hidden left locked 10 UNBOLD\n"
+              "CASE_ID<-CASE_ID 3200 hidden left editable 256 UNBOLD\n"
+              "CUST_ID<-CUST_ID 3200 hidden left editable 256 UNBOLD\n");
+    EXPECT_EQ(RenderColumns(harness.document.mSdgDBGrid(1)),
+              "RCPT_DT<-RCPT_DT 1679 shown center locked 256 mm/dd/yyyy UNBOLD\n"
+              "RCPT_NBR<-RCPT_NBR 1094 shown left locked 256 UNBOLD\n"
+              "RCPT_STTS_CD<-RCPT_STTS_CD 3200 hidden left locked 256 UNBOLD\n"
+              "STTS_DESC<-STTS_DESC 2775 shown left locked 256 UNBOLD\n"
+              "TOT_PYMT_AMT<-TOT_PYMT_AMT 1890 shown right locked 256 Currency UNBOLD\n"
+              "OVR_PYMT_AMT<-OVR_PYMT_AMT 1890 shown right locked 256 Currency UNBOLD\n"
+              "CUST_ID<-CUST_ID 1679 hidden left locked 256 UNBOLD\n");
+    EXPECT_TRUE(harness.document.mSdgDBGrid(0).HeadFontBold());
+    EXPECT_FALSE(harness.document.mSdgDBGrid(0).StyleSetBold("UNBOLD"));
+}
+
+TEST(DocumentScenario, shows_not_found_and_clears_the_reference_when_nothing_matches) {
+    DocumentHarness harness;
+    const std::string number = WithCheckDigit("0099999");
+
+    harness.OpenAccount("C", "99999");
+    harness.DeliverReply();
+
+    EXPECT_EQ(harness.statuses.back(), "msg: CITATION number " + number + " not found");
+    EXPECT_FALSE(harness.document.DataChanged());
+    EXPECT_EQ(harness.document.mSdgDBGrid(0).Rows(), 0u);
+    EXPECT_TRUE(harness.platform.messageBoxes.empty());
+}
+
+TEST(DocumentScenario, ignores_a_reply_addressed_to_another_form) {
+    DocumentHarness harness;
+    harness.OpenAccount("C", "12345");
+    harness.DeliverReply();
+    const std::size_t statusCount = harness.statuses.size();
+
+    harness.document.moKovraMessage_DataReady(std::string(DocumentHarness::kTitle) + "PayDetail");
+
+    EXPECT_EQ(harness.statuses.size(), statusCount);
+    EXPECT_EQ(harness.document.mSdgDBGrid(0).Rows(), 13u);
+    EXPECT_TRUE(harness.document.DataChanged());
+}
+
+TEST(DocumentScenario, keeps_the_reference_and_drops_the_late_reply_when_the_search_times_out) {
+    DocumentHarness harness;
+    harness.HoldReplies();
+    harness.OpenAccount("C", "12345");
+
+    harness.dispatcher.AdvanceTime(std::chrono::seconds(31));
+    const std::vector<ShownMessageBox> boxes = harness.platform.messageBoxes;
+    const std::string statusAfterTimeout = harness.statuses.back();
+    harness.ReleaseReplies();
+    harness.dispatcher.WaitForPosted(std::chrono::seconds(2));
+    harness.dispatcher.RunPending();
+
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "The back office did not answer in time.");
+    EXPECT_EQ(boxes[0].icon, MsgBoxIcon::Critical);
+    EXPECT_EQ(boxes[0].title, DocumentHarness::kHostCaption);
+    EXPECT_EQ(statusAfterTimeout, "Search timed out");
+    EXPECT_EQ(harness.statuses.back(), "Search timed out");
+    EXPECT_TRUE(harness.document.DataChanged());
+    EXPECT_EQ(harness.document.mSdgDBGrid(0).Rows(), 0u);
+    EXPECT_EQ(harness.platform.LastPointer(), MousePointer::Default);
+}
+
+TEST(DocumentScenario, reports_the_back_office_error_and_clears_the_reference_when_a_search_fails) {
+    DocumentHarness harness;
+
+    harness.OpenWith([](Tavrik_FormInq& dialog) {
+        dialog.mFtcboDocType(0).SetCode("K");
+        dialog.mTxtDocNbr(0).SetText(std::string(10000, '7'));
+        dialog.mCmdBttn(Tavrik_FormInq::kOk).Press();
+    });
+    harness.DeliverReply();
+
+    ASSERT_EQ(harness.platform.messageBoxes.size(), 1u);
+    EXPECT_THAT(harness.platform.messageBoxes[0].text, ::testing::HasSubstr("The check number"));
+    EXPECT_LT(harness.platform.messageBoxes[0].text.size(), 200u);
+    EXPECT_EQ(harness.statuses.back(), "Search was not successful");
+    EXPECT_FALSE(harness.document.DataChanged());
+}
+
+TEST(DocumentScenario, enables_only_the_button_of_the_grid_with_exactly_one_selected_row) {
+    DocumentHarness harness;
+    harness.OpenAccount("C", "12345");
+    harness.DeliverReply();
+    SSOleDBGrid& receivables = harness.document.mSdgDBGrid(0);
+    SSOleDBGrid& receipts = harness.document.mSdgDBGrid(1);
+    CommandButton& arDetail = harness.document.mCmdButton(0);
+    CommandButton& receiptDetail = harness.document.mCmdButton(1);
+
+    receivables.ClickRow(2, false);
+    const bool arEnabledWithOne = arDetail.Enabled();
+    const std::string currentAccount = receivables.CellText("ACCT_RCVBL_NBR");
+    receivables.ClickRow(3, true);
+    const bool arEnabledWithTwo = arDetail.Enabled();
+    receipts.ClickRow(1, false);
+
+    EXPECT_TRUE(arEnabledWithOne);
+    EXPECT_EQ(currentAccount, "0012350");
+    EXPECT_FALSE(arEnabledWithTwo);
+    EXPECT_TRUE(receiptDetail.Enabled());
+    EXPECT_FALSE(arDetail.Enabled());
+    EXPECT_TRUE(receivables.SelBookmarks().empty());
+    EXPECT_EQ(receipts.CellText("RCPT_NBR"), "0100002");
+}
+
+TEST(DocumentScenario, detail_buttons_say_the_form_is_not_available_and_send_nothing) {
+    DocumentHarness harness;
+    harness.OpenAccount("C", "12345");
+    harness.DeliverReply();
+    harness.document.mSdgDBGrid(0).ClickRow(0, false);
+    harness.document.mSdgDBGrid(1).ClickRow(0, false);
+
+    harness.document.mCmdButton(1).Press();
+
+    ASSERT_EQ(harness.platform.messageBoxes.size(), 1u);
+    EXPECT_EQ(harness.platform.messageBoxes[0].text, "The Receipt Detail form is not available yet.");
+    EXPECT_EQ(harness.Requests().size(), 1u);
+}
+
+TEST(DocumentScenario, cancel_keeps_the_lists_but_disables_both_buttons) {
+    DocumentHarness harness;
+    harness.OpenAccount("C", "12345");
+    harness.DeliverReply();
+    harness.document.mSdgDBGrid(0).ClickRow(0, false);
+
+    harness.OpenWith([](Tavrik_FormInq& dialog) { dialog.mCmdBttn(Tavrik_FormInq::kCancel).Press(); });
+
+    EXPECT_EQ(harness.RenderGrid(0), kAcmeReceivables);
+    EXPECT_FALSE(harness.document.mCmdButton(0).Enabled());
+    EXPECT_FALSE(harness.document.mCmdButton(1).Enabled());
+    EXPECT_EQ(harness.Requests().size(), 1u);
+    EXPECT_FALSE(harness.session.Forms.IsLoaded(Tavrik_FormInq::kFormName));
+}
+
+TEST(DocumentScenario, switches_the_host_toolbar_and_keeps_one_message_object_across_shows) {
+    DocumentHarness harness;
+    std::vector<std::string> toolbar;
+    harness.library.Status().ToolbarButtonChanged.Connect(
+        [&](int button, bool enabled, const std::string& tag) {
+            toolbar.push_back(std::to_string(button) + (enabled ? "+" : "-") + tag);
+        });
+    const std::shared_ptr<MessageObject> first = harness.document.MessageObjectInUse();
+
+    harness.document.UserDocument_Show("HOST-2", "Second");
+    const std::shared_ptr<MessageObject> second = harness.document.MessageObjectInUse();
+    harness.OpenAccount("C", "12345");
+    const bool closed = harness.document.CloseDocument();
+    harness.document.BeforeUnload();
+
+    EXPECT_EQ(first, second);
+    EXPECT_TRUE(closed);
+    EXPECT_THAT(toolbar, ElementsAre("8+HOST-2", "7-HOST-2", "9-HOST-2", "12-HOST-2", "14-HOST-2", "7+HOST-2",
+                                     "9+HOST-2", "12+HOST-2", "14+HOST-2", "7+HOST-2", "9+HOST-2",
+                                     "12+HOST-2", "14+HOST-2"));
+    EXPECT_EQ(harness.document.MessageObjectInUse(), nullptr);
+    EXPECT_EQ(harness.session.gsHostCaption, "Second");
+}
+
+TEST(DocumentScenario, centres_the_dialog_and_starts_it_on_citations) {
+    DocumentHarness harness;
+    std::string code;
+    int left = 0;
+    int top = 0;
+
+    harness.OpenWith([&](Tavrik_FormInq& dialog) {
+        code = dialog.mFtcboDocType(0).Code();
+        left = dialog.Left();
+        top = dialog.Top();
+        dialog.mCmdBttn(Tavrik_FormInq::kCancel).Press();
+    });
+
+    EXPECT_EQ(code, "C");
+    EXPECT_EQ(left, (15360 - 5400) / 2);
+    EXPECT_EQ(top, (11520 - 2300) / 2);
+}
+
+TEST(DocumentScenario, resizer_keeps_fonts_and_the_size_of_buttons) {
+    DocumentHarness harness;
+    ResizerInfo gridInfo;
+    ResizerInfo buttonInfo;
+
+    harness.document.rszResizer_BeforeResize(harness.document.mSdgDBGrid(0), gridInfo);
+    harness.document.rszResizer_BeforeResize(harness.document.mCmdButton(0), buttonInfo);
+
+    EXPECT_FALSE(gridInfo.ScaleFont);
+    EXPECT_TRUE(gridInfo.ScaleSize);
+    EXPECT_FALSE(buttonInfo.ScaleFont);
+    EXPECT_FALSE(buttonInfo.ScaleSize);
+}
+
+} // namespace
+} // namespace tavrik

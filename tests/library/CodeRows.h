@@ -1,0 +1,27 @@
+// TVK_CODE rows for the library's tests, as the back office sends them.
+#pragma once
+
+#include "common/DataSetDefinitions.h"
+
+namespace tavrik {
+
+inline DataTable CodeTable() {
+    return *DataSetDefinitions::EmptyTable("TVK_CODE");
+}
+
+// Adds a code row; dates are "yyyy-mm-dd", "" for none.
+inline void AddCode(DataTable& table, const std::string& tableId, const std::string& code,
+                    const std::string& des, const std::string& effective, const std::string& end,
+                    const std::string& region = "GLOBAL") {
+    auto date = [](const std::string& text) {
+        return text.empty() ? FieldValue() : *CalendarDate::ParseIso(text);
+    };
+    const std::pair<const char*, FieldValue> cells[] = {{"CD_TBL_ID", tableId},        {"CD_TBL_CD", code},
+                                                        {"CD_TBL_DES", des},           {"REGION", region},
+                                                        {"EFCTV_DT", date(effective)}, {"END_DT", date(end)}};
+    std::vector<FieldValue>& row = table.rows.emplace_back(table.fields.size());
+    for (const auto& [field, value] : cells)
+        row[*table.FieldIndex(field)] = value;
+}
+
+} // namespace tavrik
