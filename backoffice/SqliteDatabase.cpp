@@ -7,8 +7,10 @@
 namespace tavrik {
 
 SqliteDatabase::SqliteDatabase(const std::filesystem::path& file) {
-    int result =
-        sqlite3_open_v2(file.string().c_str(), &handle_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    // One connection is used by one thread at a time (the back office's worker), so SQLite need not
+    // lock it on every call.
+    int result = sqlite3_open_v2(file.string().c_str(), &handle_,
+                                 SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (result != SQLITE_OK) {
         std::string reason = handle_ != nullptr ? sqlite3_errmsg(handle_) : sqlite3_errstr(result);
         sqlite3_close(handle_);

@@ -4,7 +4,7 @@
 
 namespace tavrik {
 
-DataSet::DataSet(std::string name, DataTable rows)
+DataSet::DataSet(std::string name, std::shared_ptr<const DataTable> rows)
     : name_(std::move(name)), recordset_(std::make_shared<tavrik::Recordset>(std::move(rows))) {}
 
 void DataSet::Open() {

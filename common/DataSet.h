@@ -14,8 +14,9 @@ class DataSet {
 public:
     // A data set whose source is opened through opener.
     explicit DataSet(DataSetOpener& opener) : opener_(&opener) {}
-    // A data set holding given rows, such as those of a reply.
-    DataSet(std::string name, DataTable rows);
+    // A data set on given rows, such as those of a reply: they are read in place and copied only when
+    // the data set's recordset edits them, so the giver's rows never change.
+    DataSet(std::string name, std::shared_ptr<const DataTable> rows);
 
     const std::string& Name() const { return name_; }
     const std::string& Source() const { return source_; }

@@ -3,6 +3,7 @@
 #include "common/TextUtil.h"
 
 #include <charconv>
+#include <type_traits>
 
 namespace tavrik {
 
@@ -62,9 +63,20 @@ int FieldValue::Compare(const FieldValue& left, const FieldValue& right) {
         int order = left.ToStoreText().compare(right.ToStoreText());
         return order < 0 ? -1 : (order > 0 ? 1 : 0);
     }
-    if (left.value_ == right.value_)
-        return 0;
-    return left.value_ < right.value_ ? -1 : 1;
+    return std::visit(
+        [&right](const auto& leftValue) {
+            using Kind = std::decay_t<decltype(leftValue)>;
+            const Kind& rightValue = std::get<Kind>(right.value_);
+            if constexpr (std::is_same_v<Kind, std::monostate>) {
+                return 0;
+            } else if constexpr (std::is_same_v<Kind, std::string>) {
+                const int order = leftValue.compare(rightValue);
+                return (order > 0) - (order < 0);
+            } else {
+                return leftValue < rightValue ? -1 : (rightValue < leftValue ? 1 : 0);
+            }
+        },
+        left.value_);
 }
 
 } // namespace tavrik

@@ -7,8 +7,20 @@
 
 namespace tavrik {
 
+// The rows start out shared with whoever handed them over (a reply the library keeps, say) and are
+// copied on the first edit, so reading a long reply costs no copy and editing never reaches it.
 struct Recordset::Shared {
-    DataTable table;
+    std::shared_ptr<const DataTable> rows;
+    std::shared_ptr<DataTable> edited; // set once the rows were copied for an edit
+
+    const DataTable& Table() const { return *rows; }
+    DataTable& EditableTable() {
+        if (!edited) {
+            edited = std::make_shared<DataTable>(*rows);
+            rows = edited;
+        }
+        return *edited;
+    }
     std::vector<RecordStatus> statuses;
     std::uint64_t revision = 0;
     std::uint64_t membership = 0; // grows when a row is added or deleted
@@ -42,21 +54,23 @@ FieldValue ToFieldType(FieldValue value, const FieldDefinition& field) {
 
 Recordset::Recordset() : Recordset(DataTable{}) {}
 
-Recordset::Recordset(DataTable table) : shared_(std::make_shared<Shared>()) {
-    for (const auto& row : table.rows)
-        if (row.size() != table.fields.size())
+Recordset::Recordset(DataTable table) : Recordset(std::make_shared<const DataTable>(std::move(table))) {}
+
+Recordset::Recordset(std::shared_ptr<const DataTable> table) : shared_(std::make_shared<Shared>()) {
+    for (const auto& row : table->rows)
+        if (row.size() != table->fields.size())
             throw std::runtime_error("A row of the data set does not have one value per field");
-    shared_->statuses.assign(table.rows.size(), RecordStatus::Unmodified);
-    shared_->table = std::move(table);
+    shared_->statuses.assign(table->rows.size(), RecordStatus::Unmodified);
+    shared_->rows = std::move(table);
     Rebuild();
 }
 
 const std::vector<FieldDefinition>& Recordset::Fields() const {
-    return shared_->table.fields;
+    return shared_->Table().fields;
 }
 
 bool Recordset::HasField(std::string_view name) const {
-    return shared_->table.FieldIndex(name).has_value();
+    return shared_->Table().FieldIndex(name).has_value();
 }
 
 std::size_t Recordset::RecordCount() const {
@@ -136,7 +150,7 @@ void Recordset::SetField(std::string_view name, FieldValue value) {
 
 const FieldValue& Recordset::FieldAt(Bookmark bookmark, std::string_view name) const {
     CheckBookmark(bookmark);
-    return shared_->table.rows[bookmark][FieldIndexOrThrow(name)];
+    return shared_->Table().rows[bookmark][FieldIndexOrThrow(name)];
 }
 
 void Recordset::SetFieldAt(Bookmark bookmark, std::string_view name, FieldValue value) {
@@ -145,7 +159,8 @@ void Recordset::SetFieldAt(Bookmark bookmark, std::string_view name, FieldValue 
     RecordStatus& status = shared_->statuses[bookmark];
     if (status == RecordStatus::Deleted)
         throw std::runtime_error("The row has been deleted");
-    shared_->table.rows[bookmark][field] = ToFieldType(std::move(value), shared_->table.fields[field]);
+    DataTable& table = shared_->EditableTable();
+    table.rows[bookmark][field] = ToFieldType(std::move(value), table.fields[field]);
     if (status == RecordStatus::Unmodified)
         status = RecordStatus::Modified;
     ++shared_->revision;
@@ -176,7 +191,7 @@ void Recordset::Filter(std::string_view criteria) {
     filter_.reset();
     filterBroken_ = false;
     if (!IsBlank(criteria)) {
-        filter_ = RecordCriteria::Parse(criteria, shared_->table);
+        filter_ = RecordCriteria::Parse(criteria, shared_->Table());
         filterBroken_ = !filter_;
     }
     ++ownRevision_;
@@ -193,11 +208,11 @@ bool Recordset::Find(std::string_view criteria) {
     std::size_t from = beforeFirst_ ? 0 : position_;
     beforeFirst_ = false;
     position_ = visible_.size();
-    std::optional<RecordCriteria> wanted = RecordCriteria::Parse(criteria, shared_->table);
+    std::optional<RecordCriteria> wanted = RecordCriteria::Parse(criteria, shared_->Table());
     if (!wanted)
         return false;
     for (std::size_t i = from; i < visible_.size(); ++i) {
-        if (wanted->Matches(shared_->table.rows[visible_[i]])) {
+        if (wanted->Matches(shared_->Table().rows[visible_[i]])) {
             position_ = i;
             return true;
         }
@@ -214,7 +229,8 @@ Recordset Recordset::Clone() const {
 
 void Recordset::AddNew() {
     Sync();
-    shared_->table.rows.emplace_back(shared_->table.fields.size());
+    DataTable& table = shared_->EditableTable();
+    table.rows.emplace_back(table.fields.size());
     shared_->statuses.push_back(RecordStatus::New);
     ++shared_->revision;
     ++shared_->membership;
@@ -249,15 +265,15 @@ std::uint64_t Recordset::Revision() const {
 DataTable Recordset::ToTable() const {
     Sync();
     DataTable table;
-    table.fields = shared_->table.fields;
+    table.fields = shared_->Table().fields;
     table.rows.reserve(visible_.size());
     for (Bookmark bookmark : visible_)
-        table.rows.push_back(shared_->table.rows[bookmark]);
+        table.rows.push_back(shared_->Table().rows[bookmark]);
     return table;
 }
 
 void Recordset::Rebuild() {
-    const auto& rows = shared_->table.rows;
+    const auto& rows = shared_->Table().rows;
     visible_.clear();
     if (!filterBroken_) {
         for (Bookmark bookmark = 0; bookmark < rows.size(); ++bookmark)
@@ -266,14 +282,18 @@ void Recordset::Rebuild() {
                 visible_.push_back(bookmark);
     }
     if (!sortKeys_.empty()) {
-        std::stable_sort(visible_.begin(), visible_.end(), [&rows, this](Bookmark left, Bookmark right) {
+        const auto before = [&rows, this](Bookmark left, Bookmark right) {
             for (const SortKey& key : sortKeys_) {
                 int order = FieldValue::Compare(rows[left][key.field], rows[right][key.field]);
                 if (order != 0)
                     return key.descending ? order > 0 : order < 0;
             }
             return false;
-        });
+        };
+        // The back office mostly answers in the order the lists are sorted by; checking costs one
+        // pass, sorting a long list many.
+        if (!std::is_sorted(visible_.begin(), visible_.end(), before))
+            std::stable_sort(visible_.begin(), visible_.end(), before);
     }
     seenMembership_ = shared_->membership;
     seenRowCount_ = rows.size();
@@ -305,7 +325,7 @@ void Recordset::Sync() const {
 }
 
 std::size_t Recordset::FieldIndexOrThrow(std::string_view name) const {
-    std::optional<std::size_t> index = shared_->table.FieldIndex(name);
+    std::optional<std::size_t> index = shared_->Table().FieldIndex(name);
     if (!index)
         throw std::runtime_error("The recordset has no field " + std::string(name));
     return *index;
@@ -318,7 +338,7 @@ Recordset::Bookmark Recordset::CurrentOrThrow() const {
 }
 
 void Recordset::CheckBookmark(Bookmark bookmark) const {
-    if (bookmark >= shared_->table.rows.size())
+    if (bookmark >= shared_->Table().rows.size())
         throw std::runtime_error("The bookmark names no row of the recordset");
 }
 

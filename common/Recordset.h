@@ -24,6 +24,8 @@ public:
 
     Recordset();
     explicit Recordset(DataTable table);
+    // Reads the rows where they are; they are copied only when the recordset first edits them.
+    explicit Recordset(std::shared_ptr<const DataTable> table);
 
     const std::vector<FieldDefinition>& Fields() const;
     bool HasField(std::string_view name) const;

@@ -75,7 +75,9 @@ void KovraMessageService::TimeOut(const std::string& formName, const std::string
 
 void KovraMessageService::Store(const std::string& formName, const std::string& messageId,
                                 ReplyMessage reply) {
-    replies_[formName] = Stored{messageId, std::move(reply)};
+    Stored& stored = replies_[formName] = Stored{messageId, std::move(reply.errorText), {}};
+    for (auto& [name, table] : reply.dataSets)
+        stored.dataSets[name] = std::make_shared<const DataTable>(std::move(table));
     ForEachLive([&formName](MessageObject& object) { object.DataReady.Raise(formName); });
 }
 
@@ -100,8 +102,8 @@ std::shared_ptr<DataSet> KovraMessageService::GetDataSet(const std::string& name
     const Stored* stored = Find(formName, messageId);
     if (stored == nullptr)
         return nullptr;
-    auto table = stored->reply.dataSets.find(name);
-    if (table == stored->reply.dataSets.end())
+    auto table = stored->dataSets.find(name);
+    if (table == stored->dataSets.end())
         return nullptr;
     return std::make_shared<DataSet>(name, table->second);
 }
@@ -111,7 +113,7 @@ std::string KovraMessageService::GetReply(const std::string& formName, const std
     const Stored* stored = Find(formName, messageId);
     if (stored == nullptr)
         return "There is no reply to request " + messageId + " for " + formName + " (" + context + ").";
-    return stored->reply.errorText;
+    return stored->errorText;
 }
 
 } // namespace tavrik

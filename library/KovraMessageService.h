@@ -49,9 +49,11 @@ private:
         int piNumber = 0;
         UiDispatcher::TimerId timer = 0;
     };
+    // A delivered reply; its tables are handed to forms in place (their recordsets copy on edit).
     struct Stored {
         std::string messageId;
-        ReplyMessage reply;
+        std::string errorText;
+        std::map<std::string, std::shared_ptr<const DataTable>> dataSets;
     };
 
     void Deliver(const std::string& formName, const std::string& messageId, ReplyMessage reply);

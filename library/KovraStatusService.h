@@ -5,10 +5,13 @@
 #include "common/Event.h"
 #include "common/StatusService.h"
 
+#include <memory>
+
 #include <map>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace tavrik {
 
@@ -18,6 +21,7 @@ public:
     void ShowStatusMsg(const std::string& text) override;
     void SetToolbarButton(int button, bool enabled, const std::string& hostTag) override;
     void SetReady(bool& ready) override;
+    std::shared_ptr<StatusObject> GetStatusObject() override;
 
     const std::string& StatusText() const { return status_; }
     const std::string& StatusMsgText() const { return statusMsg_; }
@@ -30,10 +34,13 @@ public:
     Event<int, bool, const std::string&> ToolbarButtonChanged; // button, enabled, host tag
 
 private:
+    template <class Raise> void ForEachStatusObject(Raise raise);
+
     std::string status_;
     std::string statusMsg_;
     std::map<std::pair<std::string, int>, bool> buttons_; // by host tag and button
     bool ready_ = false;
+    std::vector<std::weak_ptr<StatusObject>> statusObjects_;
 };
 
 } // namespace tavrik

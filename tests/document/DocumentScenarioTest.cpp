@@ -302,5 +302,16 @@ TEST(DocumentScenario, resizer_keeps_fonts_and_the_size_of_buttons) {
     EXPECT_FALSE(buttonInfo.ScaleSize);
 }
 
+TEST(DocumentScenario, reports_a_failing_resize_under_its_own_procedure_name) {
+    DocumentHarness harness;
+    harness.document.mSdgDBGrid(0).Refreshed.Connect([] { throw std::runtime_error("The grid cannot be drawn."); });
+
+    harness.document.UserDocument_Resize();
+
+    ASSERT_EQ(harness.platform.messageBoxes.size(), 1u);
+    EXPECT_EQ(harness.platform.messageBoxes[0].text,
+              "The grid cannot be drawn.\r\n\r\nTavrik_AdjustAcc.UserDocument_Resize");
+}
+
 } // namespace
 } // namespace tavrik
