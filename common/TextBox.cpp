@@ -2,6 +2,8 @@
 
 #include "common/TextUtil.h"
 
+#include <algorithm>
+
 namespace tavrik {
 
 void TextBox::SetText(std::string text) {
@@ -16,19 +18,30 @@ void TextBox::SetText(std::string text) {
     Change.Raise();
 }
 
-void TextBox::Type(char key) {
+std::size_t TextBox::Type(char key, std::size_t selectionStart, std::size_t selectionLength) {
+    std::size_t start = std::min(selectionStart, text_.size());
+    std::size_t length = std::min(selectionLength, text_.size() - start);
     if (!Enabled() || locked_)
-        return;
+        return start;
     int code = static_cast<unsigned char>(key);
     KeyPress.Raise(code);
     if (code == 0)
-        return;
+        return start;
+    std::string text = text_;
     if (code == kKeyBackspace) {
-        if (!text_.empty())
-            SetText(text_.substr(0, text_.size() - 1));
-        return;
+        if (length == 0) {
+            if (start == 0)
+                return 0;
+            --start;
+            length = 1;
+        }
+        text.erase(start, length);
+        SetText(std::move(text));
+        return std::min(start, text_.size());
     }
-    SetText(text_ + static_cast<char>(code));
+    text.replace(start, length, 1, static_cast<char>(code));
+    SetText(std::move(text));
+    return std::min(start + 1, text_.size());
 }
 
 void TextBox::TypeText(std::string_view text) {

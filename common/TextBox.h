@@ -28,9 +28,12 @@ public:
     bool UpperCase() const { return upperCase_; }
     void SetUpperCase(bool upperCase) { Assign(upperCase_, upperCase); }
 
-    // One typed character: KeyPress may change the key or cancel it (key 0); what is left is
-    // appended (backspace removes the last character).
-    void Type(char key);
+    // One typed character at the caret, replacing the selected characters: KeyPress may change the
+    // key or cancel it (key 0); backspace removes the selection or the character before the caret.
+    // Answers where the caret is afterwards.
+    std::size_t Type(char key, std::size_t selectionStart, std::size_t selectionLength);
+    // Typing at the end of the text.
+    void Type(char key) { Type(key, text_.size(), 0); }
     void TypeText(std::string_view text);
 
     Event<> Change;

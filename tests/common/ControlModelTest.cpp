@@ -25,6 +25,24 @@ TEST(TextBox, typing_runs_the_key_filter_and_respects_length_and_case) {
     EXPECT_EQ(changes, 5);
 }
 
+TEST(TextBox, typing_in_the_middle_replaces_the_selection_and_backspace_removes_before_the_caret) {
+    TextBox box("box");
+    box.SetText("12345");
+
+    const std::size_t afterInsert = box.Type('9', 2, 0);
+    const std::string inserted = box.Text();
+    const std::size_t afterReplace = box.Type('0', 1, 3);
+    const std::string replaced = box.Text();
+    const std::size_t afterBackspace = box.Type(static_cast<char>(kKeyBackspace), 1, 0);
+
+    EXPECT_EQ(inserted, "129345");
+    EXPECT_EQ(afterInsert, 3u);
+    EXPECT_EQ(replaced, "1045");
+    EXPECT_EQ(afterReplace, 2u);
+    EXPECT_EQ(box.Text(), "045");
+    EXPECT_EQ(afterBackspace, 0u);
+}
+
 TEST(TextBox, locked_or_disabled_box_ignores_typing_but_not_the_program) {
     TextBox box("box");
     box.SetLocked(true);

@@ -1,0 +1,45 @@
+// Binds a grid model to a QTableView through a GridTableModel: column widths and visibility, the
+// caption above the table, whole-row selection shown from the model, clicks written to the model
+// (so the form's Click runs), and the redraw switch.
+#pragma once
+
+#include "desktop/ControlBinding.h"
+#include "desktop/GridTableModel.h"
+
+#include <QLabel>
+#include <QTableView>
+
+namespace tavrik {
+
+class SSOleDBGrid;
+
+class GridBinding : public ControlBinding {
+    Q_OBJECT
+
+public:
+    // caption, a label the view lays out above the table, shows the grid's caption (hidden while the
+    // caption is empty); without one the caption is not shown.
+    GridBinding(SSOleDBGrid& grid, QTableView* view, BoundWidgets& boundWidgets, QLabel* caption = nullptr);
+
+    GridTableModel* Model() const { return model_; }
+
+protected:
+    void Repaint() override;
+    // Turns the mouse on the table into clicks on the model, which alone decides the selection.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // After every reset of the table: widths, hidden columns, the selection and the current row.
+    void ShowColumnsAndRows();
+    void Press(const QMouseEvent& event);
+
+    SSOleDBGrid& grid_;
+    QTableView* view_;
+    // Kept apart: while the view is being destroyed its viewport's last events still reach the filter.
+    QObject* viewport_;
+    QLabel* caption_;
+    GridTableModel* model_;
+    int savedScroll_ = 0;
+};
+
+} // namespace tavrik

@@ -1,0 +1,18 @@
+#include "desktop/LabelBinding.h"
+
+namespace tavrik {
+
+LabelBinding::LabelBinding(Label& label, QLabel* widget, BoundWidgets& boundWidgets)
+    : ControlBinding(label, widget, boundWidgets), label_(label), widget_(widget) {
+    widget_->setTextFormat(Qt::PlainText);
+    Repaint();
+}
+
+void LabelBinding::Repaint() {
+    ControlBinding::Repaint();
+    // A label paints no background of its own, so the error colour needs the fill.
+    widget_->setAutoFillBackground(label_.Color() == FieldColor::Error);
+    widget_->setText(QString::fromStdString(label_.Caption()));
+}
+
+} // namespace tavrik

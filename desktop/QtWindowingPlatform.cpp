@@ -1,0 +1,176 @@
+#include "desktop/QtWindowingPlatform.h"
+
+#include "common/Form.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
+#include <QTime>
+#include <QTimer>
+
+#include <memory>
+
+namespace tavrik {
+namespace {
+
+// Twips per pixel at 96 dpi.
+constexpr int kTwipsPerPixel = 15;
+
+QMessageBox::Icon ToQt(MsgBoxIcon icon) {
+    switch (icon) {
+    case MsgBoxIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgBoxIcon::Question:
+        return QMessageBox::Question;
+    case MsgBoxIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgBoxIcon::Information:
+        return QMessageBox::Information;
+    case MsgBoxIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct ButtonSet {
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton;
+    QMessageBox::StandardButton escapeButton;
+};
+
+// The first button is the default one, as the forms expect.
+ButtonSet ToQt(MsgBoxButtons buttons) {
+    switch (buttons) {
+    case MsgBoxButtons::OKCancel:
+        return {QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok, QMessageBox::Cancel};
+    case MsgBoxButtons::YesNo:
+        return {QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, QMessageBox::No};
+    case MsgBoxButtons::YesNoCancel:
+        return {QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes,
+                QMessageBox::Cancel};
+    case MsgBoxButtons::RetryCancel:
+        return {QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry, QMessageBox::Cancel};
+    case MsgBoxButtons::OK:
+        break;
+    }
+    return {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok};
+}
+
+MsgBoxAnswer ToAnswer(QMessageBox::StandardButton button) {
+    switch (button) {
+    case QMessageBox::Ok:
+        return MsgBoxAnswer::OK;
+    case QMessageBox::Yes:
+        return MsgBoxAnswer::Yes;
+    case QMessageBox::No:
+        return MsgBoxAnswer::No;
+    case QMessageBox::Retry:
+        return MsgBoxAnswer::Retry;
+    default:
+        return MsgBoxAnswer::Cancel;
+    }
+}
+
+QSize AvailableScreenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen == nullptr ? QSize() : screen->availableSize();
+}
+
+// One modal showing: the dialog while it runs, and whether the form ended it by hiding itself.
+struct Showing {
+    QPointer<QDialog> dialog;
+    bool hidden = false;
+};
+
+} // namespace
+
+QtWindowingPlatform::~QtWindowingPlatform() {
+    SetMousePointer(MousePointer::Default);
+}
+
+MsgBoxAnswer QtWindowingPlatform::MsgBox(const std::string& text, MsgBoxIcon icon, MsgBoxButtons buttons,
+                                         const std::string& title) {
+    const ButtonSet set = ToQt(buttons);
+    QMessageBox box(ToQt(icon), QString::fromStdString(title), QString::fromStdString(text), set.buttons,
+                    QApplication::activeWindow());
+    box.setDefaultButton(set.defaultButton);
+    box.setEscapeButton(set.escapeButton);
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    return ToAnswer(clicked == nullptr ? set.escapeButton : box.standardButton(clicked));
+}
+
+void QtWindowingPlatform::Beep() {
+    QApplication::beep();
+}
+
+void QtWindowingPlatform::SetMousePointer(MousePointer pointer) {
+    const bool wait = pointer == MousePointer::Hourglass;
+    if (wait == waitCursor_)
+        return;
+    waitCursor_ = wait;
+    if (wait)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+int QtWindowingPlatform::ScreenWidth() const {
+    return AvailableScreenSize().width() * kTwipsPerPixel;
+}
+
+int QtWindowingPlatform::ScreenHeight() const {
+    return AvailableScreenSize().height() * kTwipsPerPixel;
+}
+
+void QtWindowingPlatform::SetFocus(Control& control) {
+    if (QWidget* widget = widgets_.Find(control))
+        widget->setFocus(Qt::OtherFocusReason);
+}
+
+CalendarDate QtWindowingPlatform::Today() const {
+    const QDate today = QDate::currentDate();
+    return *CalendarDate::FromYmd(today.year(), static_cast<unsigned>(today.month()),
+                                  static_cast<unsigned>(today.day()));
+}
+
+TimeOfDay QtWindowingPlatform::Now() const {
+    const QTime now = QTime::currentTime();
+    return *TimeOfDay::FromHm(now.hour(), now.minute());
+}
+
+void QtWindowingPlatform::ShowModal(Form& form) {
+    std::unique_ptr<QDialog> dialog = views_.Create(form, QApplication::activeWindow());
+    if (form.Left() != 0 || form.Top() != 0)
+        dialog->move(form.Left() / kTwipsPerPixel, form.Top() / kTwipsPerPixel);
+
+    // The form's events outlive this showing (it may be shown again), so its handler holds the
+    // showing by a shared pointer and does nothing once the dialog is gone.
+    auto showing = std::make_shared<Showing>();
+    showing->dialog = dialog.get();
+    form.Hidden.Connect([showing] {
+        if (showing->dialog == nullptr)
+            return;
+        showing->hidden = true;
+        showing->dialog->done(QDialog::Accepted);
+    });
+    form.MarkShown();
+    // The first event the dialog's loop runs: the dialog is on the screen by then.
+    QTimer::singleShot(0, dialog.get(), [&form, showing] {
+        if (!showing->hidden)
+            form.Form_Activate();
+    });
+    dialog->exec();
+
+    showing->dialog = nullptr;
+    dialog.reset();
+    // Closed by the user while still shown: the view had its say in reject(), the form now hides.
+    // A form that hid itself may have been unloaded meanwhile and is not touched again.
+    if (!showing->hidden)
+        form.Hide();
+}
+
+} // namespace tavrik

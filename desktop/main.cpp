@@ -1,0 +1,149 @@
+// tavrik-adjust: opens the back-office store (the demo database unless told otherwise), puts the
+// common library and the document together, and shows the document in the container's window.
+#include "desktop/DesktopApplication.h"
+#include "document/Tavrik_FormInq.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+
+namespace tavrik {
+namespace {
+
+// The account the screenshot shows, as a clerk types it in the Open Account dialog.
+constexpr const char* kScreenshotType = "C";
+constexpr const char* kScreenshotNumber = "12345";
+constexpr int kScreenshotTimeoutMs = 60000;
+constexpr int kPollMs = 50;
+
+struct Options {
+    std::filesystem::path store;
+    std::string user;
+    QString screenshot;
+};
+
+// Exits with the help text or a complaint when the arguments ask for it.
+Options ParseOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "The account-adjustment screen: opens a customer's account, lists its accounts receivable and\n"
+        "receipts, and adjusts them.\n"
+        "Qt's own options work as well, for example -platform offscreen to run without a screen\n"
+        "(see --help-all).");
+    parser.addHelpOption();
+    const QString demoStore =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/demo.sqlite";
+    const QCommandLineOption dbOption("db",
+                                      "The back-office store FILE (default: " + demoStore +
+                                          ", the demo database, made on first start).",
+                                      "FILE");
+    const QCommandLineOption userOption(
+        "user", "The signed-on user ID (default: SUPER, who holds every privilege).", "ID", "SUPER");
+    const QCommandLineOption screenshotOption(
+        "screenshot", "Opens the demo account C 12345, saves a PNG of the window to FILE and quits.", "FILE");
+    parser.addOptions({dbOption, userOption, screenshotOption});
+    parser.process(arguments);
+
+    Options options;
+    options.store = (parser.isSet(dbOption) ? parser.value(dbOption) : demoStore).toStdString();
+    options.user = parser.value(userOption).toStdString();
+    options.screenshot = parser.value(screenshotOption);
+    return options;
+}
+
+// Said on stderr, and in a box too when someone is there to read it.
+int Fail(const QString& text, bool interactive) {
+    std::cerr << "tavrik-adjust: " << text.toStdString() << "\n";
+    if (interactive)
+        QMessageBox::critical(nullptr, DesktopApplication::kHostCaption, text);
+    return 1;
+}
+
+// Saves a picture of the window once the search it started has been answered, then closes it.
+void SaveWhenAnswered(KovraStatusService& status, MainWindow& window, const QString& file) {
+    auto* poll = new QTimer(&window);
+    QObject::connect(poll, &QTimer::timeout, &window, [&status, &window, file, poll] {
+        if (status.StatusText().rfind("Searching", 0) == 0)
+            return;
+        poll->stop();
+        // One more turn of the loop, so that the views have laid out what the answer brought.
+        QTimer::singleShot(kPollMs, &window, [&window, file] {
+            if (!window.grab().save(file, "PNG")) {
+                std::cerr << "tavrik-adjust: The screenshot could not be saved to " << file.toStdString()
+                          << "\n";
+                QCoreApplication::exit(1);
+                return;
+            }
+            window.close();
+        });
+    });
+    poll->start(kPollMs);
+}
+
+// Opens the demo account through the Open Account dialog as a clerk would, for the screenshot.
+void OpenDemoAccount(Session& session, Tavrik_AdjustAcc& document, KovraStatusService& status,
+                     MainWindow& window, const QString& file) {
+    QTimer::singleShot(kScreenshotTimeoutMs, &window, [] {
+        std::cerr << "tavrik-adjust: The demo account did not open in time.\n";
+        QCoreApplication::exit(1);
+    });
+    auto* typist = new QTimer(&window);
+    QObject::connect(typist, &QTimer::timeout, &window, [&session, typist] {
+        auto* dialog = dynamic_cast<Tavrik_FormInq*>(session.Forms.Find(Tavrik_FormInq::kFormName));
+        if (dialog == nullptr || !dialog->Visible())
+            return;
+        typist->stop();
+        dialog->mFtcboDocType(0).SetText(kScreenshotType);
+        dialog->mTxtDocNbr(0).SetText(kScreenshotNumber);
+        dialog->mCmdBttn(Tavrik_FormInq::kOk).Press();
+        if (dialog->Visible())
+            dialog->mCmdBttn(Tavrik_FormInq::kCancel).Press();
+    });
+    QTimer::singleShot(0, &window, [&document, &status, &window, file, typist] {
+        typist->start(kPollMs);
+        document.FileOpen();
+        SaveWhenAnswered(status, window, file);
+    });
+}
+
+int Run(QApplication& application) {
+    const Options options = ParseOptions(QApplication::arguments());
+    const bool interactive = options.screenshot.isEmpty() && QGuiApplication::platformName() != "offscreen";
+
+    std::unique_ptr<DesktopApplication> desktop;
+    try {
+        desktop = std::make_unique<DesktopApplication>(options.store, options.user);
+    } catch (const std::exception& error) {
+        return Fail(QString("Tavrik Adjust cannot start: %1").arg(error.what()), interactive);
+    }
+    desktop->Show();
+    if (!options.screenshot.isEmpty())
+        OpenDemoAccount(desktop->Session(), desktop->Document(), desktop->Library().Status(),
+                        desktop->Window(), options.screenshot);
+    return application.exec();
+}
+
+} // namespace
+} // namespace tavrik
+
+int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName("tavrik-adjust");
+    QCoreApplication::setApplicationVersion("1.0");
+    // The help is given without a screen: a window system is only needed to run.
+    for (int index = 1; index < argc; ++index) {
+        const QString argument = QString::fromLocal8Bit(argv[index]);
+        if (argument == "--help" || argument == "-h" || argument == "-?") {
+            QCoreApplication core(argc, argv);
+            tavrik::ParseOptions({QCoreApplication::arguments().constFirst(), argument});
+        }
+    }
+    QApplication application(argc, argv);
+    return tavrik::Run(application);
+}

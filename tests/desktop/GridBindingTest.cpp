@@ -1,0 +1,151 @@
+#include "desktop/GridBinding.h"
+#include "tests/desktop/VisibleTopLevelWindows.h"
+
+#include "common/SSOleDBGrid.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <set>
+
+namespace tavrik {
+namespace {
+
+std::shared_ptr<Recordset> NumberedRows(int count) {
+    DataTable table;
+    table.fields = {{"NBR", FieldType::Text}, {"CUST_ID", FieldType::Text}, {"AMT", FieldType::Currency}};
+    for (int row = 0; row < count; ++row)
+        table.rows.push_back({FieldValue(std::to_string(row)), FieldValue("C" + std::to_string(row)),
+                              FieldValue(Currency::FromCents(row * 100))});
+    return std::make_shared<Recordset>(std::move(table));
+}
+
+GridColumn MakeColumn(std::string name, bool visible, ColumnAlignment alignment = ColumnAlignment::Left) {
+    GridColumn column;
+    column.caption = name;
+    column.name = name;
+    column.dataField = std::move(name);
+    column.visible = visible;
+    column.width = 1500; // 100 pixels
+    column.alignment = alignment;
+    return column;
+}
+
+// A grid over a bound recordset, drawn by a fixed-size table that the test shows.
+struct ShownGrid {
+    explicit ShownGrid(int rows) {
+        grid.Columns() = {MakeColumn("NBR", true), MakeColumn("CUST_ID", false),
+                          MakeColumn("AMT", true, ColumnAlignment::Right)};
+        grid.Column("AMT").dataType = ColumnDataType::Currency;
+        grid.RowLoaded.Connect([this](SSOleDBGrid::Bookmark bookmark) { loaded.push_back(bookmark); });
+        grid.Click.Connect([this] { ++clicks; });
+        adodc.SetRecordset(NumberedRows(rows));
+        binding = new GridBinding(grid, &view, boundWidgets);
+        view.resize(300, 300);
+        view.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&view));
+        Paint();
+    }
+    ~ShownGrid() { view.close(); }
+
+    void Paint() {
+        QApplication::processEvents();
+        view.viewport()->repaint();
+    }
+    void Click(int row, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, modifiers,
+                          view.visualRect(binding->Model()->index(row, 0)).center());
+    }
+    std::set<int> SelectedRows() const {
+        std::set<int> rows;
+        for (const QModelIndex& index : view.selectionModel()->selectedRows())
+            rows.insert(index.row());
+        return rows;
+    }
+
+    Adodc adodc;
+    SSOleDBGrid grid{"mSdgDBGrid", &adodc};
+    BoundWidgets boundWidgets;
+    QTableView view;
+    GridBinding* binding = nullptr;
+    std::vector<SSOleDBGrid::Bookmark> loaded;
+    int clicks = 0;
+};
+
+TEST(GridBinding, only_painted_rows_are_decorated_when_a_long_list_is_shown_and_scrolled) {
+    constexpr int kRows = 50000;
+    ShownGrid shown(kRows);
+    const std::size_t decoratedAtFirstPaint = shown.grid.DecoratedRows();
+    const bool onlyTopRows =
+        std::all_of(shown.loaded.begin(), shown.loaded.end(), [](std::size_t row) { return row < 100; });
+    shown.loaded.clear();
+
+    shown.view.verticalScrollBar()->setValue(shown.view.verticalScrollBar()->maximum());
+    shown.Paint();
+
+    EXPECT_GT(decoratedAtFirstPaint, 0u);
+    EXPECT_LT(decoratedAtFirstPaint, 100u);
+    EXPECT_TRUE(onlyTopRows);
+    EXPECT_LT(shown.grid.DecoratedRows(), 200u);
+    EXPECT_FALSE(shown.loaded.empty());
+    EXPECT_TRUE(std::all_of(shown.loaded.begin(), shown.loaded.end(),
+                            [](std::size_t row) { return row >= kRows - 100; }));
+    EXPECT_NE(std::find(shown.loaded.begin(), shown.loaded.end(), kRows - 1), shown.loaded.end());
+    shown.view.close();
+    EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
+}
+
+TEST(GridBinding, clicks_select_through_the_model_and_keep_the_place_when_rows_are_clicked) {
+    ShownGrid shown(50000);
+    QScrollBar& scroll = *shown.view.verticalScrollBar();
+    scroll.setValue(scroll.maximum());
+    shown.Paint();
+    const int bottom = shown.binding->Model()->rowCount() - 1;
+
+    shown.Click(bottom);
+    const std::vector<SSOleDBGrid::Bookmark> single = shown.grid.SelBookmarks();
+    const std::set<int> shownSingle = shown.SelectedRows();
+    shown.Click(bottom - 2, Qt::ControlModifier);
+    shown.Paint();
+
+    EXPECT_EQ(single, std::vector<SSOleDBGrid::Bookmark>({49999}));
+    EXPECT_EQ(shownSingle, std::set<int>({bottom}));
+    EXPECT_EQ(shown.grid.SelBookmarks(), std::vector<SSOleDBGrid::Bookmark>({49999, 49997}));
+    EXPECT_EQ(shown.SelectedRows(), std::set<int>({bottom - 2, bottom}));
+    EXPECT_EQ(shown.clicks, 2);
+    EXPECT_EQ(scroll.value(), scroll.maximum());
+    EXPECT_LT(shown.grid.DecoratedRows(), 200u);
+    shown.view.close();
+    EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
+}
+
+TEST(GridBinding, columns_are_laid_out_from_the_model_when_some_are_hidden) {
+    ShownGrid shown(3);
+
+    shown.grid.Column("AMT").caption = "Amount";
+    shown.grid.ColumnsChanged();
+    shown.grid.SetCurrentBookmark(1);
+    shown.Paint();
+    const GridTableModel& model = *shown.binding->Model();
+
+    EXPECT_EQ(model.columnCount(), 3);
+    EXPECT_FALSE(shown.view.isColumnHidden(0));
+    EXPECT_TRUE(shown.view.isColumnHidden(1));
+    EXPECT_EQ(shown.view.columnWidth(2), 100);
+    EXPECT_EQ(model.headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), "Amount");
+    EXPECT_EQ(model.index(1, 2).data().toString(), "$1.00");
+    EXPECT_EQ(model.index(1, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+              Qt::AlignRight | Qt::AlignVCenter);
+    EXPECT_EQ(shown.view.currentIndex().row(), 1);
+    shown.view.close();
+    EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
+}
+
+} // namespace
+} // namespace tavrik
