@@ -497,6 +497,16 @@ std::string Shown(std::int64_t number) {
 
 } // namespace
 
+void DemoData::AddTroops(SqliteDatabase& database) {
+    SqliteStatement insert(database,
+                           "INSERT INTO troop_district (PO_TRP_ID, PO_TRP_DSTRCT_ID) VALUES (?1, ?2)");
+    for (std::string_view troop : {"A", "B", "C", "D", "E", "F", "G", "H"})
+        for (std::string_view district : {"1", "2", "3", "4", "5"})
+            Insert(insert, {troop, district});
+    Insert(insert, {"A", "10"});
+    Insert(insert, {"A", "11"});
+}
+
 void DemoData::Fill(SqliteDatabase& database) {
     AddCodes(database);
     AddUsers(database);
@@ -506,6 +516,7 @@ void DemoData::Fill(SqliteDatabase& database) {
     AddActivity(database);
     AddReceipts(database);
     AddRefunds(database);
+    AddTroops(database);
 }
 
 DemoData::BulkCustomer DemoData::AddBulkCustomer(SqliteDatabase& database, int arCount, int receiptCount) {

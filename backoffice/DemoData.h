@@ -48,6 +48,9 @@
 // Customer 100005 PRAIRIE STAR EXPRESS: payment plan 0080001, alert 0080002, temporary permit
 //   0080003, no receipts.
 // The next refund number handed out is 0000109.
+//
+// Enforcement troops "A" to "H", each with districts "1" to "5"; troop "A" also has districts "10"
+// and "11", so that a three-character troop/district such as "A10" exists.
 #pragma once
 
 #include "backoffice/SqliteDatabase.h"
@@ -60,6 +63,9 @@ class DemoData {
 public:
     // Fills a store that has just been given the schema; runs inside the caller's transaction.
     static void Fill(SqliteDatabase& database);
+    // Adds the troops and their districts (part of Fill; on its own when an older store gains the
+    // troop table). Runs inside the caller's transaction.
+    static void AddTroops(SqliteDatabase& database);
 
     // What opens a bulk customer through the reference search.
     struct BulkCustomer {

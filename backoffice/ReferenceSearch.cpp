@@ -1,8 +1,10 @@
 #include "backoffice/ReferenceSearch.h"
 
+#include "backoffice/AccountAssessments.h"
 #include "backoffice/ReadDataSet.h"
 #include "backoffice/RequestError.h"
 #include "backoffice/RequestKeys.h"
+#include "backoffice/SevenDigits.h"
 #include "backoffice/SqliteStatement.h"
 #include "common/CheckDigit.h"
 #include "common/TextUtil.h"
@@ -42,10 +44,6 @@ std::optional<FormNumber> ParseFormNumber(std::string_view text) {
     if (text.size() == 8)
         return FormNumber{ToNumber(text.substr(0, 7)), text[7] - '0'};
     return FormNumber{ToNumber(text), std::nullopt};
-}
-
-std::string SevenDigits(std::int64_t number) {
-    return PadLeft(std::to_string(number), 7, '0');
 }
 
 // The number of an AR or receipt, its check digit checked when one was typed.
@@ -167,19 +165,8 @@ ReplyMessage ReferenceSearch::CustomerLists(const std::vector<std::string>& cust
 }
 
 ReplyMessage ReferenceSearch::Assessments(std::int64_t number, const std::string& type) {
-    SqliteStatement query(
-        database_,
-        "SELECT s.VLTN_ASSMT_STTS_CD AS VLTN_ASSMT_STTS_CD, s.VLTN_ASSMT_SEQ_NBR AS VLTN_ASSMT_SEQ_NBR, "
-        "s.TRNSCTN_NBR AS TRNSCTN_NBR, a.CUST_ID AS CUST_ID, c.CUST_NM AS CUST_NM, "
-        "s.ASSMT_ISSUE_DT AS ASSMT_ISSUE_DT, s.ADJSTMT_DT AS ADJSTMT_DT, s.ASSMT_CD AS ASSMT_CD, "
-        "s.CL_ASMT_AMT AS CL_ASMT_AMT, s.AC_ASMT_AMT AS AC_ASMT_AMT, s.BAL_DUE_AMT AS BAL_DUE_AMT, "
-        "s.LIC_PRCHS_OPTN_IND AS LIC_PRCHS_OPTN_IND "
-        "FROM acct_rcvbl a JOIN customer c ON c.CUST_ID = a.CUST_ID "
-        "JOIN assessment s ON s.ACCT_RCVBL_NBR = a.ACCT_RCVBL_NBR "
-        "WHERE a.ACCT_RCVBL_NBR = ?1 AND a.ACCT_RCVBL_TYP_CD = ?2 ORDER BY s.VLTN_ASSMT_SEQ_NBR");
-    query.Bind(1, number).Bind(2, type);
     ReplyMessage reply;
-    reply.dataSets["ASSESSMENT"] = ReadDataSet(query, "ASSESSMENT");
+    reply.dataSets["ASSESSMENT"] = AccountAssessments(database_, number, type);
     return reply;
 }
 

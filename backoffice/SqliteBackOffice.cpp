@@ -1,8 +1,13 @@
 #include "backoffice/SqliteBackOffice.h"
 
+#include "backoffice/AccountActivity.h"
+#include "backoffice/AccountAdjustment.h"
 #include "backoffice/DemoData.h"
+#include "backoffice/LocalMoment.h"
 #include "backoffice/ReadDataSet.h"
+#include "backoffice/ReferenceData.h"
 #include "backoffice/ReferenceSearch.h"
+#include "backoffice/RefusalTexts.h"
 #include "backoffice/RequestError.h"
 #include "backoffice/RequestKeys.h"
 #include "backoffice/SchemaSql.h"
@@ -15,17 +20,22 @@ namespace tavrik {
 
 namespace {
 
-// Stored in the file's user_version; a store of another version is refused rather than misread.
-constexpr std::int64_t kSchemaVersion = 1;
+// Stored in the file's user_version; a store of another version is refused rather than misread,
+// except a store of the version before, which is brought up to date.
+constexpr std::int64_t kSchemaVersion = 2;
+constexpr std::int64_t kTroopsMissingVersion = 1;
+constexpr int kActivityRequest = 41;
 constexpr int kSearchRequest = 47;
+constexpr int kAdjustmentRequest = 48;
 
 } // namespace
 
-std::unique_ptr<BackOffice> BackOffice::Open(const std::filesystem::path& file) {
-    return std::make_unique<SqliteBackOffice>(file);
+std::unique_ptr<BackOffice> BackOffice::Open(const std::filesystem::path& file, Clock clock) {
+    return std::make_unique<SqliteBackOffice>(file, std::move(clock));
 }
 
-SqliteBackOffice::SqliteBackOffice(const std::filesystem::path& file) : database_(file) {
+SqliteBackOffice::SqliteBackOffice(const std::filesystem::path& file, Clock clock)
+    : database_(file), clock_(clock ? std::move(clock) : [] { return std::chrono::system_clock::now(); }) {
     PrepareStore(file);
 }
 
@@ -36,20 +46,34 @@ void SqliteBackOffice::PrepareStore(const std::filesystem::path& file) {
     std::int64_t found = version.Integer(0);
     if (found == kSchemaVersion)
         return;
-    if (found != 0)
+    if (found == kTroopsMissingVersion) {
+        AddTroopTable();
+    } else if (found != 0) {
         throw std::runtime_error("The back-office store " + file.string() + " has version " +
                                  std::to_string(found) + "; this program reads version " +
                                  std::to_string(kSchemaVersion) + ".");
-    SqliteStatement objects(database_, "SELECT COUNT(*) FROM sqlite_master");
-    objects.Step();
-    if (objects.Integer(0) != 0)
-        throw std::runtime_error("The file " + file.string() +
-                                 " is a SQLite database but not a back-office store.");
-
-    database_.Execute(kSchemaSql);
-    DemoData::Fill(database_);
+    } else {
+        SqliteStatement objects(database_, "SELECT COUNT(*) FROM sqlite_master");
+        objects.Step();
+        if (objects.Integer(0) != 0)
+            throw std::runtime_error("The file " + file.string() +
+                                     " is a SQLite database but not a back-office store.");
+        database_.Execute(kSchemaSql);
+        DemoData::Fill(database_);
+    }
     database_.Execute("PRAGMA user_version = " + std::to_string(kSchemaVersion));
     transaction.Commit();
+}
+
+// Every store of the version before was made by this program with the demo data, so it gains the
+// demo troops with the table; the table is written as schema.sql writes it.
+void SqliteBackOffice::AddTroopTable() {
+    database_.Execute("CREATE TABLE troop_district (\n"
+                      "    PO_TRP_ID        TEXT NOT NULL,\n"
+                      "    PO_TRP_DSTRCT_ID TEXT NOT NULL,\n"
+                      "    PRIMARY KEY (PO_TRP_ID, PO_TRP_DSTRCT_ID)\n"
+                      ")");
+    DemoData::AddTroops(database_);
 }
 
 ReplyMessage SqliteBackOffice::Handle(const RequestMessage& request) {
@@ -67,7 +91,9 @@ ReplyMessage SqliteBackOffice::Handle(const RequestMessage& request) {
 }
 
 ReplyMessage SqliteBackOffice::Answer(const RequestMessage& request) {
-    SqliteTransaction transaction(database_, SqliteTransaction::Kind::Read);
+    bool update = request.piNumber == kAdjustmentRequest;
+    SqliteTransaction transaction(database_,
+                                  update ? SqliteTransaction::Kind::Write : SqliteTransaction::Kind::Read);
     ReplyMessage reply;
     switch (request.piNumber) {
     case kCodeTablesRequest:
@@ -76,8 +102,17 @@ ReplyMessage SqliteBackOffice::Answer(const RequestMessage& request) {
     case kSessionRequest:
         reply = Session(request);
         break;
+    case kReferenceDataRequest:
+        reply = ReferenceData(database_).Handle();
+        break;
+    case kActivityRequest:
+        reply = AccountActivity(database_).Handle(request);
+        break;
     case kSearchRequest:
         reply = ReferenceSearch(database_).Handle(request);
+        break;
+    case kAdjustmentRequest:
+        reply = AccountAdjustment(database_, LocalMoment(clock_())).Handle(request);
         break;
     default:
         return ReplyMessage::Error("The back office does not handle request " +
@@ -104,7 +139,7 @@ ReplyMessage SqliteBackOffice::Session(const RequestMessage& request) {
     user.Bind(1, userId);
     DataTable userInfo = ReadDataSet(user, "USERINFO");
     if (userInfo.rows.empty())
-        throw RequestError("The user " + QuotedForError(userId) + " is not known to the back office.");
+        throw RequestError(RefusalTexts::UnknownUser(userId));
 
     SqliteStatement privileges(database_,
                                "SELECT USER_ID AS USER_ID, PRVLG_NM AS PRVLG_NM FROM user_privilege "

@@ -1,5 +1,5 @@
-// The back office on one SQLite file: creates the store with its demo data when the file is new,
-// and answers each request in one transaction.
+// The back office on one SQLite file: creates the store with its demo data when the file is new
+// (and brings a store of the version before up to date), and answers each request in one transaction.
 #pragma once
 
 #include "backoffice/BackOffice.h"
@@ -12,17 +12,19 @@ namespace tavrik {
 class SqliteBackOffice final : public BackOffice {
 public:
     // Throws std::runtime_error when the file is not a back-office store or cannot be opened.
-    explicit SqliteBackOffice(const std::filesystem::path& file);
+    explicit SqliteBackOffice(const std::filesystem::path& file, Clock clock = {});
 
     ReplyMessage Handle(const RequestMessage& request) override;
 
 private:
     void PrepareStore(const std::filesystem::path& file);
+    void AddTroopTable();
     ReplyMessage Answer(const RequestMessage& request);
     ReplyMessage CodeTables();
     ReplyMessage Session(const RequestMessage& request);
 
     SqliteDatabase database_;
+    Clock clock_;
 };
 
 } // namespace tavrik

@@ -79,6 +79,13 @@ CREATE TABLE assessment (
     PRIMARY KEY (ACCT_RCVBL_NBR, VLTN_ASSMT_SEQ_NBR)
 );
 
+-- The districts of each enforcement troop; a troop exists when it has a row here.
+CREATE TABLE troop_district (
+    PO_TRP_ID        TEXT NOT NULL,
+    PO_TRP_DSTRCT_ID TEXT NOT NULL,
+    PRIMARY KEY (PO_TRP_ID, PO_TRP_DSTRCT_ID)
+);
+
 -- The License Purchase Option recorded for an AR.
 CREATE TABLE cttn_adtn_info (
     ACCT_RCVBL_NBR     INTEGER PRIMARY KEY REFERENCES acct_rcvbl (ACCT_RCVBL_NBR),

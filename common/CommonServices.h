@@ -1,9 +1,11 @@
-// The common library's general services: reply errors, code descriptions, privileges, field
-// colouring, form preparation, check digits and document-number rules.
+// The common library's general services: reply errors, code descriptions, privileges, user names,
+// troops and districts, field colouring, form preparation, check digits, document-number rules and
+// the key filters of the entry boxes.
 #pragma once
 
 #include "common/CodeEntry.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,9 +25,17 @@ public:
                                  const std::string& messageId) = 0;
     // The description of a code in a code table, "" when the table has no such code.
     virtual std::string GetCodeDescription(std::string_view code, std::string_view codeTableId) = 0;
+    // The additional information kept with a code in a code table, "" when there is none.
+    virtual std::string GetCodeInfo(std::string_view code, std::string_view codeTableId) = 0;
     // The codes of a table: those current today, or every code when allCodes is set.
     virtual std::vector<CodeEntry> GetCodes(std::string_view codeTableId, bool allCodes) = 0;
     virtual bool HasPrivilege(std::string_view optionName) = 0;
+    // The display name of the user with that number, "" when no user has it.
+    virtual std::string GetUserName(std::int64_t userNumber) = 0;
+
+    // Whether an enforcement troop exists, and whether a district exists within a troop.
+    virtual bool IsValidTroop(std::string_view troop) = 0;
+    virtual bool IsValidTroopDistrict(std::string_view troop, std::string_view district) = 0;
 
     virtual void SetDefaultColor(Control& control) = 0;
     virtual void SetErrorColor(Control& control) = 0;
@@ -38,6 +48,12 @@ public:
                                    std::string& message) = 0;
     // Whether the key may be typed into the box for the type; may change the key (upper-casing).
     virtual bool ValidateKeyPress(std::string_view docTypeCode, const TextBox& textBox, int& keyCode) = 0;
+
+    // Whether a typed key may go into a box that takes digits only, letters and digits only, or an
+    // amount of money (which also depends on what the box already holds). Control keys always may.
+    virtual bool FilterNumericKey(int keyCode) = 0;
+    virtual bool FilterAlphaNumericKey(int keyCode) = 0;
+    virtual bool FilterCurrencyKey(const TextBox& textBox, int keyCode) = 0;
 };
 
 } // namespace tavrik

@@ -174,6 +174,8 @@ const Definitions& AllDefinitions() {
           {"ADTL_INFO_TXT", T}}},
         {"USERINFO", {{"USER_ID", T}, {"USER_NBR", I}, {"USER_NM", T}, {"REGION", T}}},
         {"USERPRIVILEGE", {{"USER_ID", T}, {"PRVLG_NM", T}}},
+        {"APPUSER", {{"USER_NBR", I}, {"USER_NM", T}}},
+        {"TROOPDISTRICT", {{"PO_TRP_ID", T}, {"PO_TRP_DSTRCT_ID", T}}},
     };
     return definitions;
 }

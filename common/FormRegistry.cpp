@@ -1,7 +1,5 @@
 #include "common/FormRegistry.h"
 
-#include <stdexcept>
-
 namespace tavrik {
 
 Form* FormRegistry::Find(const std::string& name) const {
@@ -12,15 +10,6 @@ Form* FormRegistry::Find(const std::string& name) const {
 bool FormRegistry::IsVisible(const std::string& name) const {
     const Form* form = Find(name);
     return form != nullptr && form->Visible();
-}
-
-Form& FormRegistry::Load(const std::string& name) {
-    if (Form* loaded = Find(name))
-        return *loaded;
-    auto factory = factories_.find(name);
-    if (factory == factories_.end())
-        throw std::runtime_error("The form " + name + " is not available.");
-    return Adopt(name, factory->second(session_));
 }
 
 Form& FormRegistry::Adopt(const std::string& name, std::unique_ptr<Form> form) {

@@ -7,5 +7,8 @@ namespace tavrik {
 inline constexpr int kCodeTablesRequest = 1001;
 // The signed-on user: key "key:USER_ID"; data sets "USERINFO" (one row) and "USERPRIVILEGE".
 inline constexpr int kSessionRequest = 1002;
+// What the library looks names and troops up in: data sets "APPUSER" (every user's number and name)
+// and "TROOPDISTRICT" (one row per district of an enforcement troop).
+inline constexpr int kReferenceDataRequest = 1003;
 
 } // namespace tavrik

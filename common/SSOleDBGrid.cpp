@@ -125,6 +125,25 @@ void SSOleDBGrid::AddItem(const std::string& tabSeparatedCells) {
     StateChanged.Raise();
 }
 
+void SSOleDBGrid::RemoveItem(std::size_t displayRow) {
+    if (IsBound() || displayRow >= items_.size())
+        throw std::runtime_error("The grid " + Name() + " has no row " + std::to_string(displayRow) +
+                                 " to remove.");
+    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(displayRow));
+    // Bookmarks of unbound rows are their positions, so every later one moves up by one.
+    const auto shifted = [displayRow](Bookmark bookmark) {
+        return bookmark > displayRow ? bookmark - 1 : bookmark;
+    };
+    if (unboundCurrent_)
+        unboundCurrent_ =
+            *unboundCurrent_ == displayRow ? std::nullopt : std::optional(shifted(*unboundCurrent_));
+    std::erase(selected_, displayRow);
+    for (Bookmark& selected : selected_)
+        selected = shifted(selected);
+    DropDecoration();
+    StateChanged.Raise();
+}
+
 void SSOleDBGrid::RemoveAll() {
     items_.clear();
     unboundCurrent_.reset();
@@ -172,6 +191,21 @@ void SSOleDBGrid::SetCellText(std::string_view columnName, std::string text) {
     decorated_[*row][index] = std::move(text);
     if (!loading_)
         StateChanged.Raise();
+}
+
+std::string SSOleDBGrid::CellTextAt(std::size_t displayRow, std::string_view columnName) {
+    const std::size_t index = ColumnIndex(columnName);
+    return DisplayRow(displayRow)[index];
+}
+
+bool SSOleDBGrid::EditCell(std::size_t displayRow, std::string_view columnName, std::string text) {
+    if (!Enabled() || columns_[ColumnIndex(columnName)].locked)
+        return false;
+    SetCurrentBookmark(RowBookmark(displayRow));
+    SetCellText(columnName, std::move(text));
+    Change.Raise();
+    AfterUpdate.Raise();
+    return true;
 }
 
 void SSOleDBGrid::ClearSelection() {

@@ -47,6 +47,8 @@ public:
 
     // Unbound rows: cells separated by tabs.
     void AddItem(const std::string& tabSeparatedCells);
+    // Removes one unbound row; the rows below it move up.
+    void RemoveItem(std::size_t displayRow);
     void RemoveAll();
 
     // The current row (its bookmark), or nothing.
@@ -56,6 +58,12 @@ public:
     // runs these address the row being loaded.
     std::string CellText(std::string_view columnName);
     void SetCellText(std::string_view columnName, std::string text);
+    // Text of a cell of any displayed row, without moving the current row.
+    std::string CellTextAt(std::size_t displayRow, std::string_view columnName);
+    // A cell edit as the user makes it (a tick in a check-box column is "-1", a cleared one "0"):
+    // the row becomes current and the cell takes the text, then Change and AfterUpdate are raised.
+    // Refused (answers false) while the grid is disabled or the column is locked.
+    bool EditCell(std::size_t displayRow, std::string_view columnName, std::string text);
 
     const std::vector<Bookmark>& SelBookmarks() const { return selected_; }
     void ClearSelection();
@@ -69,6 +77,8 @@ public:
     void SetRedraw(bool redraw) { Assign(redraw_, redraw); }
 
     Event<> Click;
+    Event<> Change;
+    Event<> AfterUpdate;
     Event<Bookmark> RowLoaded;
     Event<> Refreshed;
 

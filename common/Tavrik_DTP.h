@@ -31,7 +31,14 @@ public:
     const std::optional<CalendarDate>& LatestDate() const { return latest_; }
     void SetLatestDate(std::optional<CalendarDate> date) { Assign(latest_, date); }
     const std::optional<TimeOfDay>& Time() const { return time_; }
-    void SetTime(std::optional<TimeOfDay> time) { Assign(time_, time); }
+    // A new time is a change of the picker's value, as a new date is.
+    void SetTime(std::optional<TimeOfDay> time) {
+        if (time == time_)
+            return;
+        time_ = time;
+        StateChanged.Raise();
+        Change.Raise();
+    }
 
     Event<> Change;
 

@@ -157,9 +157,8 @@ bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, in
         checkBox ? (value.toInt() == Qt::Checked ? "-1" : "0") : value.toString().toStdString();
     {
         const BusyScope busy(busy_);
-        // The grid writes cells of its current row, as the user's edit makes that row current.
-        grid_.SetCurrentBookmark(grid_.RowBookmark(static_cast<std::size_t>(index.row())));
-        grid_.SetCellText(column.name, text);
+        if (!grid_.EditCell(static_cast<std::size_t>(index.row()), column.name, text))
+            return false;
     }
     emit dataChanged(index.siblingAtColumn(0), index.siblingAtColumn(columnCount() - 1));
     return true;

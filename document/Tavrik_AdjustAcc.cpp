@@ -5,6 +5,7 @@
 #include "common/Tavrik_CustSelect.h"
 #include "common/TextUtil.h"
 #include "document/Tavrik_FormInq.h"
+#include "receivable/Tavrik_AccDetail.h"
 
 namespace tavrik {
 namespace {
@@ -169,7 +170,7 @@ void Tavrik_AdjustAcc::InitializeData() {
 
 void Tavrik_AdjustAcc::FileOpen() {
     TrapErrors(session_, "Tavrik_AdjustAcc.FileOpen", [&] {
-        Tavrik_FormInq& dialog = session_.Forms.LoadOwn<Tavrik_FormInq>(Tavrik_FormInq::kFormName);
+        Tavrik_FormInq& dialog = session_.Forms.Load<Tavrik_FormInq>(Tavrik_FormInq::kFormName);
         dialog.Move((session_.Platform.ScreenWidth() - dialog.Width()) / 2,
                     (session_.Platform.ScreenHeight() - dialog.Height()) / 2);
         dialog.mFtcboDocType(0).Setcodetype("ADJDOC");
@@ -303,6 +304,11 @@ void Tavrik_AdjustAcc::moKovraMessage_DataReady(const std::string& formName) {
             } else {
                 session_.StatusService.ShowStatus("Ready");
             }
+            // The reply to the AR detail request fills the detail form the document has opened.
+            if (std::shared_ptr<DataSet> assessments =
+                    session_.DataSetService.GetDataSet("ASSESSMENT", session_.AppTitle, msMessageID))
+                if (Form* detail = session_.Forms.Find(Tavrik_AccDetail::kFormName))
+                    dynamic_cast<Tavrik_AccDetail&>(*detail).LoadAssessments(*assessments);
         }
     });
     mbOpening = false;
@@ -394,13 +400,61 @@ void Tavrik_AdjustAcc::ShowFormNotAvailable(const std::string& what) {
                              MsgBoxButtons::OK, session_.gsHostCaption);
 }
 
+void Tavrik_AdjustAcc::SendAccRecvPI() {
+    TrapErrors(session_, "Tavrik_AdjustAcc.SendAccRecvPI", [&] {
+        SSOleDBGrid& grid = mSdgDBGrid(kReceivablesGrid);
+        PIRequest request = NewPIRequest(session_, session_.AppTitle, kSearchRequest);
+        msMessageID = request.MessageID();
+        request.AddPentraxKey("key:REF_NBR", Trim(grid.CellText("ACCT_RCVBL_NBR")));
+        request.AddPentraxKey("key:REF_TYP_CD", Trim(grid.CellText("ACCT_RCVBL_TYP_CD")));
+        request.AddPentraxKey("key:LPO", "NO");
+        mbTimedOut = false;
+        request.Send();
+        session_.Platform.SetMousePointer(MousePointer::Hourglass);
+    });
+}
+
 void Tavrik_AdjustAcc::DoCmdARDetail() {
     TrapErrors(session_, "Tavrik_AdjustAcc.DoCmdARDetail", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(kReceivablesGrid);
-        if (grid.Rows() == 0 || IsBlank(grid.CellText("ACCT_RCVBL_NBR")))
+        const std::string number = grid.Rows() == 0 ? std::string() : grid.CellText("ACCT_RCVBL_NBR");
+        if (IsBlank(number))
             return;
-        // The AR detail form lands with its own work; until then nothing is sent.
-        ShowFormNotAvailable("AR Detail");
+        SendAccRecvPI();
+        session_.StatusService.ShowStatus("Searching for account receivable number " + number + "-" +
+                                          grid.CellText("ACCT_RCVBL_CK_NBR"));
+
+        Tavrik_AccDetail& detail = session_.Forms.Load<Tavrik_AccDetail>(Tavrik_AccDetail::kFormName);
+        detail.Move((session_.Platform.ScreenWidth() - detail.Width()) / 2,
+                    (session_.Platform.ScreenHeight() - detail.Height()) / 2);
+        detail.mStrCustID = grid.CellText("CUST_ID");
+        detail.mLblAdjust(Tavrik_AccDetail::kArTypeDescription).SetCaption(grid.CellText("FORM_DESC"));
+        detail.mLblAdjust(Tavrik_AccDetail::kArNumber).SetCaption(number);
+        detail.mLblAdjust(Tavrik_AccDetail::kArCheckNumber).SetCaption(grid.CellText("ACCT_RCVBL_CK_NBR"));
+        detail.mLblAdjust(Tavrik_AccDetail::kArType).SetCaption(grid.CellText("ACCT_RCVBL_TYP_CD"));
+        const std::string status = Trim(grid.CellText("ACCT_STTS_CD"));
+        detail.mLblAdjust(Tavrik_AccDetail::kStatusDescription)
+            .SetCaption(session_.CommonServices.GetCodeDescription(status, "CSTATUS"));
+        detail.mLblAdjust(Tavrik_AccDetail::kCustomerName).SetCaption(grid.CellText("CUST_NAME"));
+        if (const std::optional<CalendarDate> stopDate = CalendarDate::Parse(grid.CellText("STP_DT")))
+            detail.mDtpDTPicker.SetEarliestDate(stopDate);
+
+        const std::optional<std::int64_t> numeric = FieldValue(Trim(number)).AsInteger();
+        if (Trim(grid.CellText("ACTV_STTS_CD")) == "I" || !IsBlank(grid.CellText("CASE_ID")) ||
+            (ToUpper(status) == "V" && numeric && *numeric > Tavrik_AccDetail::kHighestEnteredForm))
+            detail.mCmdButton(Tavrik_AccDetail::kSave).SetEnabled(false);
+
+        detail.mBlnDirty = false;
+        session_.Platform.ShowModal(detail);
+        if (detail.mBlnDirty) {
+            InitializeData();
+            // The lists are read again: nothing is selected until the user picks a row.
+            mCmdButton(kArDetail).SetEnabled(false);
+            mCmdButton(kReceiptDetail).SetEnabled(false);
+            if (!IsBlank(msRefTypCd) && !IsBlank(msRefNbr))
+                SendAdjustPI();
+        }
+        session_.Forms.Unload(Tavrik_AccDetail::kFormName);
     });
 }
 

@@ -59,6 +59,7 @@ private:
     void InitializeData();
     void SetGridBolding(SSOleDBGrid& grid);
     void SendAdjustPI();
+    void SendAccRecvPI();
     void DoCmdARDetail();
     void DoCmdReceipts();
     void ClearReference();

@@ -134,6 +134,7 @@ void CodeTables::Load(const DataTable& rows) {
     const std::optional<std::size_t> tableColumn = rows.FieldIndex("CD_TBL_ID");
     const std::optional<std::size_t> codeColumn = rows.FieldIndex("CD_TBL_CD");
     const std::optional<std::size_t> descriptionColumn = rows.FieldIndex("CD_TBL_DES");
+    const std::optional<std::size_t> infoColumn = rows.FieldIndex("ADTL_INFO_TXT");
 
     Execute("BEGIN");
     sqlite3_stmt* raw = nullptr;
@@ -157,10 +158,10 @@ void CodeTables::Load(const DataTable& rows) {
         if (sqlite3_step(statement.get()) != SQLITE_DONE)
             throw std::runtime_error(std::string("The code tables could not be loaded: ") +
                                      sqlite3_errmsg(db_.get()));
-        if (tableColumn && codeColumn && descriptionColumn)
-            descriptions_.try_emplace(
-                {Trim(row.at(*tableColumn).ToText()), Trim(row.at(*codeColumn).ToText())},
-                row.at(*descriptionColumn).ToText());
+        if (tableColumn && codeColumn)
+            texts_.try_emplace({Trim(row.at(*tableColumn).ToText()), Trim(row.at(*codeColumn).ToText())},
+                               Texts{descriptionColumn ? row.at(*descriptionColumn).ToText() : std::string(),
+                                     infoColumn ? row.at(*infoColumn).ToText() : std::string()});
     }
     Execute("COMMIT");
 }
@@ -202,9 +203,19 @@ DataTable CodeTables::Query(std::string_view query) const {
     return table;
 }
 
+const CodeTables::Texts* CodeTables::Find(std::string_view code, std::string_view codeTableId) const {
+    auto found = texts_.find(std::pair{Trim(codeTableId), Trim(code)});
+    return found == texts_.end() ? nullptr : &found->second;
+}
+
 std::string CodeTables::Description(std::string_view code, std::string_view codeTableId) const {
-    auto found = descriptions_.find(std::pair{Trim(codeTableId), Trim(code)});
-    return found == descriptions_.end() ? std::string() : found->second;
+    const Texts* texts = Find(code, codeTableId);
+    return texts == nullptr ? std::string() : texts->description;
+}
+
+std::string CodeTables::Info(std::string_view code, std::string_view codeTableId) const {
+    const Texts* texts = Find(code, codeTableId);
+    return texts == nullptr ? std::string() : texts->info;
 }
 
 std::vector<CodeEntry> CodeTables::Codes(std::string_view codeTableId, bool allCodes) const {

@@ -32,6 +32,8 @@ public:
     DataTable Query(std::string_view query) const;
     // The description of a code in a table, whatever its dates; "" when there is none.
     std::string Description(std::string_view code, std::string_view codeTableId) const;
+    // The additional information of a code in a table (ADTL_INFO_TXT), whatever its dates; "" when none.
+    std::string Info(std::string_view code, std::string_view codeTableId) const;
     // A table's codes ordered by description: those current today, or all when allCodes is set.
     std::vector<CodeEntry> Codes(std::string_view codeTableId, bool allCodes) const;
 
@@ -45,8 +47,14 @@ private:
 
     const WindowingPlatform& platform_;
     std::unique_ptr<sqlite3, Closer> db_;
-    // Every description by (table, code), read once at load: the grids look them up row by row.
-    std::map<std::pair<std::string, std::string>, std::string, std::less<>> descriptions_;
+    struct Texts {
+        std::string description;
+        std::string info;
+    };
+    const Texts* Find(std::string_view code, std::string_view codeTableId) const;
+
+    // Every code's texts by (table, code), read once at load: the grids look them up row by row.
+    std::map<std::pair<std::string, std::string>, Texts, std::less<>> texts_;
 };
 
 } // namespace tavrik

@@ -2,6 +2,7 @@
 
 #include "common/CheckDigit.h"
 #include "common/TextUtil.h"
+#include "library/KeyFilters.h"
 
 namespace tavrik {
 
@@ -10,14 +11,6 @@ namespace {
 constexpr std::size_t kAccountDigits = 7;
 constexpr const char* kAccountShapeMessage =
     "Account Number must be seven digits, a \"-\" and one check digit";
-
-bool IsDigit(int key) {
-    return key >= '0' && key <= '9';
-}
-
-bool IsLetter(int key) {
-    return (key >= 'a' && key <= 'z') || (key >= 'A' && key <= 'Z');
-}
 
 // Up to seven digits; or seven digits and "-"; or seven digits, "-" and one digit.
 bool HasAccountShape(std::string_view number) {
@@ -29,7 +22,7 @@ bool HasAccountShape(std::string_view number) {
     if (number[kAccountDigits] != '-')
         return false;
     const std::string_view check = number.substr(kAccountDigits + 1);
-    return check.empty() || (check.size() == 1 && IsDigit(check[0]));
+    return check.empty() || (check.size() == 1 && KeyFilters::IsDigit(check[0]));
 }
 
 } // namespace
@@ -68,21 +61,22 @@ bool DocNumberRules::Validate(Kind kind, std::string_view number, std::string& m
 }
 
 bool DocNumberRules::AllowKey(Kind kind, std::string_view text, int& key) {
-    if (key >= 0 && key < ' ')
+    if (KeyFilters::IsControl(key))
         return true;
     bool allowed = false;
     switch (kind) {
     case Kind::CheckNumber:
-        allowed = (IsDigit(key) || IsLetter(key)) && text.size() < kCheckNumberLength;
+        allowed = KeyFilters::AlphaNumeric(key) && text.size() < kCheckNumberLength;
         if (allowed && key >= 'a' && key <= 'z')
             key = key - 'a' + 'A';
         break;
     case Kind::DigitsOnly:
-        allowed = IsDigit(key);
+        allowed = KeyFilters::Numeric(key);
         break;
     case Kind::AccountNumber:
         // The shape only: a wrong check digit is caught on OK, so typing cannot probe for the right one.
-        allowed = (IsDigit(key) || key == '-') && HasAccountShape(std::string(text) + static_cast<char>(key));
+        allowed = (KeyFilters::IsDigit(key) || key == '-') &&
+                  HasAccountShape(std::string(text) + static_cast<char>(key));
         break;
     }
     if (!allowed)

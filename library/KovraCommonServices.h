@@ -1,11 +1,12 @@
 // The common library's general services, backed by the message service's reply store, the local
-// code tables and the signed-on user's privileges.
+// code tables, the user names and troops read at start, and the signed-on user's privileges.
 #pragma once
 
 #include "common/CommonServices.h"
 #include "library/CodeTables.h"
 #include "library/DocNumberRules.h"
 #include "library/KovraMessageService.h"
+#include "library/ReferenceData.h"
 
 #include <set>
 #include <string>
@@ -16,14 +17,19 @@ namespace tavrik {
 class KovraCommonServices : public CommonServices {
 public:
     KovraCommonServices(const KovraMessageService& messages, const CodeTables& codeTables,
-                        const std::vector<std::string>& privileges);
+                        const ReferenceData& referenceData, const std::vector<std::string>& privileges);
 
     std::string GetReply(const std::string& formName, const std::string& context,
                          const std::string& messageId) override;
     std::string GetCodeDescription(std::string_view code, std::string_view codeTableId) override;
+    std::string GetCodeInfo(std::string_view code, std::string_view codeTableId) override;
     std::vector<CodeEntry> GetCodes(std::string_view codeTableId, bool allCodes) override;
     // Privilege names compare without regard to case or surrounding blanks.
     bool HasPrivilege(std::string_view optionName) override;
+    std::string GetUserName(std::int64_t userNumber) override;
+
+    bool IsValidTroop(std::string_view troop) override;
+    bool IsValidTroopDistrict(std::string_view troop, std::string_view district) override;
 
     void SetDefaultColor(Control& control) override;
     void SetErrorColor(Control& control) override;
@@ -35,11 +41,17 @@ public:
                            std::string& message) override;
     bool ValidateKeyPress(std::string_view docTypeCode, const TextBox& textBox, int& keyCode) override;
 
+    // See KeyFilters.
+    bool FilterNumericKey(int keyCode) override;
+    bool FilterAlphaNumericKey(int keyCode) override;
+    bool FilterCurrencyKey(const TextBox& textBox, int keyCode) override;
+
 private:
     DocNumberRules::Kind KindOf(std::string_view docTypeCode) const;
 
     const KovraMessageService& messages_;
     const CodeTables& codeTables_;
+    const ReferenceData& referenceData_;
     std::set<std::string> privileges_; // upper-cased
 };
 

@@ -33,7 +33,8 @@ KovraLibrary::KovraLibrary(Transport& transport, UiDispatcher& dispatcher, Windo
     : platform_(platform), messages_(transport, dispatcher, timeout),
       codeTables_(LoadCodeRows(transport, userId, messages_.NewMessageId(), timeout), platform),
       session_(SessionLoader::Load(transport, userId, messages_.NewMessageId(), timeout)),
-      opener_(codeTables_), common_(messages_, codeTables_, session_.privileges),
+      referenceData_(ReferenceData::Load(transport, userId, messages_.NewMessageId(), timeout)),
+      opener_(codeTables_), common_(messages_, codeTables_, referenceData_, session_.privileges),
       errors_(platform, std::move(errorLogPath)) {}
 
 SessionServices KovraLibrary::Services() {

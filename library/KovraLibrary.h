@@ -1,5 +1,5 @@
-// The library put together: at start it loads the code tables and the signed-on user from the back
-// office, then owns every service the forms' session is built from.
+// The library put together: at start it loads the code tables, the signed-on user and the user names
+// and troops from the back office, then owns every service the forms' session is built from.
 #pragma once
 
 #include "common/Session.h"
@@ -9,6 +9,7 @@
 #include "library/KovraErrorReporter.h"
 #include "library/KovraMessageService.h"
 #include "library/KovraStatusService.h"
+#include "library/ReferenceData.h"
 #include "library/SessionLoader.h"
 #include "library/Transport.h"
 #include "library/UiDispatcher.h"
@@ -21,8 +22,8 @@ namespace tavrik {
 
 class KovraLibrary {
 public:
-    // Waits for the back office's answers to the code-table and user requests (not through the
-    // dispatcher: no UI loop runs yet); throws std::runtime_error when either fails. timeout is
+    // Waits for the back office's answers to the code-table, user and reference-data requests (not
+    // through the dispatcher: no UI loop runs yet); throws std::runtime_error when any fails. timeout is
     // both that wait and the message service's time-out. The transport and dispatcher must outlive
     // the library.
     KovraLibrary(Transport& transport, UiDispatcher& dispatcher, WindowingPlatform& platform,
@@ -45,6 +46,7 @@ private:
     KovraMessageService messages_;
     CodeTables codeTables_;
     SessionLoader::LoadedSession session_;
+    ReferenceData referenceData_;
     KovraDataSetOpener opener_;
     KovraCommonServices common_;
     KovraStatusService status_;

@@ -33,7 +33,7 @@ void KovraStatusService::SetToolbarButton(int button, bool enabled, const std::s
     ToolbarButtonChanged.Raise(button, enabled, hostTag);
 }
 
-void KovraStatusService::SetReady(bool& ready) {
+void KovraStatusService::SetReady(bool ready) {
     ready_ = ready;
 }
 

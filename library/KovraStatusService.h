@@ -20,7 +20,7 @@ public:
     void ShowStatus(const std::string& text) override;
     void ShowStatusMsg(const std::string& text) override;
     void SetToolbarButton(int button, bool enabled, const std::string& hostTag) override;
-    void SetReady(bool& ready) override;
+    void SetReady(bool ready) override;
     std::shared_ptr<StatusObject> GetStatusObject() override;
 
     const std::string& StatusText() const { return status_; }

@@ -5,65 +5,21 @@
 #include "common/CheckDigit.h"
 #include "common/DataSetDefinitions.h"
 #include "common/LibraryRequests.h"
+#include "tests/backoffice/BackOfficeTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
-#include <unistd.h>
 
 namespace tavrik {
 namespace {
 
-// A fresh folder per test under the system's temporary folder, removed at the end.
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        static std::atomic<int> counter{0};
-        path_ = std::filesystem::temp_directory_path() /
-                ("tavrik-backoffice-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::create_directories(path_);
-    }
-    ~TemporaryFolder() { std::filesystem::remove_all(path_); }
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-RequestMessage Request(int piNumber, std::vector<RequestKey> keys) {
-    RequestMessage request;
-    request.messageId = "M1";
-    request.formName = "Tavrik";
-    request.piNumber = piNumber;
-    request.userId = "SUPER";
-    request.keys = std::move(keys);
-    return request;
-}
-
 RequestMessage Search(std::string type, std::string number) {
-    return Request(47, {{"key:REF_NBR", std::move(number), "=", "PENTRAX"},
-                        {"key:REF_TYP_CD", std::move(type), "=", "PENTRAX"}});
-}
-
-// One column of a reply table, as text, in the reply's order.
-std::vector<std::string> Column(const DataTable& table, std::string_view field) {
-    std::vector<std::string> values;
-    std::size_t index = table.FieldIndex(field).value();
-    for (const auto& row : table.rows)
-        values.push_back(row[index].ToStoreText());
-    return values;
-}
-
-std::string Row(const DataTable& table, std::size_t row) {
-    std::string text;
-    for (const FieldValue& value : table.rows.at(row))
-        text += value.ToStoreText() + "|";
-    return text;
+    return Request(47, {Key("key:REF_NBR", std::move(number)), Key("key:REF_TYP_CD", std::move(type))});
 }
 
 // The store is created once for the whole suite; the tests only read from it.
@@ -296,8 +252,13 @@ TEST_F(SqliteBackOfficeTest, unhandled_request_is_refused_by_number) {
 TEST_F(SqliteBackOfficeTest, every_reply_table_carries_exactly_the_fields_of_its_definition) {
     RequestMessage detail = Search("C", "12346");
     detail.keys.push_back({"key:LPO", "NO", "=", "PENTRAX"});
-    const RequestMessage requests[] = {Search("K", "5555"), detail, Request(kCodeTablesRequest, {}),
-                                       Request(kSessionRequest, {{"key:USER_ID", "SUPER", "=", "PENTRAX"}})};
+    const RequestMessage requests[] = {
+        Search("K", "5555"),
+        detail,
+        Request(kCodeTablesRequest, {}),
+        Request(kSessionRequest, {{"key:USER_ID", "SUPER", "=", "PENTRAX"}}),
+        Request(kReferenceDataRequest, {}),
+        Request(41, {Key("key:ACCT_RCVBL_NBR", "0012345"), Key("key:ACCT_RCVBL_TYP_CD", "C")})};
     for (const RequestMessage& request : requests) {
         ReplyMessage reply = Send(request);
 
@@ -311,6 +272,68 @@ TEST_F(SqliteBackOfficeTest, every_reply_table_carries_exactly_the_fields_of_its
                 EXPECT_EQ(row.size(), table.fields.size());
         }
     }
+}
+
+TEST_F(SqliteBackOfficeTest, account_activity_answers_the_ars_rows_in_store_order_or_refuses) {
+    // number, type, and the reply's error text or else the activity codes of its rows.
+    const std::array<std::string, 3> cases[] = {
+        {"0012345", "C", "AS,RM,PY,LP,ZZ"},
+        {"12345", "c", "AS,RM,PY,LP,ZZ"},
+        {"1999999", "C", "VD"},
+        {"0012346", "C", ""},
+        {"0012345", "T", "There is no account receivable 0012345 of type \"T\"."},
+        {"0012345-5", "C",
+         "The account receivable number \"0012345-5\" is not valid: it has up to seven digits."},
+        {"0012345", "", "The request lacks the account type (key:ACCT_RCVBL_TYP_CD)."},
+    };
+    for (const auto& [number, type, expected] : cases) {
+        SCOPED_TRACE(number + " " + type);
+
+        ReplyMessage reply = Send(Request(41, {Key("key:ACCT_RCVBL_NBR", number),
+                                               Key("key:ACCT_RCVBL_TYP_CD", type), Key("key:THIN", "YES")}));
+
+        std::string codes;
+        if (reply.errorText.empty())
+            for (const std::string& code : Column(reply.dataSets.at("ACCOUNTACTIVITY"), "ACCT_ACTVTY_CD"))
+                codes += (codes.empty() ? "" : ",") + code;
+        EXPECT_EQ(reply.errorText.empty() ? codes : reply.errorText, expected);
+    }
+    ReplyMessage reply =
+        Send(Request(41, {Key("key:ACCT_RCVBL_NBR", "0012345"), Key("key:ACCT_RCVBL_TYP_CD", "C")}));
+    EXPECT_EQ(Row(reply.dataSets.at("ACCOUNTACTIVITY"), 4),
+              "5|0012345|C|2023-05-01|00:00|ZZ|12.50|347.50|Interest accrued|99|2023-05-01 00:00:05|||");
+}
+
+TEST_F(SqliteBackOfficeTest, reference_data_answers_every_user_by_number_and_every_troop_district) {
+    ReplyMessage reply = Send(Request(kReferenceDataRequest, {}));
+
+    ASSERT_EQ(reply.errorText, "");
+    EXPECT_EQ(Column(reply.dataSets.at("APPUSER"), "USER_NBR"),
+              (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7"}));
+    EXPECT_EQ(Row(reply.dataSets.at("APPUSER"), 1), "2|CARL CLERK|");
+    const DataTable& troops = reply.dataSets.at("TROOPDISTRICT");
+    ASSERT_EQ(troops.rows.size(), 42u);
+    EXPECT_EQ(Row(troops, 0) + Row(troops, 1) + Row(troops, 2) + Row(troops, 41), "A|1|A|10|A|11|H|5|");
+}
+
+// A store of the version before has every table but troop_district; opening it adds the table with
+// the demo troops, as a new store has them.
+TEST(SqliteBackOffice, opening_a_store_of_the_version_before_adds_the_troops) {
+    TemporaryFolder folder;
+    std::filesystem::path file = folder.Path() / "store.db";
+    BackOffice::Open(file);
+    const std::string tableSql =
+        QueryText(file, "SELECT sql FROM sqlite_master WHERE name = 'troop_district'");
+    SqliteDatabase(file).Execute("DROP TABLE troop_district; PRAGMA user_version = 1;");
+
+    std::unique_ptr<BackOffice> reopened = BackOffice::Open(file);
+
+    ReplyMessage reply = reopened->Handle(Request(kReferenceDataRequest, {}));
+    ASSERT_EQ(reply.errorText, "");
+    EXPECT_EQ(reply.dataSets.at("TROOPDISTRICT").rows.size(), 42u);
+    reopened.reset();
+    EXPECT_EQ(QueryText(file, "SELECT sql FROM sqlite_master WHERE name = 'troop_district'"), tableSql);
+    EXPECT_EQ(QueryText(file, "PRAGMA user_version"), "2|\n");
 }
 
 TEST(SqliteBackOffice, reopening_keeps_the_store_and_opens_a_bulk_customer) {

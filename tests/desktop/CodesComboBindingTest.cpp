@@ -31,6 +31,13 @@ public:
     MOCK_METHOD(std::string, GetCheckDigit, (std::string_view), (override));
     MOCK_METHOD(bool, ValidateDocNumber, (std::string_view, std::string_view, std::string&), (override));
     MOCK_METHOD(bool, ValidateKeyPress, (std::string_view, const TextBox&, int&), (override));
+    MOCK_METHOD(std::string, GetCodeInfo, (std::string_view, std::string_view), (override));
+    MOCK_METHOD(std::string, GetUserName, (std::int64_t), (override));
+    MOCK_METHOD(bool, IsValidTroop, (std::string_view), (override));
+    MOCK_METHOD(bool, IsValidTroopDistrict, (std::string_view, std::string_view), (override));
+    MOCK_METHOD(bool, FilterNumericKey, (int), (override));
+    MOCK_METHOD(bool, FilterAlphaNumericKey, (int), (override));
+    MOCK_METHOD(bool, FilterCurrencyKey, (const TextBox&, int), (override));
 };
 
 TEST(CodesComboBinding, picking_or_typing_an_entry_sets_the_code_when_the_user_chooses_it) {

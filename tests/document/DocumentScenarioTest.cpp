@@ -1,4 +1,4 @@
-#include "tests/document/DocumentHarness.h"
+#include "tests/support/DocumentHarness.h"
 
 #include "common/CheckDigit.h"
 
@@ -217,7 +217,7 @@ TEST(DocumentScenario, enables_only_the_button_of_the_grid_with_exactly_one_sele
     EXPECT_EQ(receipts.CellText("RCPT_NBR"), "0100002");
 }
 
-TEST(DocumentScenario, detail_buttons_say_the_form_is_not_available_and_send_nothing) {
+TEST(DocumentScenario, receipt_detail_says_the_form_is_not_available_and_sends_nothing) {
     DocumentHarness harness;
     harness.OpenAccount("C", "12345");
     harness.DeliverReply();

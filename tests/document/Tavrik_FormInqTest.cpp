@@ -1,4 +1,4 @@
-#include "tests/document/DocumentHarness.h"
+#include "tests/support/DocumentHarness.h"
 
 #include "common/CheckDigit.h"
 
@@ -16,7 +16,7 @@ std::string WrongCheckDigit(const std::string& sevenDigits) {
 }
 
 struct DialogFixture {
-    DialogFixture() : dialog(harness.session.Forms.LoadOwn<Tavrik_FormInq>(Tavrik_FormInq::kFormName)) {
+    DialogFixture() : dialog(harness.session.Forms.Load<Tavrik_FormInq>(Tavrik_FormInq::kFormName)) {
         dialog.MarkShown();
     }
 
@@ -162,7 +162,7 @@ TEST(Tavrik_FormInq, offers_select_account_only_for_types_listed_per_customer) {
 
 TEST(Tavrik_FormInq, finds_no_document_types_for_a_region_without_them) {
     DocumentHarness harness("NORTH");
-    Tavrik_FormInq& dialog = harness.session.Forms.LoadOwn<Tavrik_FormInq>(Tavrik_FormInq::kFormName);
+    Tavrik_FormInq& dialog = harness.session.Forms.Load<Tavrik_FormInq>(Tavrik_FormInq::kFormName);
 
     dialog.mFtcboDocType(0).SetCode("R");
     const bool receiptEnabled = dialog.mCmdBttn(Tavrik_FormInq::kSelectAccount).Enabled();

@@ -9,16 +9,21 @@ inline DataTable CodeTable() {
     return *DataSetDefinitions::EmptyTable("TVK_CODE");
 }
 
-// Adds a code row; dates are "yyyy-mm-dd", "" for none.
+// Adds a code row; dates are "yyyy-mm-dd", "" for none; info "" leaves ADTL_INFO_TXT null.
 inline void AddCode(DataTable& table, const std::string& tableId, const std::string& code,
                     const std::string& des, const std::string& effective, const std::string& end,
-                    const std::string& region = "GLOBAL") {
+                    const std::string& region = "GLOBAL", const std::string& info = "") {
     auto date = [](const std::string& text) {
         return text.empty() ? FieldValue() : *CalendarDate::ParseIso(text);
     };
-    const std::pair<const char*, FieldValue> cells[] = {{"CD_TBL_ID", tableId},        {"CD_TBL_CD", code},
-                                                        {"CD_TBL_DES", des},           {"REGION", region},
-                                                        {"EFCTV_DT", date(effective)}, {"END_DT", date(end)}};
+    const std::pair<const char*, FieldValue> cells[] = {
+        {"CD_TBL_ID", tableId},
+        {"CD_TBL_CD", code},
+        {"CD_TBL_DES", des},
+        {"REGION", region},
+        {"EFCTV_DT", date(effective)},
+        {"END_DT", date(end)},
+        {"ADTL_INFO_TXT", info.empty() ? FieldValue() : info}};
     std::vector<FieldValue>& row = table.rows.emplace_back(table.fields.size());
     for (const auto& [field, value] : cells)
         row[*table.FieldIndex(field)] = value;

@@ -26,7 +26,10 @@ public:
     static constexpr const char* kHostCaption = "Account Adjustment";
     static constexpr const char* kHostTag = "HOST-1";
 
-    explicit DocumentHarness(const std::string& userId = "SUPER");
+    // A session of that user; on its own new store, or on the store file of another harness (two
+    // clerks at one back office).
+    explicit DocumentHarness(const std::string& userId = "SUPER",
+                             const std::filesystem::path& sharedStore = {});
     ~DocumentHarness();
 
     // Runs FileOpen with a dialog script that picks the type, types the number and presses OK.
@@ -42,8 +45,12 @@ public:
 
     // The forms' requests, as the back office received them (the library's own left out).
     std::vector<RequestMessage> Requests();
-    // The grid's visible captions and then each row's visible cells, as displayed, one line each.
+    // The document grid's visible captions and then each row's visible cells, as displayed.
     std::string RenderGrid(int index);
+    // Any grid so: its caption and visible captions, then each row's visible cells, one line each.
+    static std::string Render(SSOleDBGrid& grid);
+    // The rows a query on the store answers, one line each, cells separated by " | ".
+    std::string StoreRows(const std::string& sql);
 
 private:
     // First: the worker answers the library's start-up requests while the members below are built.
@@ -54,6 +61,7 @@ private:
 
 public:
     std::filesystem::path directory;
+    std::filesystem::path storeFile;
     std::unique_ptr<BackOffice> store;
     ManualDispatcher dispatcher;
     WorkerThreadTransport transport;

@@ -1,10 +1,13 @@
-#include "tests/document/DocumentHarness.h"
+#include "tests/support/DocumentHarness.h"
 
+#include "backoffice/SqliteDatabase.h"
+#include "backoffice/SqliteStatement.h"
 #include "common/LibraryRequests.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <ctime>
 #include <unistd.h>
 
 namespace tavrik {
@@ -20,10 +23,24 @@ std::filesystem::path NewDirectory() {
     return directory;
 }
 
+// The back office's clock: the scripted platform's day and time, as local time.
+BackOffice::Clock FixedClock() {
+    std::tm local{};
+    local.tm_year = 2026 - 1900;
+    local.tm_mon = 11;
+    local.tm_mday = 6;
+    local.tm_hour = 10;
+    local.tm_min = 30;
+    local.tm_isdst = -1;
+    const auto moment = std::chrono::system_clock::from_time_t(std::mktime(&local));
+    return [moment] { return moment; };
+}
+
 } // namespace
 
-DocumentHarness::DocumentHarness(const std::string& userId)
-    : directory(NewDirectory()), store(BackOffice::Open(directory / "store.sqlite")),
+DocumentHarness::DocumentHarness(const std::string& userId, const std::filesystem::path& sharedStore)
+    : directory(NewDirectory()), storeFile(sharedStore.empty() ? directory / "store.sqlite" : sharedStore),
+      store(BackOffice::Open(storeFile, FixedClock())),
       transport([this](const RequestMessage& request) { return Answer(request); }),
       platform(*CalendarDate::FromYmd(2026, 12, 6)),
       library(transport, dispatcher, platform, userId, directory / "errors.log", std::chrono::seconds(30)),
@@ -79,7 +96,8 @@ std::vector<RequestMessage> DocumentHarness::Requests() {
 ReplyMessage DocumentHarness::Answer(const RequestMessage& request) {
     {
         std::unique_lock lock(mutex_);
-        if (request.piNumber != kCodeTablesRequest && request.piNumber != kSessionRequest)
+        if (request.piNumber != kCodeTablesRequest && request.piNumber != kSessionRequest &&
+            request.piNumber != kReferenceDataRequest)
             requests_.push_back(request);
         released_.wait(lock, [this] { return !holding_; });
     }
@@ -87,7 +105,10 @@ ReplyMessage DocumentHarness::Answer(const RequestMessage& request) {
 }
 
 std::string DocumentHarness::RenderGrid(int index) {
-    SSOleDBGrid& grid = document.mSdgDBGrid(index);
+    return Render(document.mSdgDBGrid(index));
+}
+
+std::string DocumentHarness::Render(SSOleDBGrid& grid) {
     const std::vector<GridColumn>& columns = grid.Columns();
     std::string text = grid.Caption() + ":";
     for (const GridColumn& column : columns)
@@ -99,6 +120,19 @@ std::string DocumentHarness::RenderGrid(int index) {
         for (std::size_t column = 0; column < columns.size(); ++column)
             if (columns[column].visible)
                 text += " " + cells[column] + " |";
+        text += "\n";
+    }
+    return text;
+}
+
+std::string DocumentHarness::StoreRows(const std::string& sql) {
+    SqliteDatabase database(storeFile);
+    SqliteStatement query(database, sql);
+    std::string text;
+    while (query.Step()) {
+        for (int column = 0; column < query.ColumnCount(); ++column)
+            text += (column == 0 ? "" : " | ") +
+                    (query.IsNull(column) ? std::string("NULL") : query.Text(column));
         text += "\n";
     }
     return text;

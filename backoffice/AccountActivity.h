@@ -1,0 +1,23 @@
+// Request 41: the activity log of one AR (keys "key:ACCT_RCVBL_NBR" as shown, "key:ACCT_RCVBL_TYP_CD";
+// "key:THIN" is not used), as data set "ACCOUNTACTIVITY" in the order it was recorded.
+#pragma once
+
+#include "backoffice/SqliteDatabase.h"
+#include "common/ReplyMessage.h"
+#include "common/RequestMessage.h"
+
+namespace tavrik {
+
+class AccountActivity {
+public:
+    explicit AccountActivity(SqliteDatabase& database) : database_(database) {}
+
+    // Reads within the caller's transaction. Throws RequestError for a malformed number or an AR that
+    // does not exist with that type.
+    ReplyMessage Handle(const RequestMessage& request);
+
+private:
+    SqliteDatabase& database_;
+};
+
+} // namespace tavrik

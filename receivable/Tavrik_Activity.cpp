@@ -1,0 +1,170 @@
+#include "receivable/Tavrik_Activity.h"
+
+#include "common/ErrorTrap.h"
+#include "common/TextUtil.h"
+
+namespace tavrik {
+namespace {
+
+struct ActivityColumn {
+    const char* caption;
+    const char* name;
+    const char* dataField;
+    double width;
+    ColumnDataType type;
+    bool shown;
+};
+
+constexpr ActivityColumn kActivityColumns[] = {
+    {"Date", "ACTVTY_DT", "ACTVTY_DT", 1100, ColumnDataType::Date, true},
+    {"Time", "ACTVTY_TM", "ACTVTY_TM", 700, ColumnDataType::Text, false},
+    {"Code", "ACCT_ACTVTY_CD", "ACCT_ACTVTY_CD", 700, ColumnDataType::Text, true},
+    {"Description", "Description", "", 2000, ColumnDataType::Text, true},
+    {"Activity Amount", "ACTVTY_AMT", "ACTVTY_AMT", 1400, ColumnDataType::Currency, true},
+    {"Balance", "ACTVTY_BAL_AMT", "ACTVTY_BAL_AMT", 1300, ColumnDataType::Currency, true},
+    {"RACF ID", "LST_UPDT_USER_ID", "LST_UPDT_USER_ID", 1000, ColumnDataType::Text, false},
+    {"Name", "Name", "", 1800, ColumnDataType::Text, true},
+    {"Comment", "ACTVTY_CMMT_TXT", "ACTVTY_CMMT_TXT", 2600, ColumnDataType::Text, true},
+    {"ACTION", "ACTION", "ACTION", 600, ColumnDataType::Text, false},
+    {"ADTL_INFO_TXT", "ADTL_INFO_TXT", "ADTL_INFO_TXT", 600, ColumnDataType::Text, false},
+};
+
+} // namespace
+
+Tavrik_Activity::Tavrik_Activity(Session& session) : Form(kFormName), session_(session) {
+    SetCaption("Account Activity");
+    Resize(11200, 7000);
+    SSFrame1.Move(120, 120, 10900, 3700);
+    mSdgActivity.Move(240, 360, 10660, 3300);
+    mSdgActivity.SetCaption("Account Activity Information");
+    AddColumns();
+
+    SSFrame2.SetCaption("Add/Update Account Activity Row");
+    SSFrame2.Move(120, 3900, 6300, 2000);
+    mLblActivity.Add(2).SetCaption("Date:");
+    mLblActivity.Add(3).SetCaption("Code:");
+    mLblActivity.Add(4).SetCaption("Comment:");
+    mDtpActivity.Add(2);
+    mFtcboActivity.Add(1, session.CommonServices);
+    mTxtActivity.Add(0);
+    mCmdActivity.Add(kAdd).SetCaption("Add");
+    mCmdActivity.Add(kUpdate).SetCaption("Update");
+    mCmdActivity.Add(kClearEntry).SetCaption("Clear");
+
+    mFraActivity.Add(kFilterFrame).SetCaption("Filter Grid By");
+    mFraActivity(kFilterFrame).Move(6540, 3900, 4480, 2000);
+    mLblActivity.Add(0).SetCaption("From Date:");
+    mLblActivity.Add(1).SetCaption("To Date:");
+    mLblActivity.Add(5).SetCaption("Activity Code:");
+    mDtpActivity.Add(0);
+    mDtpActivity.Add(1);
+    mFtcboActivity.Add(0, session.CommonServices);
+    mCmdActivity.Add(kClear).SetCaption("Clear");
+    mCmdActivity.Add(kSearch).SetCaption("Search");
+
+    mFraActivity.Add(kArFrame).Move(120, 6000, 4500, 500);
+    mLblActivity.Add(6).SetCaption("AR Number:");
+    mLblActivity.Add(7).SetCaption("AR Type:");
+    mLblDataActivity.Add(0);
+    mLblDataActivity.Add(1);
+
+    mCmdActivity.Add(kSave).SetCaption("Save");
+    mCmdActivity(kSave).Move(8400, 6100, 1200, 375);
+    mCmdActivity.Add(kClose).SetCaption("Close");
+    mCmdActivity(kClose).Move(9800, 6100, 1200, 375);
+
+    mSdgActivity.RowLoaded.Connect(
+        [this](SSOleDBGrid::Bookmark bookmark) { mSdgActivity_RowLoaded(bookmark); });
+    mCmdActivity.ForEach([this](int index, CommandButton& button) {
+        button.Click.Connect([this, index] { mCmdActivity_Click(index); });
+    });
+}
+
+void Tavrik_Activity::AddColumns() {
+    std::vector<GridColumn>& columns = mSdgActivity.Columns();
+    for (const ActivityColumn& wanted : kActivityColumns) {
+        GridColumn column;
+        column.caption = wanted.caption;
+        column.name = wanted.name;
+        column.dataField = wanted.dataField;
+        column.width = wanted.width;
+        column.visible = wanted.shown;
+        column.locked = true;
+        column.dataType = wanted.type;
+        column.alignment = wanted.type == ColumnDataType::Currency ? ColumnAlignment::Right
+                           : wanted.type == ColumnDataType::Date   ? ColumnAlignment::Center
+                                                                   : ColumnAlignment::Left;
+        column.numberFormat = wanted.type == ColumnDataType::Currency ? "Currency" : "";
+        columns.push_back(std::move(column));
+    }
+    mSdgActivity.ColumnsChanged();
+}
+
+void Tavrik_Activity::Form_Load() {
+    TrapErrors(session_, "Tavrik_Activity.Form_Load", [&] {
+        session_.CommonServices.PrepareForm(*this);
+        session_.CommonServices.SetDefaultColor(mSdgActivity);
+        const CalendarDate earliest = *CalendarDate::FromYmd(1997, 1, 27);
+        mDtpActivity.ForEach([&](int, Tavrik_DTP& picker) { picker.SetEarliestDate(earliest); });
+    });
+}
+
+void Tavrik_Activity::Form_Activate() {
+    TrapErrors(session_, "Tavrik_Activity.Form_Activate", [&] {
+        if (Adodc1.Recordset()) {
+            mSdgActivity.SetRedraw(false);
+            Adodc1.Recordset()->Filter("");
+            mSdgActivity.SetRedraw(true);
+            mSdgActivity.Refresh();
+        }
+        session_.Platform.SetMousePointer(MousePointer::Default);
+    });
+}
+
+void Tavrik_Activity::LoadActivity(DataSet* activity) {
+    TrapErrors(session_, "Tavrik_ActivityDataset.LoadActivity", [&] {
+        DataSet empty(session_.DataSetOpener);
+        if (activity == nullptr) {
+            empty.SetSource("ACCOUNTACTIVITY");
+            empty.Open();
+            activity = &empty;
+        }
+        const std::shared_ptr<Recordset>& rows = activity->Recordset();
+        if (rows->RecordCount() > 0) {
+            // Newest first; entries of one date and time by when they were written, newest first.
+            rows->Sort("ACTVTY_DT desc, ACTVTY_TM desc, LST_UPDT_TS desc");
+            rows->MoveFirst();
+        }
+        Adodc1.SetRecordset(rows);
+    });
+}
+
+void Tavrik_Activity::mSdgActivity_RowLoaded(SSOleDBGrid::Bookmark) {
+    TrapErrors(session_, "Tavrik_Activity.mSdgActivity_RowLoaded", [&] {
+        CommonServices& common = session_.CommonServices;
+        const std::string code = mSdgActivity.CellText("ACCT_ACTVTY_CD");
+        mSdgActivity.SetCellText("Description", common.GetCodeDescription(code, "COLLECTN"));
+        mSdgActivity.SetCellText("ADTL_INFO_TXT", common.GetCodeInfo(code, "COLLECTN"));
+
+        const std::string userId = Trim(mSdgActivity.CellText("LST_UPDT_USER_ID"));
+        if (userId.empty())
+            return;
+        // An id that is not a user number names its author by itself; it is never taken for the
+        // clerk who happens to be looking.
+        std::string name;
+        if (const std::optional<std::int64_t> number = FieldValue(userId).AsInteger())
+            name = common.GetUserName(*number);
+        mSdgActivity.SetCellText("Name", name.empty() ? userId : name);
+    });
+}
+
+void Tavrik_Activity::mCmdActivity_Click(int index) {
+    TrapErrors(session_, "Tavrik_Activity.mCmdActivity_Click", [&] {
+        // Only "OK" can be pressed in the read-only list, and no row can carry an action to save:
+        // the window closes at once and its opener unloads it.
+        if (index == kClose)
+            Hide();
+    });
+}
+
+} // namespace tavrik

@@ -1,0 +1,43 @@
+// What the back-office tests share: a temporary store folder, requests as the library sends them,
+// reply tables rendered as text, and a dump of the tables an adjustment may change.
+#pragma once
+
+#include "common/DataTable.h"
+#include "common/RequestMessage.h"
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavrik {
+
+// A fresh folder under the system's temporary folder, removed with the object.
+class TemporaryFolder {
+public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// A request from user SUPER.
+RequestMessage Request(int piNumber, std::vector<RequestKey> keys);
+// A key as every request of the system sends it: operator "=", system "PENTRAX".
+RequestKey Key(std::string name, std::string value);
+// One column of a reply table, as stored text, in the reply's order.
+std::vector<std::string> Column(const DataTable& table, std::string_view field);
+// One row as stored text, each value followed by "|".
+std::string Row(const DataTable& table, std::size_t row);
+// The moment of that local day and time.
+std::chrono::system_clock::time_point LocalTime(int year, int month, int day, int hour, int minute,
+                                                int second);
+// The rows a query answers, each value followed by "|", each row by a line break.
+std::string QueryText(const std::filesystem::path& store, const std::string& sql);
+// Every row of acct_rcvbl, assessment, account_activity and cttn_adtn_info, as text.
+std::string DumpAccounts(const std::filesystem::path& store);
+
+} // namespace tavrik

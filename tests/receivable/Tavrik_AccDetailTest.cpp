@@ -1,0 +1,446 @@
+#include "receivable/Tavrik_AccDetail.h"
+
+#include "receivable/Tavrik_Activity.h"
+#include "receivable/Tavrik_LicPurchOpt.h"
+#include "tests/receivable/ArDetailRoad.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace tavrik {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+constexpr const char* kAvailable12345 =
+    "Available Assessments: Assessment Date | Last Adjust Date | Description | Assessment | Amount Due | "
+    "Remove |\n"
+    " 03/20/2023 |  | LPO FEE - 30 DAY | $120.00 | $120.00 |  |\n"
+    " 03/15/2023 |  | ADMINISTRATIVE FEE | $35.00 | $35.00 |  |\n"
+    " 03/15/2023 |  | LATE PAYMENT PENALTY | $250.00 | $250.00 |  |\n";
+
+void DateAndComment(Tavrik_AccDetail& detail, int year, unsigned month, unsigned day,
+                    const std::string& comment) {
+    detail.mDtpDTPicker.SetValue(CalendarDate::FromYmd(year, month, day));
+    detail.mTxtAdjust(0).TypeText(comment);
+}
+
+TEST(ArDetailRoad, removing_a_fee_sends_the_adjustment_reloads_the_grids_and_refreshes_the_lists) {
+    DocumentHarness harness;
+    std::string availableOnOpen, adjustedAfterSave, totalsWhenTicked, labels;
+    bool lockedWhilePending = false;
+    bool dirtyAfterReply = false;
+
+    WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
+        availableOnOpen = DocumentHarness::Render(detail.mSdgDBGrid(0));
+        for (int index : {5, 7, 9, 14, 15, 18, 19})
+            labels += detail.mLblAdjust(index).Caption() + "|";
+        Tick(detail, 0, "F02");
+        totalsWhenTicked = detail.mLblAdjust(12).Caption() + " " + detail.mLblAdjust(11).Caption() + " " +
+                           detail.mLblAdjust(3).Caption();
+        DateAndComment(detail, 2026, 12, 1, "Fee charged twice");
+        detail.mCmdButton(Tavrik_AccDetail::kSave).Press();
+        lockedWhilePending = detail.IsSavePending() && !detail.mDtpDTPicker.Enabled() &&
+                             !detail.Tavrik_CodesCombo(0).Enabled() && !detail.mTxtAdjust(0).Enabled() &&
+                             !detail.mCmdButton(Tavrik_AccDetail::kSave).Enabled() &&
+                             !detail.mSdgDBGrid(0).Enabled() && !detail.mSdgDBGrid(1).Enabled() &&
+                             harness.platform.LastPointer() == MousePointer::Hourglass;
+        harness.DeliverReply();
+        dirtyAfterReply = detail.mBlnDirty && !detail.IsSavePending();
+        adjustedAfterSave = DocumentHarness::Render(detail.mSdgDBGrid(1)) + detail.mLblAdjust(12).Caption() +
+                            "|" + detail.mTxtAdjust(0).Text() + "|" + harness.statuses.back();
+        detail.mCmdButton(Tavrik_AccDetail::kClose).Press();
+    });
+    harness.DeliverReply();
+
+    const std::vector<RequestMessage> requests = harness.Requests();
+    ASSERT_EQ(requests.size(), 4u);
+    EXPECT_THAT(requests[1].keys, ElementsAre(RequestKey{"key:REF_NBR", "0012345", "=", "PENTRAX"},
+                                              RequestKey{"key:REF_TYP_CD", "C", "=", "PENTRAX"},
+                                              RequestKey{"key:LPO", "NO", "=", "PENTRAX"}));
+    EXPECT_EQ(labels, "0012345|ACME FREIGHT LINES INC|CITATION|C|OPEN|100001|5|");
+    EXPECT_EQ(availableOnOpen, kAvailable12345);
+    EXPECT_EQ(totalsWhenTicked, "$35.00  $35.00");
+    const RequestMessage& save = requests[2];
+    EXPECT_EQ(save.piNumber, 48);
+    EXPECT_EQ(save.formName, std::string(DocumentHarness::kTitle) + "AccDetail");
+    EXPECT_THAT(save.keys, ElementsAre(RequestKey{"key:REF_NBR", "0012345", "=", "PENTRAX"},
+                                       RequestKey{"key:REF_TYP_CD", "C", "=", "PENTRAX"},
+                                       RequestKey{"key:LPO", "NO", "=", "PENTRAX"}));
+    EXPECT_EQ(
+        RenderRows(save, "ADJUSTAR"),
+        "ACTION=ADD CUST_ID=100001 ADJSTMT_DT=2026-12-01 ADJST_CMMT_TXT=Fee charged twice ADJSTMT_TYP_CD= "
+        "ACCT_RCVBL_NBR=0012345 ACCT_RCVBL_CK_NBR=5 ACCT_RCVBL_TYP_CD=C \n");
+    EXPECT_EQ(RenderRows(save, "ASSESSMENT"),
+              "ACTION=UPD VLTN_ASSMT_STTS_CD=I VLTN_ASSMT_SEQ_NBR=2 TRNSCTN_NBR=500002 CUST_ID=100001 "
+              "ADJSTMT_DT=2026-12-01 ASSMT_CD=F02 CL_ASMT_AMT=35.00 BAL_DUE_AMT=0.00 \n");
+    EXPECT_EQ(RenderRows(save, "CTTNADTNINFO"), "(none)");
+    EXPECT_TRUE(lockedWhilePending);
+    EXPECT_TRUE(dirtyAfterReply);
+    EXPECT_THAT(adjustedAfterSave,
+                HasSubstr(" 03/15/2023 | 12/01/2026 | ADMINISTRATIVE FEE | $35.00 | $0.00 |  |\n"));
+    EXPECT_THAT(adjustedAfterSave, testing::EndsWith("||Ready"));
+    EXPECT_EQ(requests[3].piNumber, 47);
+    EXPECT_THAT(harness.RenderGrid(0),
+                HasSubstr("| 0012345 | 03/15/2023 | $510.00 | $0.00 | $12.50 | OPEN | $312.50 |"));
+    EXPECT_EQ(harness.StoreRows("SELECT VLTN_ASSMT_STTS_CD, BAL_DUE_AMT, ADJSTMT_DT FROM assessment "
+                                "WHERE ACCT_RCVBL_NBR = 12345 AND ASSMT_CD = 'F02'"),
+              "I | 0 | 2026-12-01\n");
+    EXPECT_EQ(harness.StoreRows(
+                  "SELECT ACCT_ACTVTY_CD, ACTVTY_DT, ACTVTY_TM, ACTVTY_AMT, ACTVTY_BAL_AMT, "
+                  "ACTVTY_CMMT_TXT, LST_UPDT_USER_ID FROM account_activity WHERE ACCT_RCVBL_NBR = 12345 "
+                  "ORDER BY ACTIVITY_ID DESC LIMIT 1"),
+              "RM | 2026-12-01 | 10:30 | -350000 | 3125000 | Fee charged twice | 1\n");
+}
+
+TEST(ArDetailOpening,
+     locks_save_for_inactive_case_and_voided_generated_forms_and_starts_dates_at_the_stop_date) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"0012345", "save:on from:03/15/2023"},  {"0012351", "save:off from:05/06/2023"},
+        {"0012350", "save:off from:05/05/2023"}, {"2000000", "save:off from:12/01/2022"},
+        {"1999999", "save:on from:11/30/2022"},
+    };
+    for (const auto& [number, expected] : cases) {
+        DocumentHarness harness;
+        std::string state;
+
+        WithArDetail(harness, number, [&](Tavrik_AccDetail& detail) {
+            state = std::string("save:") +
+                    (detail.mCmdButton(Tavrik_AccDetail::kSave).Enabled() ? "on" : "off") +
+                    " from:" + detail.mDtpDTPicker.EarliestDate()->FormatUs();
+            detail.Hide();
+        });
+
+        EXPECT_EQ(state, expected) << number;
+    }
+}
+
+// The window as the document leaves it for one AR, with its assessments loaded and nothing entered.
+struct RuleCase {
+    const char* name;
+    const char* arNumber;
+    std::function<void(Tavrik_AccDetail&)> enter;
+    const char* expected;
+};
+
+TEST(ArDetailCheckEdit, lists_the_messages_of_failing_rules_in_order_and_stops_where_it_must) {
+    const auto voidAction = [](Tavrik_AccDetail& d) { d.Tavrik_CodesCombo(0).SetCode("V"); };
+    const RuleCase cases[] = {
+        {"nothing entered", "0012345", [](Tavrik_AccDetail&) {},
+         "Adjusted Date is required\r\nPlease adjust the account receivables or the Fees/Penalties\r\n"
+         "Comment is required\r\n"},
+        {"payment plan voided stops at once", "0030001", voidAction,
+         "Can not void or delete a payment plan\r\n"},
+        {"voided form adjusted stops at once", "1999999", [](Tavrik_AccDetail& d) { Tick(d, 1, "P01"); },
+         "Can not adjust a voided form\r\n"},
+        {"future date", "0012345",
+         [](Tavrik_AccDetail& d) {
+             Tick(d, 0, "F02");
+             DateAndComment(d, 2026, 12, 7, "x");
+         },
+         "Date Adjusted must be current date or a prior date\r\n"},
+        {"date before ticked assessments in both grids", "0012345",
+         [](Tavrik_AccDetail& d) {
+             d.mDtpDTPicker.SetEarliestDate(CalendarDate::FromYmd(1993, 1, 1));
+             Tick(d, 0, "F02");
+             Tick(d, 1, "F05");
+             DateAndComment(d, 2023, 3, 14, "x");
+         },
+         "Date Adjusted must be >= assessment date in Available Assessments Grid\r\n"
+         "Date Adjusted must be >= assessment date in Adjusted Assessments Grid\r\n"},
+        {"date on the assessment date", "0012345",
+         [](Tavrik_AccDetail& d) {
+             Tick(d, 0, "F02");
+             DateAndComment(d, 2023, 3, 15, "x");
+         },
+         ""},
+        {"action with ticks", "0012345",
+         [](Tavrik_AccDetail& d) {
+             Tick(d, 0, "F02");
+             d.Tavrik_CodesCombo(0).SetCode("V");
+             DateAndComment(d, 2026, 12, 1, "x");
+         },
+         "You can not select Action and adjust a fee/penalty at the same time\r\n"},
+        {"two F01 fees", "0012346",
+         [](Tavrik_AccDetail& d) {
+             Tick(d, 0, "F01", 1);
+             Tick(d, 0, "F01", 2);
+             DateAndComment(d, 2026, 12, 1, "x");
+         },
+         "Adjust only one LPO at a time\r\n"},
+        {"F01 and F15", "0012346",
+         [](Tavrik_AccDetail& d) {
+             Tick(d, 0, "F01");
+             Tick(d, 0, "F15");
+             DateAndComment(d, 2026, 12, 1, "x");
+         },
+         "Adjust only one LPO at a time\r\n"},
+        {"delete of an alert", "0040001",
+         [](Tavrik_AccDetail& d) {
+             d.Tavrik_CodesCombo(0).SetCode("D");
+             DateAndComment(d, 2026, 12, 1, "x");
+         },
+         "Only delete ENF001, ENF003, ENF507, and Temporary Permits\r\n"},
+        {"delete of an alert without a comment", "0040001",
+         [](Tavrik_AccDetail& d) {
+             d.Tavrik_CodesCombo(0).SetCode("D");
+             d.mDtpDTPicker.SetValue(CalendarDate::FromYmd(2026, 12, 1));
+         },
+         "Comment is required\r\n"},
+    };
+    for (const RuleCase& rule : cases) {
+        DocumentHarness harness;
+        std::string errors;
+
+        WithArDetail(harness, rule.arNumber, [&](Tavrik_AccDetail& detail) {
+            rule.enter(detail);
+            detail.CheckEdit();
+            errors = detail.ErrorText();
+            detail.Hide();
+        });
+
+        EXPECT_EQ(errors, rule.expected) << rule.name;
+    }
+}
+
+TEST(ArDetailSave, refuses_with_one_message_box_and_sends_nothing_when_the_check_fails_or_nothing_changed) {
+    DocumentHarness harness;
+    std::string statusWhenUnchanged;
+
+    WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
+        detail.mCmdButton(Tavrik_AccDetail::kSave).Press();
+        statusWhenUnchanged = harness.statuses.back();
+        Tick(detail, 0, "P01");
+        detail.mCmdButton(Tavrik_AccDetail::kSave).Press();
+        detail.Hide();
+    });
+
+    EXPECT_EQ(statusWhenUnchanged, "Information did not change.  Save request canceled. ");
+    ASSERT_EQ(harness.platform.messageBoxes.size(), 1u);
+    EXPECT_EQ(harness.platform.messageBoxes[0].text, "Adjusted Date is required\r\nComment is required\r\n");
+    EXPECT_EQ(harness.platform.messageBoxes[0].title, DocumentHarness::kHostCaption);
+    EXPECT_EQ(harness.Requests().size(), 2u);
+}
+
+TEST(ArDetailSave, deletes_and_voids_by_the_generated_form_rules) {
+    struct Case {
+        const char* arNumber;
+        const char* action;
+        std::vector<MsgBoxAnswer> answers;
+        const char* expectedBox;
+        bool sent;
+        bool saveEnabledAfter;
+    };
+    const Case cases[] = {
+        {"2000001",
+         "D",
+         {},
+         "Can not delete a generated form. Please void and correct the form instead.",
+         false,
+         true},
+        {"0012345", "D", {MsgBoxAnswer::No}, "Are you sure that you want to delete this form?", false, true},
+        {"0012345", "D", {MsgBoxAnswer::Yes}, "Are you sure that you want to delete this form?", true, false},
+        {"2000001", "V", {}, "", true, false},
+        {"0012345", "V", {}, "", true, true},
+    };
+    for (const Case& each : cases) {
+        DocumentHarness harness;
+        for (MsgBoxAnswer answer : each.answers)
+            harness.platform.QueueAnswer(answer);
+        bool saveEnabled = false;
+        std::string status;
+
+        WithArDetail(harness, each.arNumber, [&](Tavrik_AccDetail& detail) {
+            detail.Tavrik_CodesCombo(0).SetCode(each.action);
+            DateAndComment(detail, 2026, 12, 1, "Issued in error");
+            detail.mCmdButton(Tavrik_AccDetail::kSave).Press();
+            if (detail.IsSavePending())
+                harness.DeliverReply();
+            saveEnabled = detail.mCmdButton(Tavrik_AccDetail::kSave).Enabled();
+            status = detail.mLblAdjust(15).Caption();
+            detail.Hide();
+        });
+
+        const std::string label = std::string(each.arNumber) + " " + each.action;
+        if (each.sent)
+            harness.DeliverReply(); // the lists read again
+        const std::vector<RequestMessage> requests = harness.Requests();
+        const auto sent = std::count_if(requests.begin(), requests.end(),
+                                        [](const RequestMessage& request) { return request.piNumber == 48; });
+        EXPECT_EQ(sent, each.sent ? 1 : 0) << label;
+        if (*each.expectedBox != '\0') {
+            ASSERT_FALSE(harness.platform.messageBoxes.empty()) << label;
+            EXPECT_EQ(harness.platform.messageBoxes.front().text, each.expectedBox) << label;
+        }
+        EXPECT_EQ(saveEnabled, each.saveEnabledAfter) << label;
+        if (each.sent) {
+            EXPECT_EQ(RenderRows(harness.Requests()[2], "ASSESSMENT"), "(none)") << label;
+            EXPECT_EQ(status, *each.action == 'V' ? "VOID" : "DELETED") << label;
+        }
+    }
+}
+
+TEST(ArDetailSave, asks_for_the_licence_purchase_when_an_lpo_fee_is_removed) {
+    DocumentHarness harness;
+    std::size_t requestsAfterCancel = 0;
+    std::string statusAfterCancel;
+    bool tickKept = false;
+
+    WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
+        Tick(detail, 0, "F01");
+        DateAndComment(detail, 2026, 12, 1, "Licence bought");
+        harness.platform.QueueScript([](Form& form) {
+            dynamic_cast<Tavrik_LicPurchOpt&>(form).mCmd(Tavrik_LicPurchOpt::kCancel).Press();
+        });
+        detail.mCmdButton(Tavrik_AccDetail::kSave).Press();
+        requestsAfterCancel = harness.Requests().size();
+        statusAfterCancel = harness.statuses.back();
+        tickKept = detail.mSdgDBGrid(0).CellTextAt(0, "Remove") == "-1";
+
+        harness.platform.QueueScript([](Form& form) {
+            auto& lpo = dynamic_cast<Tavrik_LicPurchOpt&>(form);
+            lpo.mRdo(Tavrik_LicPurchOpt::kInState).Pick();
+            lpo.mTxt(Tavrik_LicPurchOpt::kPlate).TypeText("ABC-123");
+            lpo.Tavrik_DTP1(Tavrik_LicPurchOpt::kDatePurchased).SetValue(CalendarDate::FromYmd(2026, 11, 30));
+            lpo.Tavrik_DTP1(Tavrik_LicPurchOpt::kTimePurchased).SetValue(CalendarDate::FromYmd(2026, 11, 30));
+            lpo.Tavrik_DTP1(Tavrik_LicPurchOpt::kTimePurchased).SetTime(TimeOfDay::Parse("14:30"));
+            lpo.mTxt(Tavrik_LicPurchOpt::kTroopDistrict).TypeText("a10");
+            lpo.mTxt(Tavrik_LicPurchOpt::kWeight).TypeText("80000");
+            lpo.mTxt(Tavrik_LicPurchOpt::kAmount).TypeText("150");
+            lpo.mTxt(Tavrik_LicPurchOpt::kAmount).LostFocus.Raise();
+            lpo.mCmd(Tavrik_LicPurchOpt::kSave).Press();
+        });
+        detail.mCmdButton(Tavrik_AccDetail::kSave).Press();
+        harness.DeliverReply();
+        detail.Hide();
+    });
+    harness.DeliverReply();
+
+    EXPECT_EQ(requestsAfterCancel, 2u);
+    EXPECT_EQ(statusAfterCancel, "License Purchase Option did not save. Save Request canceled.");
+    EXPECT_TRUE(tickKept);
+    ASSERT_EQ(harness.Requests().size(), 4u);
+    EXPECT_EQ(
+        RenderRows(harness.Requests()[2], "CTTNADTNINFO"),
+        "ACTION=UPD PRCHS_OPTN_ST_CD=0 PRCHS_OPTN_TAG_NBR=ABC-123 PRCHS_OPTN_DT=2026-11-30 "
+        "PRCHS_OPTN_TM=14:30 "
+        "PO_TRP_ID=A PO_TRP_DSTRCT_ID=10 PRCHS_OPTN_WGT=80000 TOT_PRCHS_OPTN_AMT=150.00 PRCHS_OPTN_TXT= \n");
+    EXPECT_EQ(
+        RenderRows(harness.Requests()[2], "ASSESSMENT"),
+        "ACTION=UPD VLTN_ASSMT_STTS_CD=I VLTN_ASSMT_SEQ_NBR=3 TRNSCTN_NBR=500003 CUST_ID=100001 "
+        "ADJSTMT_DT=2026-12-01 ASSMT_CD=F01 AC_ASMT_AMT=120.00 BAL_DUE_AMT=0.00 LIC_PRCHS_OPTN_IND=Y \n");
+    EXPECT_TRUE(harness.platform.messageBoxes.empty());
+    EXPECT_EQ(harness.StoreRows("SELECT PRCHS_OPTN_ST_CD, PRCHS_OPTN_TAG_NBR, PO_TRP_ID, PO_TRP_DSTRCT_ID, "
+                                "TOT_PRCHS_OPTN_AMT FROM cttn_adtn_info WHERE ACCT_RCVBL_NBR = 12345"),
+              "0 | ABC-123 | A | 10 | 1500000\n");
+}
+
+TEST(ArDetailSave, recovers_from_a_timed_out_update_and_treats_the_next_reply_as_its_own) {
+    DocumentHarness harness;
+    std::string afterTimeout;
+    bool pendingAfterTimeout = false;
+    bool dirtyAfterNextReply = false;
+
+    WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
+        Tick(detail, 0, "F02");
+        Tick(detail, 1, "F05");
+        DateAndComment(detail, 2026, 12, 1, "Timed out");
+        harness.HoldReplies();
+        detail.mCmdButton(Tavrik_AccDetail::kSave).Press();
+        harness.dispatcher.AdvanceTime(std::chrono::seconds(31));
+        harness.dispatcher.RunPending();
+        afterTimeout = DocumentHarness::Render(detail.mSdgDBGrid(0)) +
+                       DocumentHarness::Render(detail.mSdgDBGrid(1)) +
+                       "date:" + (detail.mDtpDTPicker.Value() ? "set" : "blank") +
+                       " comment:" + detail.mTxtAdjust(0).Text() +
+                       " save:" + (detail.mCmdButton(Tavrik_AccDetail::kSave).Enabled() ? "on" : "off");
+        pendingAfterTimeout = detail.IsSavePending();
+        harness.ReleaseReplies();
+
+        harness.platform.QueueScript([&](Form& form) {
+            // The late update reply (dropped) and the activity reply may arrive in one delivery.
+            for (int delivery = 0; delivery < 2 && !detail.mBlnDirty; ++delivery)
+                harness.DeliverReply();
+            dirtyAfterNextReply = detail.mBlnDirty && !detail.IsSavePending();
+            dynamic_cast<Tavrik_Activity&>(form).mCmdActivity(Tavrik_Activity::kClose).Press();
+        });
+        detail.mCmdButton(Tavrik_AccDetail::kAccountActivity).Press();
+        detail.Hide();
+    });
+    harness.DeliverReply();
+
+    ASSERT_FALSE(harness.platform.messageBoxes.empty());
+    EXPECT_EQ(harness.platform.messageBoxes[0].text, "The back office did not answer in time.");
+    EXPECT_EQ(
+        afterTimeout,
+        "Available Assessments: Assessment Date | Last Adjust Date | Description | Assessment | Amount Due | "
+        "Remove |\n"
+        " 03/20/2023 |  | LPO FEE - 30 DAY | $120.00 | $120.00 |  |\n"
+        " 03/15/2023 |  | LATE PAYMENT PENALTY | $250.00 | $250.00 |  |\n"
+        "Adjusted  Assessments: Assessment Date | Last Adjust Date | Description | Assessment | Amount Due | "
+        "Reinstate |\n"
+        "date:blank comment: save:on");
+    EXPECT_TRUE(pendingAfterTimeout);
+    EXPECT_TRUE(dirtyAfterNextReply);
+    EXPECT_EQ(harness.Requests().back().piNumber, 47);
+}
+
+TEST(ArDetailAccess, a_user_without_the_privilege_only_looks_even_after_an_error_reply) {
+    DocumentHarness harness("CLERK");
+    std::string state;
+
+    WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
+        const bool tickRefused = !detail.mSdgDBGrid(0).EditCell(0, "Remove", "-1") &&
+                                 !detail.mSdgDBGrid(1).EditCell(0, "REINSTATE", "-1");
+        detail.PendingSave(true);
+        state =
+            std::string(tickRefused ? "ticks refused" : "ticks taken") +
+            " save:" + (detail.mCmdButton(Tavrik_AccDetail::kSave).Enabled() ? "on" : "off") + " inputs:" +
+            (detail.mDtpDTPicker.Enabled() || detail.Tavrik_CodesCombo(0).Enabled() ||
+                     detail.mTxtAdjust(0).Enabled()
+                 ? "on"
+                 : "off") +
+            " activity:" + (detail.mCmdButton(Tavrik_AccDetail::kAccountActivity).Enabled() ? "on" : "off") +
+            " rows:" + std::to_string(detail.mSdgDBGrid(0).Rows());
+        detail.mCmdButton(Tavrik_AccDetail::kClose).Press();
+    });
+
+    EXPECT_EQ(state, "ticks refused save:off inputs:off activity:on rows:3");
+}
+
+TEST(ArDetailTwoClerks, refuses_the_second_save_built_from_the_same_read_and_applies_none_of_it) {
+    DocumentHarness first("SUPER");
+    DocumentHarness second("ADJAR", first.storeFile);
+    std::string refusal;
+
+    WithArDetail(first, "0012345", [&](Tavrik_AccDetail& firstDetail) {
+        WithArDetail(second, "0012345", [&](Tavrik_AccDetail& secondDetail) {
+            Tick(firstDetail, 0, "F02");
+            DateAndComment(firstDetail, 2026, 12, 1, "First clerk");
+            firstDetail.mCmdButton(Tavrik_AccDetail::kSave).Press();
+            first.DeliverReply();
+
+            Tick(secondDetail, 0, "F02");
+            Tick(secondDetail, 0, "P01");
+            DateAndComment(secondDetail, 2026, 12, 2, "Second clerk");
+            secondDetail.mCmdButton(Tavrik_AccDetail::kSave).Press();
+            second.DeliverReply();
+            refusal = second.platform.messageBoxes.empty() ? "" : second.platform.messageBoxes.back().text;
+            secondDetail.Hide();
+        });
+        firstDetail.Hide();
+    });
+
+    EXPECT_THAT(refusal, HasSubstr("changed"));
+    EXPECT_EQ(second.statuses.back(), "Search was not successful");
+    EXPECT_EQ(
+        first.StoreRows("SELECT ASSMT_CD, VLTN_ASSMT_STTS_CD FROM assessment WHERE ACCT_RCVBL_NBR = 12345 "
+                        "ORDER BY VLTN_ASSMT_SEQ_NBR"),
+        "P01 | A\nF02 | I\nF01 | A\nF05 | I\n");
+    EXPECT_EQ(first.StoreRows("SELECT COUNT(*) FROM account_activity WHERE ACTVTY_CMMT_TXT = 'Second clerk'"),
+              "0\n");
+}
+
+} // namespace
+} // namespace tavrik
