@@ -35,10 +35,10 @@ constexpr AssessmentColumn kAssessmentColumns[] = {
     {"", "TRNSCTN_NBR", 600, false, ColumnAlignment::Left, ColumnDataType::Text},
     {"", "CUST_ID", 600, false, ColumnAlignment::Left, ColumnDataType::Text},
     {"", "CUST_NM", 600, false, ColumnAlignment::Left, ColumnDataType::Text},
-    {"Assessment Date", "ASSMT_ISSUE_DT", 1400, true, ColumnAlignment::Center, ColumnDataType::Date},
-    {"Last Adjust Date", "ADJSTMT_DT", 1400, true, ColumnAlignment::Center, ColumnDataType::Date},
+    {"Assessment Date", "ASSMT_ISSUE_DT", 1700, true, ColumnAlignment::Center, ColumnDataType::Date},
+    {"Last Adjust Date", "ADJSTMT_DT", 1750, true, ColumnAlignment::Center, ColumnDataType::Date},
     {"", "ASSMT_CD", 600, false, ColumnAlignment::Left, ColumnDataType::Text},
-    {"Description", "Description", 2900, true, ColumnAlignment::Left, ColumnDataType::Text},
+    {"Description", "Description", 2700, true, ColumnAlignment::Left, ColumnDataType::Text},
     {"Assessment", "CL_ASMT_AMT", 1300, true, ColumnAlignment::Right, ColumnDataType::Currency},
     {"Amount Due", "BAL_DUE_AMT", 1300, true, ColumnAlignment::Right, ColumnDataType::Currency},
 };
@@ -453,6 +453,8 @@ void Tavrik_AccDetail::ShowActivityList() {
     CommandButton& ok = activity.mCmdActivity(Tavrik_Activity::kClose);
     const int top = frame.Top() + 150;
     activity.mSdgActivity.Move(frame.Left() + 75, top, activity.mSdgActivity.Width(), ok.Top() - 150 - top);
+    // The frame grows with the grid, so that it still frames it.
+    activity.SSFrame1.Move(frame.Left(), frame.Top(), frame.Width(), activity.mSdgActivity.Height() + 300);
     ok.SetCaption("OK");
     ok.SetDefault(true);
     ok.SetCancel(true);
@@ -544,92 +546,102 @@ void Tavrik_AccDetail::CheckEdit(int) {
         msErrorText.clear();
         mbErrorsFound = false;
         DefaultFieldColor();
-        CommonServices& common = session_.CommonServices;
-        ::tavrik::Tavrik_CodesCombo& action = Tavrik_CodesCombo(0);
-        const auto fail = [this](const char* message) {
-            msErrorText += message;
-            msErrorText += kLineBreak;
-            mbErrorsFound = true;
-        };
         const std::string arType = Trim(mLblAdjust(kArType).Caption());
+        // The grid walks below leave the grids' redrawing to a caller that has switched it off.
+        const bool ownRedraw = !mbNoRedraw;
+        if (ownRedraw)
+            SetGridsRedraw(false);
+        RunRules(arType);
+        if (ownRedraw)
+            SetGridsRedraw(true);
+    });
+}
 
-        if (arType == "P" && IsVoidOrDelete()) {
-            fail("Can not void or delete a payment plan");
-            common.SetErrorColor(action);
-            return;
-        }
-        if (IsVoided() && ActionCode() != "D") {
-            fail("Can not adjust a voided form");
-            return;
-        }
+void Tavrik_AccDetail::RunRules(const std::string& arType) {
+    CommonServices& common = session_.CommonServices;
+    ::tavrik::Tavrik_CodesCombo& action = Tavrik_CodesCombo(0);
+    const auto fail = [this](const char* message) {
+        msErrorText += message;
+        msErrorText += kLineBreak;
+        mbErrorsFound = true;
+    };
 
-        const std::optional<CalendarDate>& adjusted = mDtpDTPicker.Value();
-        if (!adjusted) {
-            fail("Adjusted Date is required");
-            common.SetErrorColor(mDtpDTPicker);
-        } else if (session_.Platform.Today() < *adjusted) {
-            fail("Date Adjusted must be current date or a prior date");
-            common.SetErrorColor(mDtpDTPicker);
-        } else {
-            const auto tickedBefore = [&](int index) {
-                SSOleDBGrid& grid = mSdgDBGrid(index);
-                for (std::size_t row = 0; row < grid.Rows(); ++row) {
-                    if (!IsTicked(grid.CellTextAt(row, TickColumn(index))))
-                        continue;
-                    const std::optional<CalendarDate> issued =
-                        CalendarDate::Parse(grid.CellTextAt(row, "ASSMT_ISSUE_DT"));
-                    if (issued && *adjusted < *issued)
-                        return true;
-                }
-                return false;
-            };
-            if (tickedBefore(kAvailableGrid)) {
-                fail("Date Adjusted must be >= assessment date in Available Assessments Grid");
-                common.SetErrorColor(mDtpDTPicker);
-            }
-            if (tickedBefore(kAdjustedGrid)) {
-                fail("Date Adjusted must be >= assessment date in Adjusted Assessments Grid");
-                common.SetErrorColor(mDtpDTPicker);
-            }
-        }
+    if (arType == "P" && IsVoidOrDelete()) {
+        fail("Can not void or delete a payment plan");
+        common.SetErrorColor(action);
+        return;
+    }
+    if (IsVoided() && ActionCode() != "D") {
+        fail("Can not adjust a voided form");
+        return;
+    }
 
-        int ticked = 0;
-        int lpoFees = 0;
-        for (int index : {kAvailableGrid, kAdjustedGrid}) {
+    const std::optional<CalendarDate>& adjusted = mDtpDTPicker.Value();
+    if (!adjusted) {
+        fail("Adjusted Date is required");
+        common.SetErrorColor(mDtpDTPicker);
+    } else if (session_.Platform.Today() < *adjusted) {
+        fail("Date Adjusted must be current date or a prior date");
+        common.SetErrorColor(mDtpDTPicker);
+    } else {
+        const auto tickedBefore = [&](int index) {
             SSOleDBGrid& grid = mSdgDBGrid(index);
             for (std::size_t row = 0; row < grid.Rows(); ++row) {
                 if (!IsTicked(grid.CellTextAt(row, TickColumn(index))))
                     continue;
-                ++ticked;
-                const std::string code = ToUpper(grid.CellTextAt(row, "ASSMT_CD"));
-                if (index == kAvailableGrid &&
-                    std::find(kLpoFeeCodes.begin(), kLpoFeeCodes.end(), code) != kLpoFeeCodes.end())
-                    ++lpoFees;
+                const std::optional<CalendarDate> issued =
+                    CalendarDate::Parse(grid.CellTextAt(row, "ASSMT_ISSUE_DT"));
+                if (issued && *adjusted < *issued)
+                    return true;
             }
+            return false;
+        };
+        if (tickedBefore(kAvailableGrid)) {
+            fail("Date Adjusted must be >= assessment date in Available Assessments Grid");
+            common.SetErrorColor(mDtpDTPicker);
         }
-        if (IsVoidOrDelete()) {
-            if (ticked > 0) {
-                fail("You can not select Action and adjust a fee/penalty at the same time");
-                common.SetErrorColor(action);
-            }
-        } else {
-            if (ticked == 0) {
-                fail("Please adjust the account receivables or the Fees/Penalties");
-                common.SetErrorColor(action);
-            }
-            if (lpoFees > 1)
-                fail("Adjust only one LPO at a time");
+        if (tickedBefore(kAdjustedGrid)) {
+            fail("Date Adjusted must be >= assessment date in Adjusted Assessments Grid");
+            common.SetErrorColor(mDtpDTPicker);
         }
-        if (IsBlank(mTxtAdjust(0).Text())) {
-            fail("Comment is required");
-            common.SetErrorColor(mTxtAdjust(0));
+    }
+
+    int ticked = 0;
+    int lpoFees = 0;
+    for (int index : {kAvailableGrid, kAdjustedGrid}) {
+        SSOleDBGrid& grid = mSdgDBGrid(index);
+        for (std::size_t row = 0; row < grid.Rows(); ++row) {
+            if (!IsTicked(grid.CellTextAt(row, TickColumn(index))))
+                continue;
+            ++ticked;
+            const std::string code = ToUpper(grid.CellTextAt(row, "ASSMT_CD"));
+            if (index == kAvailableGrid &&
+                std::find(kLpoFeeCodes.begin(), kLpoFeeCodes.end(), code) != kLpoFeeCodes.end())
+                ++lpoFees;
         }
-        if (msErrorText.empty() && ActionCode() == "D" &&
-            std::find(kDeletableTypes.begin(), kDeletableTypes.end(), arType) == kDeletableTypes.end()) {
-            fail("Only delete ENF001, ENF003, ENF507, and Temporary Permits");
+    }
+    if (IsVoidOrDelete()) {
+        if (ticked > 0) {
+            fail("You can not select Action and adjust a fee/penalty at the same time");
             common.SetErrorColor(action);
         }
-    });
+    } else {
+        if (ticked == 0) {
+            fail("Please adjust the account receivables or the Fees/Penalties");
+            common.SetErrorColor(action);
+        }
+        if (lpoFees > 1)
+            fail("Adjust only one LPO at a time");
+    }
+    if (IsBlank(mTxtAdjust(0).Text())) {
+        fail("Comment is required");
+        common.SetErrorColor(mTxtAdjust(0));
+    }
+    if (msErrorText.empty() && ActionCode() == "D" &&
+        std::find(kDeletableTypes.begin(), kDeletableTypes.end(), arType) == kDeletableTypes.end()) {
+        fail("Only delete ENF001, ENF003, ENF507, and Temporary Permits");
+        common.SetErrorColor(action);
+    }
 }
 
 bool Tavrik_AccDetail::DataChanged() {

@@ -97,6 +97,8 @@ private:
     void LoadAdjustARDTD(PIRequest& request);
     void LoadAssessmentDTD(PIRequest& request);
     void LoadLPODTD(PIRequest& request);
+    // The rules of CheckEdit in their order; a rule that stops the check returns.
+    void RunRules(const std::string& arType);
     void ShowActivityList();
     void SetGridsRedraw(bool redraw);
     void ClearGrids();

@@ -16,15 +16,15 @@ struct ActivityColumn {
 };
 
 constexpr ActivityColumn kActivityColumns[] = {
-    {"Date", "ACTVTY_DT", "ACTVTY_DT", 1100, ColumnDataType::Date, true},
+    {"Date", "ACTVTY_DT", "ACTVTY_DT", 1300, ColumnDataType::Date, true},
     {"Time", "ACTVTY_TM", "ACTVTY_TM", 700, ColumnDataType::Text, false},
     {"Code", "ACCT_ACTVTY_CD", "ACCT_ACTVTY_CD", 700, ColumnDataType::Text, true},
-    {"Description", "Description", "", 2000, ColumnDataType::Text, true},
-    {"Activity Amount", "ACTVTY_AMT", "ACTVTY_AMT", 1400, ColumnDataType::Currency, true},
+    {"Description", "Description", "", 2600, ColumnDataType::Text, true},
+    {"Activity Amount", "ACTVTY_AMT", "ACTVTY_AMT", 1500, ColumnDataType::Currency, true},
     {"Balance", "ACTVTY_BAL_AMT", "ACTVTY_BAL_AMT", 1300, ColumnDataType::Currency, true},
     {"RACF ID", "LST_UPDT_USER_ID", "LST_UPDT_USER_ID", 1000, ColumnDataType::Text, false},
     {"Name", "Name", "", 1800, ColumnDataType::Text, true},
-    {"Comment", "ACTVTY_CMMT_TXT", "ACTVTY_CMMT_TXT", 2600, ColumnDataType::Text, true},
+    {"Comment", "ACTVTY_CMMT_TXT", "ACTVTY_CMMT_TXT", 2800, ColumnDataType::Text, true},
     {"ACTION", "ACTION", "ACTION", 600, ColumnDataType::Text, false},
     {"ADTL_INFO_TXT", "ADTL_INFO_TXT", "ADTL_INFO_TXT", 600, ColumnDataType::Text, false},
 };
@@ -33,9 +33,9 @@ constexpr ActivityColumn kActivityColumns[] = {
 
 Tavrik_Activity::Tavrik_Activity(Session& session) : Form(kFormName), session_(session) {
     SetCaption("Account Activity");
-    Resize(11200, 7000);
-    SSFrame1.Move(120, 120, 10900, 3700);
-    mSdgActivity.Move(240, 360, 10660, 3300);
+    Resize(12900, 7000);
+    SSFrame1.Move(120, 120, 12600, 3700);
+    mSdgActivity.Move(240, 360, 12360, 3300);
     mSdgActivity.SetCaption("Account Activity Information");
     AddColumns();
 
@@ -52,7 +52,7 @@ Tavrik_Activity::Tavrik_Activity(Session& session) : Form(kFormName), session_(s
     mCmdActivity.Add(kClearEntry).SetCaption("Clear");
 
     mFraActivity.Add(kFilterFrame).SetCaption("Filter Grid By");
-    mFraActivity(kFilterFrame).Move(6540, 3900, 4480, 2000);
+    mFraActivity(kFilterFrame).Move(6540, 3900, 6180, 2000);
     mLblActivity.Add(0).SetCaption("From Date:");
     mLblActivity.Add(1).SetCaption("To Date:");
     mLblActivity.Add(5).SetCaption("Activity Code:");
@@ -69,9 +69,9 @@ Tavrik_Activity::Tavrik_Activity(Session& session) : Form(kFormName), session_(s
     mLblDataActivity.Add(1);
 
     mCmdActivity.Add(kSave).SetCaption("Save");
-    mCmdActivity(kSave).Move(8400, 6100, 1200, 375);
+    mCmdActivity(kSave).Move(10100, 6100, 1200, 375);
     mCmdActivity.Add(kClose).SetCaption("Close");
-    mCmdActivity(kClose).Move(9800, 6100, 1200, 375);
+    mCmdActivity(kClose).Move(11500, 6100, 1200, 375);
 
     mSdgActivity.RowLoaded.Connect(
         [this](SSOleDBGrid::Bookmark bookmark) { mSdgActivity_RowLoaded(bookmark); });

@@ -1,8 +1,8 @@
 #include "desktop/DesktopApplication.h"
 #include "tests/desktop/VisibleTopLevelWindows.h"
+#include "tests/desktop/WidgetLookup.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -17,19 +17,6 @@
 
 namespace tavrik {
 namespace {
-
-// Runs the event loop until the condition holds or ten seconds passed; answers the condition.
-bool WaitUntil(const std::function<bool()>& condition) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition() && timer.elapsed() < 10000)
-        QTest::qWait(20);
-    return condition();
-}
-
-template <class Widget> Widget* Child(QWidget* parent, const char* name) {
-    return parent == nullptr ? nullptr : parent->findChild<Widget*>(name);
-}
 
 TEST(OpenAccountRoad, a_clerk_opens_the_demo_account_through_real_widgets_and_selects_a_row) {
     const std::filesystem::path directory =

@@ -1,0 +1,151 @@
+#include "desktop/AccDetailView.h"
+
+#include "desktop/CodesComboBinding.h"
+#include "desktop/CommandButtonBinding.h"
+#include "desktop/DatePickerBinding.h"
+#include "desktop/GridBinding.h"
+#include "desktop/LabelBinding.h"
+#include "desktop/ModelLineEdit.h"
+#include "desktop/TextBoxBinding.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <vector>
+
+namespace tavrik {
+namespace {
+
+using Detail = Tavrik_AccDetail;
+
+template <class Widget> Widget* Named(Widget* widget, const Control& control) {
+    widget->setObjectName(QString::fromStdString(control.Name()));
+    return widget;
+}
+
+// Room for every shown column at the width the grid gives it, so no column starts out of sight.
+int TableWidth(const SSOleDBGrid& grid, const QTableView& table) {
+    double twips = 0;
+    for (const GridColumn& column : grid.Columns())
+        if (column.visible)
+            twips += column.width;
+    const int columns = static_cast<int>(twips * table.logicalDpiX() / 1440.0 + 0.5);
+    return columns + 2 * table.frameWidth() + table.verticalScrollBar()->sizeHint().width();
+}
+
+} // namespace
+
+AccDetailView::AccDetailView(Tavrik_AccDetail& form, BoundWidgets& boundWidgets, QWidget* parent)
+    : QDialog(parent), form_(form) {
+    setObjectName(QString::fromStdString(form.Name()));
+    setWindowTitle(QString::fromStdString(form.Caption()));
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    const auto label = [&](int index) {
+        auto* widget = Named(new QLabel(this), form.mLblAdjust(index));
+        new LabelBinding(form.mLblAdjust(index), widget, boundWidgets);
+        return widget;
+    };
+    // A value the form fills keeps its box while it is empty.
+    const auto value = [&](int index, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+        QLabel* widget = label(index);
+        widget->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        widget->setAlignment(alignment);
+        return widget;
+    };
+
+    auto* header = new QGridLayout;
+    header->addWidget(label(6), 0, 0);
+    header->addWidget(value(Detail::kCustomerName), 0, 1);
+    header->addWidget(label(8), 0, 2);
+    header->addWidget(value(Detail::kArNumber), 0, 3);
+    header->addWidget(label(16), 0, 4);
+    header->addWidget(value(Detail::kArType), 0, 5);
+    header->addWidget(label(17), 0, 6);
+    header->addWidget(value(Detail::kStatusDescription), 0, 7);
+    header->addWidget(value(Detail::kArTypeDescription), 1, 3, 1, 5);
+    header->setColumnStretch(1, 3);
+    header->setColumnStretch(3, 1);
+    header->setColumnStretch(7, 1);
+    layout->addLayout(header);
+
+    for (int index : {Detail::kAvailableGrid, Detail::kAdjustedGrid}) {
+        SSOleDBGrid& grid = form.mSdgDBGrid(index);
+        auto* caption = new QLabel(this);
+        auto* table = Named(new QTableView(this), grid);
+        new GridBinding(grid, table, boundWidgets, caption);
+        table->setMinimumWidth(TableWidth(grid, *table));
+        layout->addWidget(caption);
+        layout->addWidget(table, 1);
+    }
+
+    auto* entry = new QGridLayout;
+    auto* blank = new QCheckBox(this);
+    blank->setObjectName(QString::fromStdString(form.mDtpDTPicker.Name() + ".blank"));
+    auto* date = Named(new QDateEdit(this), form.mDtpDTPicker);
+    date->setCalendarPopup(true);
+    // While the date is blank its edit offers today, for the user to take with a tick.
+    date->setDate(QDate::currentDate());
+    new DatePickerBinding(form.mDtpDTPicker, date, blank, boundWidgets);
+    auto* picker = new QHBoxLayout;
+    picker->addWidget(blank);
+    picker->addWidget(date, 1);
+    tabOrder.emplace_back(form.mDtpDTPicker.TabIndex(), blank);
+    tabOrder.emplace_back(form.mDtpDTPicker.TabIndex(), date);
+    auto* action = Named(new QComboBox(this), form.Tavrik_CodesCombo(0));
+    new CodesComboBinding(form.Tavrik_CodesCombo(0), action, boundWidgets);
+    tabOrder.emplace_back(form.Tavrik_CodesCombo(0).TabIndex(), action);
+    auto* comment = Named(new ModelLineEdit(this), form.mTxtAdjust(0));
+    new TextBoxBinding(form.mTxtAdjust(0), comment, boundWidgets);
+    tabOrder.emplace_back(form.mTxtAdjust(0).TabIndex(), comment);
+
+    entry->addWidget(label(0), 0, 0);
+    entry->addLayout(picker, 0, 1);
+    entry->addWidget(label(2), 1, 0);
+    entry->addWidget(action, 1, 1);
+    entry->addWidget(label(1), 2, 0);
+    entry->addWidget(comment, 2, 1);
+    const Qt::Alignment amount = Qt::AlignRight | Qt::AlignVCenter;
+    entry->addWidget(label(13), 0, 2, amount);
+    entry->addWidget(value(Detail::kTotalRemoval, amount), 0, 3);
+    entry->addWidget(label(10), 1, 2, amount);
+    entry->addWidget(value(Detail::kTotalReinstated, amount), 1, 3);
+    entry->addWidget(label(4), 2, 2, amount);
+    entry->addWidget(value(Detail::kTotalAdjustment, amount), 2, 3);
+    entry->setColumnStretch(1, 3);
+    entry->setColumnStretch(3, 1);
+    layout->addLayout(entry);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (int index : {Detail::kAccountActivity, Detail::kSave, Detail::kClose}) {
+        auto* button = Named(new QPushButton(this), form.mCmdButton(index));
+        new CommandButtonBinding(form.mCmdButton(index), button, boundWidgets);
+        buttons->addWidget(button);
+        tabOrder.emplace_back(form.mCmdButton(index).TabIndex(), button);
+    }
+    layout->addLayout(buttons);
+
+    std::stable_sort(tabOrder.begin(), tabOrder.end(),
+                     [](const auto& left, const auto& right) { return left.first < right.first; });
+    for (std::size_t index = 1; index < tabOrder.size(); ++index)
+        setTabOrder(tabOrder[index - 1].second, tabOrder[index].second);
+    resize(form.Width() / 15, form.Height() / 15);
+}
+
+void AccDetailView::reject() {
+    form_.mCmdButton(Tavrik_AccDetail::kClose).Press();
+}
+
+} // namespace tavrik

@@ -1,0 +1,176 @@
+#include "desktop/DesktopApplication.h"
+#include "tests/desktop/VisibleTopLevelWindows.h"
+#include "tests/desktop/WidgetLookup.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <unistd.h>
+
+namespace tavrik {
+namespace {
+
+int ColumnOf(const QTableView& table, const QString& heading) {
+    for (int column = 0; column < table.model()->columnCount(); ++column)
+        if (table.model()->headerData(column, Qt::Horizontal).toString() == heading)
+            return column;
+    return -1;
+}
+
+// The first row whose cell under the heading shows the text, or -1.
+int RowWith(const QTableView& table, const QString& heading, const QString& text) {
+    const QModelIndex first = table.model()->index(0, ColumnOf(table, heading));
+    const QModelIndexList found = table.model()->match(first, Qt::DisplayRole, text, 1, Qt::MatchExactly);
+    return found.isEmpty() ? -1 : found.front().row();
+}
+
+void ClickCell(QTableView& table, int row, int column) {
+    const QRect cell = table.visualRect(table.model()->index(row, column));
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+// Runs the clerk's steps inside the modal window named formName once it is up; a window the steps
+// leave open is failed and shut, so a wrong turn ends the test instead of hanging it.
+void InsideModal(const char* formName, std::function<void(QWidget*)> steps) {
+    QTimer::singleShot(0, [formName, steps = std::move(steps)] {
+        ASSERT_TRUE(WaitUntil([&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            return modal != nullptr && modal->objectName() == formName;
+        })) << formName;
+        QPointer<QDialog> dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        steps(dialog);
+        if (dialog != nullptr && dialog->isVisible()) {
+            ADD_FAILURE() << formName << " was left open";
+            dialog->done(QDialog::Rejected);
+        }
+    });
+}
+
+// The demo store, with account 12345 opened through the Open dialog and the row of AR 0012345
+// selected. Every message box is recorded in boxes_ and answered "No", or with its escape.
+class ArDetailRoad : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::remove_all(directory_);
+        desktop_ = std::make_unique<DesktopApplication>(directory_ / "demo.sqlite", "SUPER");
+        desktop_->Show();
+        QObject::connect(&boxWatch_, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                boxes_ << box->text();
+                box->button(QMessageBox::No) != nullptr ? box->button(QMessageBox::No)->click()
+                                                        : box->reject();
+            }
+        });
+        boxWatch_.start(50);
+        InsideModal("Tavrik_FormInq", [](QWidget* dialog) {
+            QTest::keyClicks(Child<QLineEdit>(dialog, "mTxtDocNbr(0)"), "12345");
+            QTest::mouseClick(Child<QPushButton>(dialog, "mCmdBttn(1)"), Qt::LeftButton);
+        });
+        desktop_->Window().ToolbarButton(MainWindow::kOpenButton)->trigger();
+        receivables_ = Child<QTableView>(&desktop_->Window(), "mSdgDBGrid(0)");
+        ASSERT_TRUE(WaitUntil([&] { return RowWith(*receivables_, "Account #", "0012345") >= 0; }));
+        ClickCell(*receivables_, RowWith(*receivables_, "Account #", "0012345"), 0);
+    }
+
+    void TearDown() override {
+        if (desktop_ != nullptr)
+            desktop_->Window().close();
+        EXPECT_TRUE(VisibleTopLevelWindows().isEmpty()) << VisibleTopLevelWindows().join(", ").toStdString();
+        desktop_.reset();
+        std::filesystem::remove_all(directory_);
+    }
+
+    void ClickArDetail() {
+        QTest::mouseClick(Child<QPushButton>(&desktop_->Window(), "mCmdButton(0)"), Qt::LeftButton);
+    }
+
+    const std::filesystem::path directory_ =
+        std::filesystem::temp_directory_path() /
+        ("tavrik-ar-detail-" + std::to_string(getpid()) + "-" +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::unique_ptr<DesktopApplication> desktop_;
+    QTableView* receivables_ = nullptr;
+    QTimer boxWatch_;
+    QStringList boxes_;
+};
+
+TEST_F(ArDetailRoad, removing_the_administrative_fee_lowers_the_amount_due_in_the_document_list) {
+    InsideModal("Tavrik_AccDetail", [](QWidget* dialog) {
+        auto* available = Child<QTableView>(dialog, "mSdgDBGrid(0)");
+        auto* adjusted = Child<QTableView>(dialog, "mSdgDBGrid(1)");
+        ASSERT_TRUE(WaitUntil([&] { return RowWith(*available, "Description", "ADMINISTRATIVE FEE") >= 0; }));
+
+        ClickCell(*available, RowWith(*available, "Description", "ADMINISTRATIVE FEE"),
+                  ColumnOf(*available, "Remove"));
+        EXPECT_EQ(Child<QLabel>(dialog, "mLblAdjust(12)")->text(), "$35.00");
+        EXPECT_EQ(Child<QLabel>(dialog, "mLblAdjust(3)")->text(), "$35.00");
+        QTest::mouseClick(Child<QCheckBox>(dialog, "mDtpDTPicker.blank"), Qt::LeftButton);
+        Child<QDateEdit>(dialog, "mDtpDTPicker")->setDate(QDate::currentDate().addDays(-1));
+        QTest::keyClicks(Child<QLineEdit>(dialog, "mTxtAdjust(0)"), "Fee waived");
+        EXPECT_TRUE(dialog->grab().save(TAVRIK_SCREENSHOT_DIR "/ar-detail.png", "PNG"));
+        QTest::mouseClick(Child<QPushButton>(dialog, "mCmdButton(2)"), Qt::LeftButton);
+
+        EXPECT_TRUE(WaitUntil([&] { return RowWith(*adjusted, "Description", "ADMINISTRATIVE FEE") >= 0; }));
+        EXPECT_EQ(RowWith(*available, "Description", "ADMINISTRATIVE FEE"), -1);
+        QTest::mouseClick(Child<QPushButton>(dialog, "mCmdButton(3)"), Qt::LeftButton);
+    });
+
+    ClickArDetail();
+
+    const auto due = [&] {
+        const int row = RowWith(*receivables_, "Account #", "0012345");
+        return receivables_->model()->index(row, ColumnOf(*receivables_, "Amount Due")).data().toString();
+    };
+    EXPECT_TRUE(WaitUntil([&] { return due() == "$312.50"; })) << due().toStdString();
+    EXPECT_TRUE(boxes_.isEmpty()) << boxes_.join(" | ").toStdString();
+}
+
+TEST_F(ArDetailRoad, the_activity_list_is_drawn_as_reshaped_and_esc_closes_it_and_then_the_detail_window) {
+    bool activityClosed = false;
+    InsideModal("Tavrik_AccDetail", [&](QWidget* detail) {
+        ASSERT_TRUE(
+            WaitUntil([&] { return Child<QTableView>(detail, "mSdgDBGrid(0)")->model()->rowCount(); }));
+        InsideModal("Tavrik_Activity", [&](QWidget* dialog) {
+            auto* table = Child<QTableView>(dialog, "mSdgActivity");
+            auto* ok = Child<QPushButton>(dialog, "mCmdActivity(2)");
+            EXPECT_TRUE(WaitUntil([&] { return table->model()->rowCount() == 5; }));
+            EXPECT_EQ(ok->text(), "OK");
+            EXPECT_TRUE(table->parentWidget()->findChild<QLabel*>()->isVisible());
+            for (const char* hidden : {"SSFrame2", "mFraActivity(2)", "mFraActivity(3)", "mCmdActivity(1)"})
+                EXPECT_FALSE(Child<QWidget>(dialog, hidden)->isVisible()) << hidden;
+            // The opener stretched the grid down to 150 twips above "OK".
+            EXPECT_EQ(ok->y() - table->mapTo(dialog, table->rect().bottomLeft()).y() - 1, 150 / 15);
+            EXPECT_TRUE(dialog->grab().save(TAVRIK_SCREENSHOT_DIR "/account-activity.png", "PNG"));
+
+            QTest::keyClick(dialog, Qt::Key_Escape);
+
+            activityClosed = !dialog->isVisible();
+        });
+        QTest::mouseClick(Child<QPushButton>(detail, "mCmdButton(0)"), Qt::LeftButton);
+        // Esc is the Close button: with a comment typed it asks first, and "No" lets the window go.
+        QTest::keyClicks(Child<QLineEdit>(detail, "mTxtAdjust(0)"), "Looked only");
+        QTest::keyClick(detail, Qt::Key_Escape);
+    });
+
+    ClickArDetail();
+
+    EXPECT_TRUE(activityClosed);
+    EXPECT_EQ(boxes_.join(" | ").toStdString(),
+              "Adjustment data has been changed.  Do you wish to save these changes?");
+}
+
+} // namespace
+} // namespace tavrik
