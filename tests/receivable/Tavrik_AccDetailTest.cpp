@@ -393,8 +393,15 @@ TEST(ArDetailAccess, a_user_without_the_privilege_only_looks_even_after_an_error
     WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
         const bool tickRefused = !detail.mSdgDBGrid(0).EditCell(0, "Remove", "-1") &&
                                  !detail.mSdgDBGrid(1).EditCell(0, "REINSTATE", "-1");
-        detail.PendingSave(true);
+        // An error reply enables the inputs again for a user who may adjust; this one may not.
+        detail.mLblAdjust(14).SetCaption("X");
+        harness.platform.QueueScript([&](Form& activity) {
+            harness.DeliverReply();
+            activity.Hide();
+        });
+        detail.mCmdButton(Tavrik_AccDetail::kAccountActivity).Press();
         state =
+            harness.platform.messageBoxes.at(0).text + "\n" +
             std::string(tickRefused ? "ticks refused" : "ticks taken") +
             " save:" + (detail.mCmdButton(Tavrik_AccDetail::kSave).Enabled() ? "on" : "off") + " inputs:" +
             (detail.mDtpDTPicker.Enabled() || detail.Tavrik_CodesCombo(0).Enabled() ||
@@ -406,7 +413,8 @@ TEST(ArDetailAccess, a_user_without_the_privilege_only_looks_even_after_an_error
         detail.mCmdButton(Tavrik_AccDetail::kClose).Press();
     });
 
-    EXPECT_EQ(state, "ticks refused save:off inputs:off activity:on rows:3");
+    EXPECT_EQ(state, "There is no account receivable 0012345 of type \"X\".\n"
+                     "ticks refused save:off inputs:off activity:on rows:3");
 }
 
 TEST(ArDetailTwoClerks, refuses_the_second_save_built_from_the_same_read_and_applies_none_of_it) {
