@@ -66,6 +66,15 @@ void SSOleDBGrid::SetStyleSetBold(const std::string& styleSet, bool bold) {
     StateChanged.Raise();
 }
 
+void SSOleDBGrid::SetAllColumnsStyleSet(const std::string& styleSet, bool bold) {
+    styleSetBold_[styleSet] = bold;
+    for (GridColumn& column : columns_) {
+        column.styleSet = styleSet;
+        column.headStyleSet = styleSet;
+    }
+    ColumnsChanged();
+}
+
 bool SSOleDBGrid::StyleSetBold(const std::string& styleSet) const {
     auto found = styleSetBold_.find(styleSet);
     return found != styleSetBold_.end() && found->second;

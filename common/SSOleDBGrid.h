@@ -34,6 +34,8 @@ public:
     // Named style sets: whether their font is bold.
     void SetStyleSetBold(const std::string& styleSet, bool bold);
     bool StyleSetBold(const std::string& styleSet) const;
+    // Every column's cells and heading take the style set, which is drawn bold or not.
+    void SetAllColumnsStyleSet(const std::string& styleSet, bool bold);
     bool HeadFontBold() const { return headFontBold_; }
     void SetHeadFontBold(bool bold) { Assign(headFontBold_, bold); }
 

@@ -20,18 +20,11 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <vector>
 
 namespace tavrik {
 namespace {
 
 using Detail = Tavrik_AccDetail;
-
-template <class Widget> Widget* Named(Widget* widget, const Control& control) {
-    widget->setObjectName(QString::fromStdString(control.Name()));
-    return widget;
-}
 
 // Room for every shown column at the width the grid gives it, so no column starts out of sight.
 int TableWidth(const SSOleDBGrid& grid, const QTableView& table) {
@@ -46,12 +39,8 @@ int TableWidth(const SSOleDBGrid& grid, const QTableView& table) {
 } // namespace
 
 AccDetailView::AccDetailView(Tavrik_AccDetail& form, BoundWidgets& boundWidgets, QWidget* parent)
-    : QDialog(parent), form_(form) {
-    setObjectName(QString::fromStdString(form.Name()));
-    setWindowTitle(QString::fromStdString(form.Caption()));
-    setModal(true);
+    : FormDialog(form, parent), form_(form) {
     auto* layout = new QVBoxLayout(this);
-    std::vector<std::pair<int, QWidget*>> tabOrder;
     const auto label = [&](int index) {
         auto* widget = Named(new QLabel(this), form.mLblAdjust(index));
         new LabelBinding(form.mLblAdjust(index), widget, boundWidgets);
@@ -101,14 +90,14 @@ AccDetailView::AccDetailView(Tavrik_AccDetail& form, BoundWidgets& boundWidgets,
     auto* picker = new QHBoxLayout;
     picker->addWidget(blank);
     picker->addWidget(date, 1);
-    tabOrder.emplace_back(form.mDtpDTPicker.TabIndex(), blank);
-    tabOrder.emplace_back(form.mDtpDTPicker.TabIndex(), date);
+    AddToTabOrder(form.mDtpDTPicker.TabIndex(), blank);
+    AddToTabOrder(form.mDtpDTPicker.TabIndex(), date);
     auto* action = Named(new QComboBox(this), form.Tavrik_CodesCombo(0));
     new CodesComboBinding(form.Tavrik_CodesCombo(0), action, boundWidgets);
-    tabOrder.emplace_back(form.Tavrik_CodesCombo(0).TabIndex(), action);
+    AddToTabOrder(form.Tavrik_CodesCombo(0).TabIndex(), action);
     auto* comment = Named(new ModelLineEdit(this), form.mTxtAdjust(0));
     new TextBoxBinding(form.mTxtAdjust(0), comment, boundWidgets);
-    tabOrder.emplace_back(form.mTxtAdjust(0).TabIndex(), comment);
+    AddToTabOrder(form.mTxtAdjust(0).TabIndex(), comment);
 
     entry->addWidget(label(0), 0, 0);
     entry->addLayout(picker, 0, 1);
@@ -133,14 +122,11 @@ AccDetailView::AccDetailView(Tavrik_AccDetail& form, BoundWidgets& boundWidgets,
         auto* button = Named(new QPushButton(this), form.mCmdButton(index));
         new CommandButtonBinding(form.mCmdButton(index), button, boundWidgets);
         buttons->addWidget(button);
-        tabOrder.emplace_back(form.mCmdButton(index).TabIndex(), button);
+        AddToTabOrder(form.mCmdButton(index).TabIndex(), button);
     }
     layout->addLayout(buttons);
 
-    std::stable_sort(tabOrder.begin(), tabOrder.end(),
-                     [](const auto& left, const auto& right) { return left.first < right.first; });
-    for (std::size_t index = 1; index < tabOrder.size(); ++index)
-        setTabOrder(tabOrder[index - 1].second, tabOrder[index].second);
+    ApplyTabOrder();
     resize(form.Width() / 15, form.Height() / 15);
 }
 

@@ -3,13 +3,12 @@
 #pragma once
 
 #include "desktop/BoundWidgets.h"
+#include "desktop/FormDialog.h"
 #include "receivable/Tavrik_AccDetail.h"
-
-#include <QDialog>
 
 namespace tavrik {
 
-class AccDetailView : public QDialog {
+class AccDetailView : public FormDialog {
     Q_OBJECT
 
 public:

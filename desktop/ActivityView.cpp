@@ -31,11 +31,6 @@ using Activity = Tavrik_Activity;
 
 constexpr int kTwipsPerPixel = 15;
 
-template <class Widget> Widget* Named(Widget* widget, const Control& control) {
-    widget->setObjectName(QString::fromStdString(control.Name()));
-    return widget;
-}
-
 // Puts the widget where the control is, edge by edge, so that controls the form spaces apart keep
 // their exact gaps on the screen.
 void Place(QWidget& widget, const Control& control) {
@@ -55,10 +50,7 @@ void Follow(QWidget* widget, Control& control) {
 } // namespace
 
 ActivityView::ActivityView(Tavrik_Activity& form, BoundWidgets& boundWidgets, QWidget* parent)
-    : QDialog(parent), form_(form) {
-    setObjectName(QString::fromStdString(form.Name()));
-    setWindowTitle(QString::fromStdString(form.Caption()));
-    setModal(true);
+    : FormDialog(form, parent), form_(form) {
     setFixedSize(form.Width() / kTwipsPerPixel, form.Height() / kTwipsPerPixel);
 
     // A frame and the grid of its contents: the frame's model places only the frame.

@@ -4,13 +4,12 @@
 #pragma once
 
 #include "desktop/BoundWidgets.h"
+#include "desktop/FormDialog.h"
 #include "receivable/Tavrik_Activity.h"
-
-#include <QDialog>
 
 namespace tavrik {
 
-class ActivityView : public QDialog {
+class ActivityView : public FormDialog {
     Q_OBJECT
 
 public:

@@ -3,13 +3,12 @@
 #pragma once
 
 #include "desktop/BoundWidgets.h"
+#include "desktop/FormDialog.h"
 #include "document/Tavrik_FormInq.h"
-
-#include <QDialog>
 
 namespace tavrik {
 
-class FormInqView : public QDialog {
+class FormInqView : public FormDialog {
     Q_OBJECT
 
 public:

@@ -18,28 +18,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <algorithm>
-#include <vector>
 
 namespace tavrik {
 namespace {
 
 using Lpo = Tavrik_LicPurchOpt;
 
-template <class Widget> Widget* Named(Widget* widget, const Control& control) {
-    widget->setObjectName(QString::fromStdString(control.Name()));
-    return widget;
-}
-
 } // namespace
 
 LicPurchOptView::LicPurchOptView(Tavrik_LicPurchOpt& form, BoundWidgets& boundWidgets, QWidget* parent)
-    : QDialog(parent), form_(form) {
-    setObjectName(QString::fromStdString(form.Name()));
-    setWindowTitle(QString::fromStdString(form.Caption()));
-    setModal(true);
+    : FormDialog(form, parent), form_(form) {
     auto* layout = new QGridLayout(this);
-    std::vector<std::pair<int, QWidget*>> tabOrder;
     const auto addLabel = [&](int index, int row, int columns) {
         auto* label = Named(new QLabel(this), form.mLbl(index));
         new LabelBinding(form.mLbl(index), label, boundWidgets);
@@ -52,7 +41,7 @@ LicPurchOptView::LicPurchOptView(Tavrik_LicPurchOpt& form, BoundWidgets& boundWi
         auto* box = Named(new ModelLineEdit(this), form.mTxt(index));
         new TextBoxBinding(form.mTxt(index), box, boundWidgets);
         layout->addWidget(box, row, 1);
-        tabOrder.emplace_back(form.mTxt(index).TabIndex(), box);
+        AddToTabOrder(form.mTxt(index).TabIndex(), box);
     };
     const auto addPicker = [&](int label, int index, int row) {
         addLabel(label, row, 1);
@@ -67,8 +56,8 @@ LicPurchOptView::LicPurchOptView(Tavrik_LicPurchOpt& form, BoundWidgets& boundWi
         line->addWidget(blank);
         line->addWidget(edit, 1);
         layout->addLayout(line, row, 1);
-        tabOrder.emplace_back(picker.TabIndex(), blank);
-        tabOrder.emplace_back(picker.TabIndex(), edit);
+        AddToTabOrder(picker.TabIndex(), blank);
+        AddToTabOrder(picker.TabIndex(), edit);
     };
 
     addLabel(0, 0, 2)->setWordWrap(true);
@@ -79,7 +68,7 @@ LicPurchOptView::LicPurchOptView(Tavrik_LicPurchOpt& form, BoundWidgets& boundWi
         auto* option = Named(new QRadioButton(frame), form.mRdo(index));
         new OptionButtonBinding(form.mRdo(index), option, boundWidgets);
         options->addWidget(option);
-        tabOrder.emplace_back(form.mRdo(index).TabIndex(), option);
+        AddToTabOrder(form.mRdo(index).TabIndex(), option);
     }
     layout->addWidget(frame, 1, 0, 1, 2);
     addTextBox(1, Lpo::kPlate, 2);
@@ -96,14 +85,11 @@ LicPurchOptView::LicPurchOptView(Tavrik_LicPurchOpt& form, BoundWidgets& boundWi
         auto* button = Named(new QPushButton(this), form.mCmd(index));
         new CommandButtonBinding(form.mCmd(index), button, boundWidgets);
         buttons->addWidget(button);
-        tabOrder.emplace_back(form.mCmd(index).TabIndex(), button);
+        AddToTabOrder(form.mCmd(index).TabIndex(), button);
     }
     layout->addLayout(buttons, 9, 0, 1, 2);
 
-    std::stable_sort(tabOrder.begin(), tabOrder.end(),
-                     [](const auto& left, const auto& right) { return left.first < right.first; });
-    for (std::size_t index = 1; index < tabOrder.size(); ++index)
-        setTabOrder(tabOrder[index - 1].second, tabOrder[index].second);
+    ApplyTabOrder();
     resize(form.Width() / 15, form.Height() / 15);
 }
 

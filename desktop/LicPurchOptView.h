@@ -3,13 +3,12 @@
 #pragma once
 
 #include "desktop/BoundWidgets.h"
+#include "desktop/FormDialog.h"
 #include "receivable/Tavrik_LicPurchOpt.h"
-
-#include <QDialog>
 
 namespace tavrik {
 
-class LicPurchOptView : public QDialog {
+class LicPurchOptView : public FormDialog {
     Q_OBJECT
 
 public:

@@ -142,13 +142,8 @@ void Tavrik_AdjustAcc::SetTabs() {
 
 void Tavrik_AdjustAcc::SetGridBolding(SSOleDBGrid& grid) {
     TrapErrors(session_, "Tavrik_AdjustAcc.SetGridBolding", [&] {
-        grid.SetStyleSetBold("UNBOLD", false);
         grid.SetHeadFontBold(true);
-        for (GridColumn& column : grid.Columns()) {
-            column.styleSet = "UNBOLD";
-            column.headStyleSet = "UNBOLD";
-        }
-        grid.ColumnsChanged();
+        grid.SetAllColumnsStyleSet("UNBOLD", false);
     });
 }
 

@@ -200,13 +200,8 @@ void Tavrik_AccDetail::DefaultFieldColor() {
 
 void Tavrik_AccDetail::SetGridBolding(SSOleDBGrid& grid) {
     TrapErrors(session_, "Tavrik_AccDetail.SetGridBolding", [&] {
-        grid.SetStyleSetBold("UNBOLD", false);
         grid.SetHeadFontBold(true);
-        for (GridColumn& column : grid.Columns()) {
-            column.styleSet = "UNBOLD";
-            column.headStyleSet = "UNBOLD";
-        }
-        grid.ColumnsChanged();
+        grid.SetAllColumnsStyleSet("UNBOLD", false);
     });
 }
 
@@ -306,25 +301,20 @@ void Tavrik_AccDetail::mSdgDBGrid_AfterUpdate(int index) {
 }
 
 void Tavrik_AccDetail::mDtpDTPicker_Change() {
-    TrapErrors(session_, "Tavrik_AccDetail.mDtpDTPicker_Change", [&] {
-        SetGridsRedraw(false);
-        mbNoRedraw = true;
-        if (!IsSavePending())
-            CheckEdit();
-        mbNoRedraw = false;
-        SetGridsRedraw(true);
-    });
+    TrapErrors(session_, "Tavrik_AccDetail.mDtpDTPicker_Change", [&] { CheckEditUnlessPending(); });
 }
 
 void Tavrik_AccDetail::Tavrik_CodesCombo_Change(int) {
-    TrapErrors(session_, "Tavrik_AccDetail.Tavrik_CodesCombo_Change", [&] {
-        SetGridsRedraw(false);
-        mbNoRedraw = true;
-        if (!IsSavePending())
-            CheckEdit();
-        mbNoRedraw = false;
-        SetGridsRedraw(true);
-    });
+    TrapErrors(session_, "Tavrik_AccDetail.Tavrik_CodesCombo_Change", [&] { CheckEditUnlessPending(); });
+}
+
+void Tavrik_AccDetail::CheckEditUnlessPending() {
+    SetGridsRedraw(false);
+    mbNoRedraw = true;
+    if (!IsSavePending())
+        CheckEdit();
+    mbNoRedraw = false;
+    SetGridsRedraw(true);
 }
 
 // ---- requests and replies ---------------------------------------------------------------------

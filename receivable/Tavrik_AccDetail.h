@@ -99,6 +99,8 @@ private:
     void LoadLPODTD(PIRequest& request);
     // The rules of CheckEdit in their order; a rule that stops the check returns.
     void RunRules(const std::string& arType);
+    // An entry changed: the check runs again with the grids' redrawing off, unless an update is out.
+    void CheckEditUnlessPending();
     void ShowActivityList();
     void SetGridsRedraw(bool redraw);
     void ClearGrids();
