@@ -14,6 +14,10 @@ class DataSet {
 public:
     // A data set whose source is opened through opener.
     explicit DataSet(DataSetOpener& opener) : opener_(&opener) {}
+    // A data set opened at once from the source (see Open).
+    DataSet(DataSetOpener& opener, std::string source) : opener_(&opener), source_(std::move(source)) {
+        Open();
+    }
     // A data set on given rows, such as those of a reply: they are read in place and copied only when
     // the data set's recordset edits them, so the giver's rows never change.
     DataSet(std::string name, std::shared_ptr<const DataTable> rows);

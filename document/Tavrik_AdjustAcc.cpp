@@ -152,9 +152,7 @@ void Tavrik_AdjustAcc::InitializeData() {
         const std::pair<const char*, int> bindings[] = {{"ACNTSRCVBL", kReceivablesGrid},
                                                         {"RECEIPT", kReceiptsGrid}};
         for (const auto& [definition, gridIndex] : bindings) {
-            auto dataSet = std::make_unique<DataSet>(session_.DataSetOpener);
-            dataSet->SetSource(definition);
-            dataSet->Open();
+            auto dataSet = std::make_unique<DataSet>(session_.DataSetOpener, definition);
             (gridIndex == kReceivablesGrid ? mAdodc1 : mAdodc2).SetRecordset(dataSet->Recordset());
             dataSet->DetachRecordset();
             dataSet.reset();

@@ -330,11 +330,8 @@ void Tavrik_AccDetail::SendAccountPI() {
         mbTimedOut = false;
         session_.StatusService.ShowStatus("Requesting Account Activity for " + AdjDocDescription() +
                                           " number " + mLblAdjust(kArNumber).Caption());
-        DataSet empty(session_.DataSetOpener);
-        empty.SetSource("ACCOUNTACTIVITY");
-        empty.Open();
-        session_.Forms.Load<Tavrik_Activity>(Tavrik_Activity::kFormName)
-            .Adodc1.SetRecordset(empty.Recordset());
+        // The window starts with an empty list of the right columns.
+        session_.Forms.Load<Tavrik_Activity>(Tavrik_Activity::kFormName).LoadActivity(nullptr);
     });
 }
 
@@ -693,9 +690,7 @@ void Tavrik_AccDetail::UpdateTimeout() {
 // ---- update rows ------------------------------------------------------------------------------
 
 void Tavrik_AccDetail::LoadAdjustARDTD(PIRequest& request) {
-    DataSet adjustAr(session_.DataSetOpener);
-    adjustAr.SetSource("ADJUSTAR");
-    adjustAr.Open();
+    DataSet adjustAr(session_.DataSetOpener, "ADJUSTAR");
     Recordset& row = *adjustAr.Recordset();
     row.AddNew();
     row.SetField("ACTION", "ADD");
@@ -711,9 +706,7 @@ void Tavrik_AccDetail::LoadAdjustARDTD(PIRequest& request) {
 }
 
 void Tavrik_AccDetail::LoadAssessmentDTD(PIRequest& request) {
-    DataSet assessment(session_.DataSetOpener);
-    assessment.SetSource("ASSESSMENT");
-    assessment.Open();
+    DataSet assessment(session_.DataSetOpener, "ASSESSMENT");
     Recordset& rows = *assessment.Recordset();
     const std::string adjusted = mDtpDTPicker.Value() ? mDtpDTPicker.Value()->FormatIso() : std::string();
     for (int index : {kAvailableGrid, kAdjustedGrid}) {
@@ -745,9 +738,7 @@ void Tavrik_AccDetail::LoadAssessmentDTD(PIRequest& request) {
 void Tavrik_AccDetail::LoadLPODTD(PIRequest& request) {
     Tavrik_LicPurchOpt& dialog =
         dynamic_cast<Tavrik_LicPurchOpt&>(*session_.Forms.Find(Tavrik_LicPurchOpt::kFormName));
-    DataSet lpo(session_.DataSetOpener);
-    lpo.SetSource("CTTNADTNINFO");
-    lpo.Open();
+    DataSet lpo(session_.DataSetOpener, "CTTNADTNINFO");
     Recordset& row = *lpo.Recordset();
     row.AddNew();
     row.SetField("ACTION", "UPD");

@@ -3,6 +3,8 @@
 #include "common/ErrorTrap.h"
 #include "common/TextUtil.h"
 
+#include <optional>
+
 namespace tavrik {
 namespace {
 
@@ -123,12 +125,9 @@ void Tavrik_Activity::Form_Activate() {
 
 void Tavrik_Activity::LoadActivity(DataSet* activity) {
     TrapErrors(session_, "Tavrik_ActivityDataset.LoadActivity", [&] {
-        DataSet empty(session_.DataSetOpener);
-        if (activity == nullptr) {
-            empty.SetSource("ACCOUNTACTIVITY");
-            empty.Open();
-            activity = &empty;
-        }
+        std::optional<DataSet> empty;
+        if (activity == nullptr)
+            activity = &empty.emplace(session_.DataSetOpener, "ACCOUNTACTIVITY");
         const std::shared_ptr<Recordset>& rows = activity->Recordset();
         if (rows->RecordCount() > 0) {
             // Newest first; entries of one date and time by when they were written, newest first.
