@@ -13,6 +13,7 @@
 #include "backoffice/SchemaSql.h"
 #include "backoffice/SqliteStatement.h"
 #include "backoffice/SqliteTransaction.h"
+#include "backoffice/StoreBusy.h"
 #include "common/LibraryRequests.h"
 #include "common/TextUtil.h"
 
@@ -30,12 +31,15 @@ constexpr int kAdjustmentRequest = 48;
 
 } // namespace
 
-std::unique_ptr<BackOffice> BackOffice::Open(const std::filesystem::path& file, Clock clock) {
-    return std::make_unique<SqliteBackOffice>(file, std::move(clock));
+std::unique_ptr<BackOffice> BackOffice::Open(const std::filesystem::path& file, Clock clock,
+                                             std::chrono::milliseconds busyWait) {
+    return std::make_unique<SqliteBackOffice>(file, std::move(clock), busyWait);
 }
 
-SqliteBackOffice::SqliteBackOffice(const std::filesystem::path& file, Clock clock)
-    : database_(file), clock_(clock ? std::move(clock) : [] { return std::chrono::system_clock::now(); }) {
+SqliteBackOffice::SqliteBackOffice(const std::filesystem::path& file, Clock clock,
+                                   std::chrono::milliseconds busyWait)
+    : database_(file, busyWait),
+      clock_(clock ? std::move(clock) : [] { return std::chrono::system_clock::now(); }) {
     PrepareStore(file);
 }
 
@@ -81,19 +85,23 @@ ReplyMessage SqliteBackOffice::Handle(const RequestMessage& request) {
         return Answer(request);
     } catch (const RequestError& refusal) {
         return ReplyMessage::Error(refusal.what());
+    } catch (const StoreBusy&) {
+        return ReplyMessage::Error(
+            std::string(IsUpdate(request) ? RefusalTexts::kBusySaving : RefusalTexts::kBusyReading));
     } catch (const std::exception& failure) {
-        return ReplyMessage::Error("The back office could not answer request " +
-                                   std::to_string(request.piNumber) + ": " + failure.what());
+        return ReplyMessage::Error(std::string("The back office could not answer: ") + failure.what());
     } catch (...) {
-        return ReplyMessage::Error("The back office could not answer request " +
-                                   std::to_string(request.piNumber) + ".");
+        return ReplyMessage::Error("The back office could not answer.");
     }
 }
 
+bool SqliteBackOffice::IsUpdate(const RequestMessage& request) {
+    return request.piNumber == kAdjustmentRequest;
+}
+
 ReplyMessage SqliteBackOffice::Answer(const RequestMessage& request) {
-    bool update = request.piNumber == kAdjustmentRequest;
-    SqliteTransaction transaction(database_,
-                                  update ? SqliteTransaction::Kind::Write : SqliteTransaction::Kind::Read);
+    SqliteTransaction transaction(database_, IsUpdate(request) ? SqliteTransaction::Kind::Write
+                                                               : SqliteTransaction::Kind::Read);
     ReplyMessage reply;
     switch (request.piNumber) {
     case kCodeTablesRequest:

@@ -12,13 +12,14 @@ namespace tavrik {
 class SqliteBackOffice final : public BackOffice {
 public:
     // Throws std::runtime_error when the file is not a back-office store or cannot be opened.
-    explicit SqliteBackOffice(const std::filesystem::path& file, Clock clock = {});
+    SqliteBackOffice(const std::filesystem::path& file, Clock clock, std::chrono::milliseconds busyWait);
 
     ReplyMessage Handle(const RequestMessage& request) override;
 
 private:
     void PrepareStore(const std::filesystem::path& file);
     void AddTroopTable();
+    static bool IsUpdate(const RequestMessage& request);
     ReplyMessage Answer(const RequestMessage& request);
     ReplyMessage CodeTables();
     ReplyMessage Session(const RequestMessage& request);

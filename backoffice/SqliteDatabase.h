@@ -1,6 +1,9 @@
 // One open connection to a SQLite file, closed with the object; foreign keys on, WAL journal.
 #pragma once
 
+#include "backoffice/BackOffice.h"
+
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -11,8 +14,11 @@ namespace tavrik {
 
 class SqliteDatabase {
 public:
-    // Opens (creating when missing) the file. Throws std::runtime_error naming the file on failure.
-    explicit SqliteDatabase(const std::filesystem::path& file);
+    // Opens (creating when missing) the file, or a "file:" URI. Throws std::runtime_error naming the
+    // file on failure, and when the file can only be read. A statement waits busyWait for another
+    // connection's write to end before it gives up with StoreBusy.
+    explicit SqliteDatabase(const std::filesystem::path& file,
+                            std::chrono::milliseconds busyWait = BackOffice::kBusyWait);
     ~SqliteDatabase();
     SqliteDatabase(const SqliteDatabase&) = delete;
     SqliteDatabase& operator=(const SqliteDatabase&) = delete;
@@ -22,6 +28,9 @@ public:
     void Execute(std::string_view sql);
     // The connection's last error message.
     std::string ErrorText() const;
+    // Throws the failure of a call that answered result: StoreBusy while another connection holds
+    // the store, else std::runtime_error with context and the connection's message.
+    [[noreturn]] void Fail(int result, std::string_view context = {}) const;
 
 private:
     sqlite3* handle_ = nullptr;

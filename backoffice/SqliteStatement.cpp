@@ -7,9 +7,10 @@
 namespace tavrik {
 
 SqliteStatement::SqliteStatement(SqliteDatabase& database, std::string_view sql) : database_(database) {
-    if (sqlite3_prepare_v2(database.Handle(), sql.data(), static_cast<int>(sql.size()), &statement_,
-                           nullptr) != SQLITE_OK)
-        throw std::runtime_error("The back office could not prepare a query: " + database.ErrorText());
+    const int result =
+        sqlite3_prepare_v2(database.Handle(), sql.data(), static_cast<int>(sql.size()), &statement_, nullptr);
+    if (result != SQLITE_OK)
+        database.Fail(result, "The back office could not prepare a query: ");
 }
 
 SqliteStatement::~SqliteStatement() {
@@ -44,7 +45,7 @@ bool SqliteStatement::Step() {
         return true;
     if (result == SQLITE_DONE)
         return false;
-    throw std::runtime_error(database_.ErrorText());
+    database_.Fail(result);
 }
 
 void SqliteStatement::Run() {

@@ -17,8 +17,9 @@ public:
     virtual std::shared_ptr<MessageObject> NewMessage() = 0;
     // A message identifier no other request of this session has.
     virtual std::string NewMessageId() = 0;
-    // Hands the request to the transport; its reply or failure arrives later through DataReady.
-    virtual void Send(RequestMessage request) = 0;
+    // Hands the request to the transport; its reply or failure arrives later through DataReady on
+    // every message object, and a time-out through MsgTimeout on the sender's alone.
+    virtual void Send(RequestMessage request, std::weak_ptr<MessageObject> sender) = 0;
 };
 
 } // namespace tavrik

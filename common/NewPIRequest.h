@@ -1,5 +1,5 @@
 // A request prepared the way every sender of this system prepares one: reply address, version,
-// request type and the signed-on user.
+// request type and the signed-on user. sender is the sending form's message object.
 #pragma once
 
 #include "common/PIRequest.h"
@@ -7,8 +7,9 @@
 
 namespace tavrik {
 
-inline PIRequest NewPIRequest(Session& session, std::string formName, int piNumber) {
-    PIRequest request(session.MessageService);
+inline PIRequest NewPIRequest(Session& session, const std::shared_ptr<MessageObject>& sender,
+                              std::string formName, int piNumber) {
+    PIRequest request(session.MessageService, sender);
     request.SetFormName(std::move(formName));
     request.SetAppVersion(session.AppVersion());
     request.SetPINumber(piNumber);

@@ -4,7 +4,8 @@
 
 namespace tavrik {
 
-PIRequest::PIRequest(MessageService& service) : service_(service) {
+PIRequest::PIRequest(MessageService& service, std::weak_ptr<MessageObject> sender)
+    : service_(service), sender_(std::move(sender)) {
     message_.messageId = service.NewMessageId();
 }
 
@@ -22,7 +23,7 @@ void PIRequest::Send() {
     if (sent_)
         throw std::runtime_error("The request " + message_.messageId + " was already sent.");
     sent_ = true;
-    service_.Send(message_);
+    service_.Send(message_, sender_);
 }
 
 } // namespace tavrik

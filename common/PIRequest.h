@@ -4,13 +4,15 @@
 #include "common/DataSet.h"
 #include "common/MessageService.h"
 
+#include <memory>
 #include <string>
 
 namespace tavrik {
 
 class PIRequest {
 public:
-    explicit PIRequest(MessageService& service);
+    // sender is the message object of the form that sends: the one told when the request times out.
+    PIRequest(MessageService& service, std::weak_ptr<MessageObject> sender);
 
     const std::string& MessageID() const { return message_.messageId; }
     void SetFormName(std::string formName) { message_.formName = std::move(formName); }
@@ -31,6 +33,7 @@ public:
 
 private:
     MessageService& service_;
+    std::weak_ptr<MessageObject> sender_;
     RequestMessage message_;
     bool sent_ = false;
 };

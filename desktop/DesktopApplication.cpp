@@ -9,7 +9,8 @@ namespace {
 
 std::unique_ptr<BackOffice> OpenStore(const std::filesystem::path& store) {
     try {
-        if (!store.parent_path().empty())
+        // A SQLite "file:" URI names its file itself; a plain path gets its folder made.
+        if (!store.parent_path().empty() && !store.string().starts_with("file:"))
             std::filesystem::create_directories(store.parent_path());
         return BackOffice::Open(store);
     } catch (const std::exception& error) {

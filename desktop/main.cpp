@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -27,17 +28,45 @@ struct Options {
     std::filesystem::path store;
     std::string user;
     QString screenshot;
+    bool platformGiven = false;
 };
 
-// Exits with the help text or a complaint when the arguments ask for it.
+// Qt's own options, which the application takes before ours; listed so that the parser lets them
+// through (Qt reads them itself), and hidden from our help.
+const QStringList kQtValueOptions = {"platform",        "platformpluginpath",
+                                     "platformtheme",   "plugin",
+                                     "display",         "geometry",
+                                     "qwindowgeometry", "title",
+                                     "qwindowtitle",    "icon",
+                                     "qwindowicon",     "style",
+                                     "stylesheet",      "session",
+                                     "qmljsdebugger"};
+const QStringList kQtFlagOptions = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+// Reads the arguments before any window system is touched, so that --help, --version and a wrong
+// option work without a screen; exits with the text they ask for (a wrong option: the complaint and
+// the usage on stderr, code 2).
 Options ParseOptions(const QStringList& arguments) {
     QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         "The account-adjustment screen: opens a customer's account, lists its accounts receivable and\n"
         "receipts, and adjusts them.\n"
-        "Qt's own options work as well, for example -platform offscreen to run without a screen\n"
-        "(see --help-all).");
-    parser.addHelpOption();
+        "Qt's own options work as well, for example -platform offscreen to run without a screen.");
+    const QCommandLineOption helpOption({"h", "help", "?"}, "Displays this help.");
+    const QCommandLineOption versionOption({"v", "version"}, "Displays the version.");
+    parser.addOption(helpOption);
+    parser.addOption(versionOption);
+    for (const QString& name : kQtValueOptions) {
+        QCommandLineOption option(name, "", "value");
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const QString& name : kQtFlagOptions) {
+        QCommandLineOption option(name);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
     const QString demoStore =
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/demo.sqlite";
     const QCommandLineOption dbOption("db",
@@ -49,9 +78,25 @@ Options ParseOptions(const QStringList& arguments) {
     const QCommandLineOption screenshotOption(
         "screenshot", "Opens the demo account C 12345, saves a PNG of the window to FILE and quits.", "FILE");
     parser.addOptions({dbOption, userOption, screenshotOption});
-    parser.process(arguments);
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+        const QString complaint = parser.errorText().isEmpty()
+                                      ? "Unexpected argument: " + parser.positionalArguments().constFirst()
+                                      : parser.errorText();
+        std::cerr << "tavrik-adjust: " << complaint.toStdString() << "\n\n"
+                  << parser.helpText().toStdString();
+        std::exit(2);
+    }
+    if (parser.isSet(helpOption)) {
+        std::cout << parser.helpText().toStdString();
+        std::exit(0);
+    }
+    if (parser.isSet(versionOption)) {
+        std::cout << "tavrik-adjust " << QCoreApplication::applicationVersion().toStdString() << "\n";
+        std::exit(0);
+    }
 
     Options options;
+    options.platformGiven = parser.isSet("platform");
     options.store = (parser.isSet(dbOption) ? parser.value(dbOption) : demoStore).toStdString();
     options.user = parser.value(userOption).toStdString();
     options.screenshot = parser.value(screenshotOption);
@@ -113,8 +158,7 @@ void OpenDemoAccount(Session& session, Tavrik_AdjustAcc& document, KovraStatusSe
     });
 }
 
-int Run(QApplication& application) {
-    const Options options = ParseOptions(QApplication::arguments());
+int Run(QApplication& application, const Options& options) {
     const bool interactive = options.screenshot.isEmpty() && QGuiApplication::platformName() != "offscreen";
 
     std::unique_ptr<DesktopApplication> desktop;
@@ -136,14 +180,18 @@ int Run(QApplication& application) {
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName("tavrik-adjust");
     QCoreApplication::setApplicationVersion("1.0");
-    // The help is given without a screen: a window system is only needed to run.
-    for (int index = 1; index < argc; ++index) {
-        const QString argument = QString::fromLocal8Bit(argv[index]);
-        if (argument == "--help" || argument == "-h" || argument == "-?") {
-            QCoreApplication core(argc, argv);
-            tavrik::ParseOptions({QCoreApplication::arguments().constFirst(), argument});
-        }
+    tavrik::Options options;
+    {
+        // The arguments are read without a screen: a window system is only needed to run.
+        QCoreApplication core(argc, argv);
+        options = tavrik::ParseOptions(QCoreApplication::arguments());
+    }
+    if (!options.platformGiven && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::cerr << "tavrik-adjust: There is no display to show the window on. Start it from a desktop, "
+                     "through ./run.sh (which uses a virtual display), or with -platform offscreen.\n";
+        return 1;
     }
     QApplication application(argc, argv);
-    return tavrik::Run(application);
+    return tavrik::Run(application, options);
 }

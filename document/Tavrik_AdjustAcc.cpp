@@ -233,7 +233,9 @@ std::string Tavrik_AdjustAcc::RefTypeDescription() {
 
 void Tavrik_AdjustAcc::SendAdjustPI() {
     TrapErrors(session_, "Tavrik_AdjustAcc.SendAdjustPI", [&] {
-        PIRequest request = NewPIRequest(session_, session_.AppTitle, kSearchRequest);
+        // The "not found" of the search before does not stand beside this one.
+        session_.StatusService.ShowStatusMsg("");
+        PIRequest request = NewPIRequest(session_, moKovraMessage, session_.AppTitle, kSearchRequest);
         msMessageID = request.MessageID();
         request.AddPentraxKey("key:REF_NBR", msRefNbr);
         request.AddPentraxKey("key:REF_TYP_CD", msRefTypCd);
@@ -396,7 +398,7 @@ void Tavrik_AdjustAcc::ShowFormNotAvailable(const std::string& what) {
 void Tavrik_AdjustAcc::SendAccRecvPI() {
     TrapErrors(session_, "Tavrik_AdjustAcc.SendAccRecvPI", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(kReceivablesGrid);
-        PIRequest request = NewPIRequest(session_, session_.AppTitle, kSearchRequest);
+        PIRequest request = NewPIRequest(session_, moKovraMessage, session_.AppTitle, kSearchRequest);
         msMessageID = request.MessageID();
         request.AddPentraxKey("key:REF_NBR", Trim(grid.CellText("ACCT_RCVBL_NBR")));
         request.AddPentraxKey("key:REF_TYP_CD", Trim(grid.CellText("ACCT_RCVBL_TYP_CD")));
@@ -435,7 +437,7 @@ void Tavrik_AdjustAcc::DoCmdARDetail() {
         const std::optional<std::int64_t> numeric = FieldValue(Trim(number)).AsInteger();
         if (Trim(grid.CellText("ACTV_STTS_CD")) == "I" || !IsBlank(grid.CellText("CASE_ID")) ||
             (ToUpper(status) == "V" && numeric && *numeric > Tavrik_AccDetail::kHighestEnteredForm))
-            detail.mCmdButton(Tavrik_AccDetail::kSave).SetEnabled(false);
+            detail.LockSave();
 
         detail.mBlnDirty = false;
         session_.Platform.ShowModal(detail);

@@ -31,7 +31,7 @@ DocNumberRules::Kind DocNumberRules::KindOf(std::string_view typeDescription) {
     const std::string description = ToUpper(Trim(typeDescription));
     if (description == "CHECK NUMBER")
         return Kind::CheckNumber;
-    if (description == "PAYMENT PLAN" || description == "ALERT" || description == "RECEIPT")
+    if (description == "PAYMENT PLAN" || description == "ALERT")
         return Kind::DigitsOnly;
     return Kind::AccountNumber;
 }

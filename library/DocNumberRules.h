@@ -1,6 +1,6 @@
 // What may be typed or pasted as a document number, by the kind of document: check numbers are
-// letters and digits, plans, alerts and receipts digits, and account numbers seven digits, a "-"
-// and their check digit.
+// letters and digits, plans and alerts digits, and account and receipt numbers seven digits, a "-"
+// and their check digit (the Open Account dialog completes both so).
 #pragma once
 
 #include <string>

@@ -24,7 +24,7 @@ std::string KovraMessageService::NewMessageId() {
     return std::to_string(++lastMessageId_);
 }
 
-void KovraMessageService::Send(RequestMessage request) {
+void KovraMessageService::Send(RequestMessage request, std::weak_ptr<MessageObject> sender) {
     if (request.messageId.empty())
         request.messageId = NewMessageId();
     const std::string formName = request.formName;
@@ -37,7 +37,7 @@ void KovraMessageService::Send(RequestMessage request) {
         if (alive.lock())
             TimeOut(formName, messageId);
     });
-    waiting_[formName] = Waiting{messageId, request.piNumber, timer};
+    waiting_[formName] = Waiting{messageId, request.piNumber, timer, std::move(sender)};
 
     UiDispatcher* dispatcher = &dispatcher_;
     transport_.Submit(std::move(request), [this, dispatcher, alive, formName, messageId](ReplyMessage reply) {
@@ -65,8 +65,10 @@ void KovraMessageService::TimeOut(const std::string& formName, const std::string
     if (waiting == waiting_.end() || waiting->second.messageId != messageId)
         return;
     const int piNumber = waiting->second.piNumber;
+    const std::shared_ptr<MessageObject> sender = waiting->second.sender.lock();
     waiting_.erase(waiting);
-    ForEachLive([piNumber](MessageObject& object) { object.MsgTimeout.Raise(piNumber); });
+    if (sender)
+        sender->MsgTimeout.Raise(piNumber);
     // A handler that sent anew to this address has superseded the failure as well.
     if (waiting_.contains(formName))
         return;

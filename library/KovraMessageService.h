@@ -34,7 +34,7 @@ public:
     std::shared_ptr<MessageObject> NewMessage() override;
     std::string NewMessageId() override;
     // Supersedes any request still waiting at the same address: its reply will be dropped.
-    void Send(RequestMessage request) override;
+    void Send(RequestMessage request, std::weak_ptr<MessageObject> sender) override;
 
     std::shared_ptr<DataSet> GetDataSet(const std::string& name, const std::string& formName,
                                         const std::string& messageId) override;
@@ -48,6 +48,7 @@ private:
         std::string messageId;
         int piNumber = 0;
         UiDispatcher::TimerId timer = 0;
+        std::weak_ptr<MessageObject> sender; // the only object told of a time-out
     };
     // A delivered reply; its tables are handed to forms in place (their recordsets copy on edit).
     struct Stored {

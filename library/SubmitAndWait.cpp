@@ -18,7 +18,6 @@ struct Awaited {
 } // namespace
 
 ReplyMessage SubmitAndWait(Transport& transport, RequestMessage request, std::chrono::milliseconds timeout) {
-    const int piNumber = request.piNumber;
     auto awaited = std::make_shared<Awaited>();
     transport.Submit(std::move(request), [awaited](ReplyMessage reply) {
         {
@@ -29,8 +28,7 @@ ReplyMessage SubmitAndWait(Transport& transport, RequestMessage request, std::ch
     });
     std::unique_lock lock(awaited->mutex);
     if (!awaited->arrived.wait_for(lock, timeout, [&] { return awaited->reply.has_value(); }))
-        throw std::runtime_error("The back office did not answer request " + std::to_string(piNumber) +
-                                 " in time.");
+        throw std::runtime_error("The back office did not answer in time.");
     return *std::move(awaited->reply);
 }
 

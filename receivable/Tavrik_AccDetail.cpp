@@ -179,6 +179,11 @@ void Tavrik_AccDetail::Form_Load() {
     });
 }
 
+void Tavrik_AccDetail::LockSave() {
+    mbSaveLocked = true;
+    mCmdButton(kSave).SetEnabled(false);
+}
+
 void Tavrik_AccDetail::SetTabs() {
     TrapErrors(session_, "Tavrik_AccDetail.SetTabs", [&] {
         mDtpDTPicker.SetTabIndex(0);
@@ -254,9 +259,9 @@ void Tavrik_AccDetail::LoadAssessments(DataSet& assessments) {
             const bool noBalance = !rows->HasField("BAL_DUE_AMT") || rows->Field("BAL_DUE_AMT").IsNull();
             add(noBalance ? "0.00" : FieldText(*rows, "BAL_DUE_AMT"));
             add("");
-            line += rows->HasField("LIC_PRCHS_OPTN_IND") && !rows->Field("LIC_PRCHS_OPTN_IND").IsNull()
-                        ? FieldText(*rows, "LIC_PRCHS_OPTN_IND")
-                        : "N";
+            // No indicator, null or blank, is no licence purchase option.
+            const std::string indicator = FieldText(*rows, "LIC_PRCHS_OPTN_IND");
+            line += indicator.empty() ? "N" : indicator;
             const bool active = ToUpper(FieldText(*rows, "VLTN_ASSMT_STTS_CD")) == "A";
             mSdgDBGrid(active ? kAvailableGrid : kAdjustedGrid).AddItem(line);
         }
@@ -321,7 +326,7 @@ void Tavrik_AccDetail::CheckEditUnlessPending() {
 
 void Tavrik_AccDetail::SendAccountPI() {
     TrapErrors(session_, "Tavrik_AccDetail.SendAccountPI", [&] {
-        PIRequest request = NewPIRequest(session_, ReplyAddress(), kAccountActivityRequest);
+        PIRequest request = NewPIRequest(session_, moKovraMessage, ReplyAddress(), kAccountActivityRequest);
         msMessageID = request.MessageID();
         request.AddPentraxKey("key:ACCT_RCVBL_NBR", mLblAdjust(kArNumber).Caption());
         request.AddPentraxKey("key:ACCT_RCVBL_TYP_CD", mLblAdjust(kArType).Caption());
@@ -339,6 +344,8 @@ void Tavrik_AccDetail::moKovraMessage_DataReady(const std::string& formName) {
     if (formName != ReplyAddress())
         return;
     TrapErrors(session_, "Tavrik_AccDetail.moKovraMessage_DataReady", [&] {
+        // Whatever this reply is, no update of this window is on its way any more.
+        mbUpdateOut = false;
         session_.StatusService.SetReady(true);
         const std::string errorText = session_.CommonServices.GetReply(
             formName, "Tavrik_AccDetail.moKovraMessage_DataReady", msMessageID);
@@ -362,7 +369,8 @@ void Tavrik_AccDetail::moKovraMessage_DataReady(const std::string& formName) {
             PendingSave(true);
             const std::string action = ActionCode();
             if (action == "V" || action == "D") {
-                mCmdButton(kSave).SetEnabled(!mbViewOnly && action == "V" && !IsGeneratedForm());
+                mCmdButton(kSave).SetEnabled(!mbViewOnly && !mbSaveLocked && action == "V" &&
+                                             !IsGeneratedForm());
                 mLblAdjust(kStatusDescription)
                     .SetCaption(session_.CommonServices.GetCodeDescription(action, "CSTATUS"));
             }
@@ -397,7 +405,7 @@ void Tavrik_AccDetail::mCmdButton_Click(int index) {
             SaveData();
         } else if (index == kClose) {
             session_.Platform.SetMousePointer(MousePointer::Default);
-            if (!IsSavePending() && mCmdButton(kSave).Enabled() && DataChanged()) {
+            if (!mbUpdateOut && mCmdButton(kSave).Enabled() && DataChanged()) {
                 clicked.SetEnabled(true);
                 session_.Platform.SetFocus(clicked);
                 const MsgBoxAnswer answer = session_.Platform.MsgBox(
@@ -417,9 +425,9 @@ void Tavrik_AccDetail::mCmdButton_Click(int index) {
         } else if (index == kAccountActivity) {
             ShowActivityList();
         }
-        // Save stays disabled while its update is outstanding, so that one adjustment cannot be
-        // sent twice.
-        if (index == kSave && IsSavePending())
+        // Save stays disabled while its update is on its way, so that one adjustment cannot be sent
+        // twice; a Save that sent nothing leaves it on.
+        if (index == kSave && mbUpdateOut)
             return;
         clicked.SetEnabled(true);
         if (index != kClose)
@@ -474,7 +482,7 @@ void Tavrik_AccDetail::SaveData() {
         session_.StatusService.ShowStatus("Saving Fees/Penalties for " + AdjDocDescription() + " number " +
                                           number);
 
-        PIRequest request = NewPIRequest(session_, ReplyAddress(), kAdjustmentRequest);
+        PIRequest request = NewPIRequest(session_, moKovraMessage, ReplyAddress(), kAdjustmentRequest);
         request.AddPentraxKey("key:REF_NBR", Trim(number));
         request.AddPentraxKey("key:REF_TYP_CD", Trim(mLblAdjust(kArType).Caption()));
         request.AddPentraxKey("key:LPO", "NO");
@@ -519,6 +527,8 @@ void Tavrik_AccDetail::SaveData() {
         // never replaces it.
         msMessageID = request.MessageID();
         request.Send();
+        mbUpdateOut = true;
+        session_.StatusService.SetReady(false);
         mSdgDBGrid(kAvailableGrid).SetEnabled(false);
         mSdgDBGrid(kAdjustedGrid).SetEnabled(false);
         session_.Platform.SetMousePointer(MousePointer::Hourglass);
@@ -635,7 +645,7 @@ bool Tavrik_AccDetail::DataChanged() {
     bool changed = false;
     TrapErrors(session_, "Tavrik_AccDetail.DataChanged", [&] {
         session_.StatusService.ShowStatus("Checking for data changes");
-        changed = IsVoidOrDelete() || mDtpDTPicker.Value().has_value() || !mTxtAdjust(0).Text().empty();
+        changed = IsVoidOrDelete() || mDtpDTPicker.Value().has_value() || !IsBlank(mTxtAdjust(0).Text());
         for (int index : {kAvailableGrid, kAdjustedGrid}) {
             SSOleDBGrid& grid = mSdgDBGrid(index);
             for (std::size_t row = 0; row < grid.Rows() && !changed; ++row)
@@ -647,12 +657,13 @@ bool Tavrik_AccDetail::DataChanged() {
 
 void Tavrik_AccDetail::PendingSave(bool enable) {
     TrapErrors(session_, "Tavrik_AccDetail.PendingSave", [&] {
-        // A user who may only look never gets the inputs, whatever reply comes back.
+        // A user who may only look never gets the inputs, whatever reply comes back; nor does an AR
+        // its opener locked get "Save".
         const bool inputs = enable && !mbViewOnly;
         mDtpDTPicker.SetEnabled(inputs);
         Tavrik_CodesCombo(0).SetEnabled(inputs);
         mTxtAdjust(0).SetEnabled(inputs);
-        mCmdButton(kSave).SetEnabled(inputs);
+        mCmdButton(kSave).SetEnabled(inputs && !mbSaveLocked);
         mSdgDBGrid(kAvailableGrid).SetEnabled(enable);
         mSdgDBGrid(kAdjustedGrid).SetEnabled(enable);
     });
@@ -747,7 +758,8 @@ void Tavrik_AccDetail::LoadLPODTD(PIRequest& request) {
     else if (dialog.mRdo(1).Value())
         row.SetField("PRCHS_OPTN_ST_CD", "1");
     const std::string plate = dialog.mTxt(0).Text();
-    if (!plate.empty()) {
+    // A plate of blanks is no plate, as the dialog's own check has it.
+    if (!IsBlank(plate)) {
         row.SetField("PRCHS_OPTN_TAG_NBR", plate);
         const Tavrik_DTP& date = dialog.Tavrik_DTP1(0);
         row.SetField("PRCHS_OPTN_DT", date.Value() ? date.Value()->FormatIso() : std::string());

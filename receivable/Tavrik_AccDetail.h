@@ -60,6 +60,9 @@ public:
     bool mBlnDirty = false;
 
     bool IsSavePending() const { return msSaveState == kSavePending; }
+    // The opener's lock for an AR that may not be adjusted (inactive, on a case, a voided generated
+    // form): "Save" is disabled and no reply turns it back on.
+    void LockSave();
 
     void Form_Load() override;
     void InitializeData();
@@ -123,6 +126,10 @@ private:
     bool mbNoRedraw = false;
     // Without the adjustment privilege the window only shows the AR.
     bool mbViewOnly = false;
+    bool mbSaveLocked = false;
+    // An update was sent and neither its reply nor its failure has been handled. Unlike msSaveState,
+    // which stays pending after a time-out, this says whether a second send could duplicate one.
+    bool mbUpdateOut = false;
 };
 
 } // namespace tavrik

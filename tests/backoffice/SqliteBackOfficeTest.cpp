@@ -14,6 +14,7 @@
 #include <fstream>
 #include <map>
 #include <set>
+#include <thread>
 
 namespace tavrik {
 namespace {
@@ -433,6 +434,49 @@ TEST(SqliteBackOffice, opening_a_file_that_is_not_a_store_fails_with_a_clear_tex
 
         EXPECT_NE(thrown.find(error), std::string::npos) << thrown;
     }
+}
+
+TEST(SqliteBackOffice, a_store_that_can_only_be_read_is_refused_at_start_with_a_plain_sentence) {
+    TemporaryFolder folder;
+    const std::filesystem::path file = folder.Path() / "store.db";
+    BackOffice::Open(file);
+    std::string thrown;
+
+    try {
+        BackOffice::Open("file:" + file.string() + "?mode=ro");
+    } catch (const std::runtime_error& failure) {
+        thrown = failure.what();
+    }
+
+    EXPECT_EQ(thrown, "The back-office store file:" + file.string() +
+                          "?mode=ro can only be read by this user, so nothing could be saved in it. Give the "
+                          "user write access to the file and its folder, or choose another store.");
+}
+
+TEST(SqliteBackOffice, waits_for_another_desks_short_write_and_says_busy_when_it_lasts_too_long) {
+    using namespace std::chrono_literals;
+    TemporaryFolder folder;
+    const std::filesystem::path file = folder.Path() / "store.db";
+    const std::unique_ptr<BackOffice> impatient = BackOffice::Open(file, {}, 200ms);
+    const std::unique_ptr<BackOffice> patient = BackOffice::Open(file, {}, 5s);
+    SqliteDatabase otherDesk(file);
+    const RequestMessage adjustment = Request(48, {});
+    const RequestMessage search = Request(47, {Key("key:REF_NBR", "12345"), Key("key:REF_TYP_CD", "C")});
+
+    otherDesk.Execute("BEGIN IMMEDIATE");
+    const ReplyMessage whileHeld = impatient->Handle(adjustment);
+    const ReplyMessage readWhileHeld = impatient->Handle(search);
+    std::thread release([&otherDesk] {
+        std::this_thread::sleep_for(300ms);
+        otherDesk.Execute("COMMIT");
+    });
+    const ReplyMessage afterShortWrite = patient->Handle(adjustment);
+    release.join();
+
+    EXPECT_EQ(whileHeld.errorText, "The back office is busy; nothing was saved. Try again.");
+    EXPECT_EQ(readWhileHeld.errorText, "");
+    // Past the lock, the request is judged on its own: this one lacks its keys.
+    EXPECT_NE(afterShortWrite.errorText.find("key:REF_NBR"), std::string::npos) << afterShortWrite.errorText;
 }
 
 } // namespace

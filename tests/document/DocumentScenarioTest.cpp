@@ -139,6 +139,36 @@ TEST(DocumentScenario, shows_not_found_and_clears_the_reference_when_nothing_mat
     EXPECT_TRUE(harness.platform.messageBoxes.empty());
 }
 
+TEST(DocumentScenario, opens_a_receipt_by_its_number_as_the_dialog_completes_it) {
+    DocumentHarness harness;
+
+    harness.OpenAccount("R", "100001");
+    harness.DeliverReply();
+
+    ASSERT_EQ(harness.Requests().size(), 1u);
+    EXPECT_THAT(harness.Requests().front().keys,
+                ElementsAre(RequestKey{"key:REF_NBR", "0100001-7", "=", "PENTRAX"},
+                            RequestKey{"key:REF_TYP_CD", "R", "=", "PENTRAX"}));
+    EXPECT_TRUE(harness.platform.messageBoxes.empty());
+    EXPECT_EQ(harness.statuses.back(), "Ready");
+    EXPECT_EQ(harness.RenderGrid(0), kAcmeReceivables);
+    EXPECT_EQ(harness.RenderGrid(1), kAcmeReceipts);
+}
+
+TEST(DocumentScenario, the_not_found_status_is_cleared_by_the_next_search) {
+    DocumentHarness harness;
+    harness.OpenAccount("C", "99999");
+    harness.DeliverReply();
+    const std::string notFound = harness.statuses.back();
+
+    harness.OpenAccount("C", "12345");
+    harness.DeliverReply();
+
+    EXPECT_EQ(notFound, "msg: CITATION number " + WithCheckDigit("0099999") + " not found");
+    EXPECT_EQ(harness.library.Status().StatusMsgText(), "");
+    EXPECT_EQ(harness.library.Status().StatusText(), "Ready");
+}
+
 TEST(DocumentScenario, ignores_a_reply_addressed_to_another_form) {
     DocumentHarness harness;
     harness.OpenAccount("C", "12345");
@@ -304,7 +334,8 @@ TEST(DocumentScenario, resizer_keeps_fonts_and_the_size_of_buttons) {
 
 TEST(DocumentScenario, reports_a_failing_resize_under_its_own_procedure_name) {
     DocumentHarness harness;
-    harness.document.mSdgDBGrid(0).Refreshed.Connect([] { throw std::runtime_error("The grid cannot be drawn."); });
+    harness.document.mSdgDBGrid(0).Refreshed.Connect(
+        [] { throw std::runtime_error("The grid cannot be drawn."); });
 
     harness.document.UserDocument_Resize();
 

@@ -33,7 +33,8 @@ TEST(DocNumberRules, validates_whole_and_partly_typed_numbers_by_type_descriptio
                 {"PAYMENT PLAN", "0012345678901", ""},
                 {"PAYMENT PLAN", "12-3", "Only numeric is allowed"},
                 {"ALERT", "12A", "Only numeric is allowed"},
-                {"RECEIPT", "1234567-4", "Only numeric is allowed"}};
+                {"RECEIPT", "0100001-7", ""},
+                {"RECEIPT", "0100001-6", check}};
     for (const auto& row : rows) {
         std::string message = "stale";
 
@@ -50,14 +51,23 @@ TEST(DocNumberRules, lets_through_only_keys_that_keep_the_number_well_formed) {
         const char* text;
         int key;
         int keyAfter; // 0 when refused
-    } rows[] = {{"ACCOUNT", "", '1', '1'},        {"ACCOUNT", "123456", '7', '7'},
-                {"ACCOUNT", "123456", '-', 0},    {"ACCOUNT", "1234567", '-', '-'},
-                {"ACCOUNT", "1234567", '8', 0},   {"ACCOUNT", "1234567-", '9', '9'}, // wrong digit: OK tells
-                {"ACCOUNT", "1234567-4", '1', 0}, {"ACCOUNT", "1234567-4", kKeyBackspace, kKeyBackspace},
-                {"ACCOUNT", "", 'a', 0},          {"CHECK NUMBER", "", 'a', 'A'},
-                {"CHECK NUMBER", "", '-', 0},     {"CHECK NUMBER", "ABCDEFGHIJ0123456789", 'B', 0},
-                {"PAYMENT PLAN", "12", '-', 0},   {"ALERT", "", '5', '5'},
-                {"RECEIPT", "", 'x', 0},          {"RECEIPT", "", kKeyBackspace, kKeyBackspace}};
+    } rows[] = {{"ACCOUNT", "", '1', '1'},
+                {"ACCOUNT", "123456", '7', '7'},
+                {"ACCOUNT", "123456", '-', 0},
+                {"ACCOUNT", "1234567", '-', '-'},
+                {"ACCOUNT", "1234567", '8', 0},
+                {"ACCOUNT", "1234567-", '9', '9'}, // wrong digit: OK tells
+                {"ACCOUNT", "1234567-4", '1', 0},
+                {"ACCOUNT", "1234567-4", kKeyBackspace, kKeyBackspace},
+                {"ACCOUNT", "", 'a', 0},
+                {"CHECK NUMBER", "", 'a', 'A'},
+                {"CHECK NUMBER", "", '-', 0},
+                {"CHECK NUMBER", "ABCDEFGHIJ0123456789", 'B', 0},
+                {"PAYMENT PLAN", "12", '-', 0},
+                {"ALERT", "", '5', '5'},
+                {"RECEIPT", "", 'x', 0},
+                {"RECEIPT", "0100001", '-', '-'},
+                {"RECEIPT", "", kKeyBackspace, kKeyBackspace}};
     for (const auto& row : rows) {
         int key = row.key;
 

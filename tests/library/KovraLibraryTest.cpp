@@ -92,7 +92,7 @@ TEST_F(KovraLibraryTest, loads_user_code_tables_and_names_at_start_and_serves_a_
     int key = 'x';
     std::string message;
 
-    PIRequest request(session.MessageService);
+    PIRequest request(session.MessageService, object);
     request.SetFormName("Tavrik Adjust");
     request.Send();
     ASSERT_TRUE(dispatcher.WaitForPosted(5s));

@@ -27,12 +27,12 @@ ReplyMessage Rows(const std::string& custId) {
 
 class MessageServiceTest : public ::testing::Test {
 protected:
-    std::string SendTo(const std::string& formName) {
+    std::string SendTo(const std::string& formName, const std::shared_ptr<MessageObject>& sender = nullptr) {
         RequestMessage request;
         request.messageId = service.NewMessageId();
         request.formName = formName;
         request.piNumber = 47;
-        service.Send(request);
+        service.Send(request, sender);
         return request.messageId;
     }
     // Records the object's events as "who Event:argument".
@@ -77,7 +77,7 @@ TEST_F(MessageServiceTest, delivers_replies_on_the_ui_thread_in_the_order_they_a
 
 TEST_F(MessageServiceTest, raises_timeout_then_delivers_failure_and_drops_the_late_reply) {
     auto form = Listen("form");
-    const std::string id = SendTo("App");
+    const std::string id = SendTo("App", form);
 
     dispatcher.AdvanceTime(29999ms);
     const Events beforeDue = events;
@@ -89,6 +89,23 @@ TEST_F(MessageServiceTest, raises_timeout_then_delivers_failure_and_drops_the_la
     EXPECT_EQ(events, (Events{"form MsgTimeout:47", "form DataReady:App"}));
     EXPECT_EQ(Reply("App", id), "The back office did not answer in time.");
     EXPECT_EQ(service.GetDataSet("ACNTSRCVBL", "App", id), nullptr);
+}
+
+TEST_F(MessageServiceTest, tells_a_timeout_only_to_the_form_that_sent_the_request) {
+    auto document = Listen("document");
+    auto detail = Listen("detail");
+    const std::string search = SendTo("App", document);
+    dispatcher.AdvanceTime(10s);
+    const std::string update = SendTo("AppAccDetail", detail);
+
+    dispatcher.AdvanceTime(20s);
+    transport.held[1](ReplyMessage::Error("Changed by someone else."));
+    dispatcher.RunPending();
+
+    EXPECT_EQ(events, (Events{"document MsgTimeout:47", "document DataReady:App", "detail DataReady:App",
+                              "document DataReady:AppAccDetail", "detail DataReady:AppAccDetail"}));
+    EXPECT_EQ(Reply("App", search), "The back office did not answer in time.");
+    EXPECT_EQ(Reply("AppAccDetail", update), "Changed by someone else.");
 }
 
 TEST_F(MessageServiceTest, drops_reply_to_request_superseded_at_same_address) {
