@@ -450,5 +450,184 @@ TEST(ArDetailTwoClerks, refuses_the_second_save_built_from_the_same_read_and_app
               "0\n");
 }
 
+// Every cell of every row, hidden ones too, so that what the form keeps for a save shows.
+std::string AllCells(SSOleDBGrid& grid) {
+    std::string text;
+    for (std::size_t row = 0; row < grid.Rows(); ++row) {
+        for (const GridColumn& column : grid.Columns())
+            text += grid.CellTextAt(row, column.name) + "|";
+        text += "\n";
+    }
+    return text;
+}
+
+TEST(ArDetailLoading, edge_rows_get_zero_balance_empty_description_and_no_lpo_by_default) {
+    DocumentHarness harness;
+    std::string available, adjusted;
+
+    WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
+        DataSet assessments(harness.session.DataSetOpener, "ASSESSMENT");
+        Recordset& rows = *assessments.Recordset();
+        const auto add = [&rows](const char* status, int sequence, FieldValue code, FieldValue lpo) {
+            rows.AddNew();
+            rows.SetField("VLTN_ASSMT_STTS_CD", status);
+            rows.SetField("VLTN_ASSMT_SEQ_NBR", FieldValue(std::int64_t{sequence}));
+            rows.SetField("TRNSCTN_NBR", FieldValue(std::int64_t{900000 + sequence}));
+            rows.SetField("CUST_ID", "100001");
+            rows.SetField("ASSMT_ISSUE_DT", *CalendarDate::FromYmd(2023, 1, sequence));
+            rows.SetField("ASSMT_CD", std::move(code));
+            rows.SetField("CL_ASMT_AMT", *Currency::Parse("150.00"));
+            rows.SetField("AC_ASMT_AMT", *Currency::Parse("120.00"));
+            if (sequence != 1)
+                rows.SetField("BAL_DUE_AMT", *Currency::Parse("5.00"));
+            rows.SetField("LIC_PRCHS_OPTN_IND", std::move(lpo));
+            rows.Update();
+        };
+        add("A", 1, FieldValue(), FieldValue());
+        add("A", 2, "F02", "");
+        add("A", 3, "F01", "y");
+        add("I", 4, "P01", "  ");
+        detail.LoadAssessments(assessments);
+        available = AllCells(detail.mSdgDBGrid(Tavrik_AccDetail::kAvailableGrid));
+        adjusted = AllCells(detail.mSdgDBGrid(Tavrik_AccDetail::kAdjustedGrid));
+        detail.Hide();
+    });
+
+    EXPECT_EQ(available, "A|1|900001|100001||01/01/2023||||$150.00|$0.00||N|\n"
+                         "A|3|900003|100001||01/03/2023||F01|LPO FEE - 30 DAY|$120.00|$5.00||y|\n"
+                         "A|2|900002|100001||01/02/2023||F02|ADMINISTRATIVE FEE|$150.00|$5.00||N|\n");
+    EXPECT_EQ(adjusted, "I|4|900004|100001||01/04/2023||P01|LATE PAYMENT PENALTY|$150.00|$5.00||N|||\n");
+}
+
+TEST(ArDetailTotals, reinstating_alone_fills_the_reinstated_total_and_both_grids_add_up) {
+    DocumentHarness harness;
+    std::string totals;
+
+    WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
+        const auto show = [&] {
+            totals += "[" + detail.mLblAdjust(Tavrik_AccDetail::kTotalRemoval).Caption() + "|" +
+                      detail.mLblAdjust(Tavrik_AccDetail::kTotalReinstated).Caption() + "|" +
+                      detail.mLblAdjust(Tavrik_AccDetail::kTotalAdjustment).Caption() + "]";
+        };
+        Tick(detail, Tavrik_AccDetail::kAdjustedGrid, "F05");
+        show();
+        Tick(detail, Tavrik_AccDetail::kAvailableGrid, "P01");
+        show();
+        Tick(detail, Tavrik_AccDetail::kAvailableGrid, "F02");
+        show();
+        detail.mSdgDBGrid(Tavrik_AccDetail::kAdjustedGrid).EditCell(0, "REINSTATE", "0");
+        show();
+        detail.Hide();
+    });
+
+    EXPECT_EQ(totals,
+              "[|$75.00|$75.00][$250.00|$75.00|$325.00][$285.00|$75.00|$360.00][$285.00|$0.00|$285.00]");
+}
+
+TEST(ArDetailSave, sends_removals_before_reinstatements_and_says_each_step_in_the_status_bar) {
+    DocumentHarness harness;
+    std::string rows;
+
+    WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
+        Tick(detail, Tavrik_AccDetail::kAdjustedGrid, "F05");
+        Tick(detail, Tavrik_AccDetail::kAvailableGrid, "F02");
+        DateAndComment(detail, 2026, 12, 1, "Swap the fees");
+        detail.mCmdButton(Tavrik_AccDetail::kSave).Press();
+        harness.DeliverReply();
+        detail.Hide();
+    });
+    harness.DeliverReply();
+
+    const std::vector<RequestMessage> requests = harness.Requests();
+    ASSERT_EQ(requests.size(), 4u);
+    EXPECT_EQ(RenderRows(requests[2], "ASSESSMENT"),
+              "ACTION=UPD VLTN_ASSMT_STTS_CD=I VLTN_ASSMT_SEQ_NBR=2 TRNSCTN_NBR=500002 CUST_ID=100001 "
+              "ADJSTMT_DT=2026-12-01 ASSMT_CD=F02 CL_ASMT_AMT=35.00 BAL_DUE_AMT=0.00 \n"
+              "ACTION=UPD VLTN_ASSMT_STTS_CD=A VLTN_ASSMT_SEQ_NBR=4 TRNSCTN_NBR=500004 CUST_ID=100001 "
+              "ADJSTMT_DT=2026-12-01 ASSMT_CD=F05 CL_ASMT_AMT=75.00 BAL_DUE_AMT=0.00 \n");
+    const std::vector<std::string> expected = {"Searching for account receivable number 0012345-5",
+                                               "Checking for data changes",
+                                               "Saving Fees/Penalties for CITATION number 0012345", "Ready"};
+    std::vector<std::string> seen;
+    for (const std::string& status : harness.statuses)
+        if (std::find(expected.begin(), expected.end(), status) != expected.end() &&
+            (seen.empty() || seen.back() != status))
+            seen.push_back(status);
+    EXPECT_THAT(seen, testing::IsSupersetOf(expected));
+    EXPECT_EQ(
+        harness.StoreRows("SELECT ASSMT_CD, VLTN_ASSMT_STTS_CD FROM assessment WHERE ACCT_RCVBL_NBR = 12345 "
+                          "AND ASSMT_CD IN ('F02', 'F05') ORDER BY ASSMT_CD"),
+        "F02 | I\nF05 | A\n");
+}
+
+TEST(ArDetailSave, reports_refused_saves_in_the_status_bar_and_counts_a_comment_of_blanks_as_none) {
+    struct Case {
+        const char* name;
+        std::function<void(Tavrik_AccDetail&)> enter;
+        std::vector<MsgBoxAnswer> answers;
+        const char* status;
+    };
+    const Case cases[] = {
+        {"comment of blanks",
+         [](Tavrik_AccDetail& d) { d.mTxtAdjust(0).TypeText("   "); },
+         {},
+         "Information did not change.  Save request canceled. "},
+        {"failing check", [](Tavrik_AccDetail& d) { d.mTxtAdjust(0).TypeText("x"); }, {}, "Error(s) found"},
+        {"delete not confirmed",
+         [](Tavrik_AccDetail& d) {
+             d.Tavrik_CodesCombo(0).SetCode("D");
+             DateAndComment(d, 2026, 12, 1, "Wrong form");
+         },
+         {MsgBoxAnswer::Cancel},
+         "Save Request Canceled."},
+    };
+    for (const Case& each : cases) {
+        DocumentHarness harness;
+        for (MsgBoxAnswer answer : each.answers)
+            harness.platform.QueueAnswer(answer);
+        bool changed = true;
+
+        WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
+            each.enter(detail);
+            changed = detail.DataChanged();
+            detail.mCmdButton(Tavrik_AccDetail::kSave).Press();
+            detail.Hide();
+        });
+
+        EXPECT_EQ(harness.statuses.back(), each.status) << each.name;
+        EXPECT_EQ(changed, std::string(each.name) != "comment of blanks") << each.name;
+        EXPECT_EQ(harness.Requests().size(), 2u) << each.name;
+    }
+}
+
+TEST(ArDetailSave, an_out_of_state_lpo_sends_only_the_state_and_comment_even_with_a_plate_of_blanks) {
+    DocumentHarness harness;
+
+    WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
+        Tick(detail, Tavrik_AccDetail::kAvailableGrid, "F01");
+        DateAndComment(detail, 2026, 12, 1, "Licence bought in Ohio");
+        harness.platform.QueueScript([](Form& form) {
+            auto& lpo = dynamic_cast<Tavrik_LicPurchOpt&>(form);
+            lpo.mRdo(Tavrik_LicPurchOpt::kOutOfState).Pick();
+            lpo.mTxt(Tavrik_LicPurchOpt::kPlate).SetText("   ");
+            lpo.mTxt(Tavrik_LicPurchOpt::kComment).TypeText("Ohio permit 7741");
+            lpo.mCmd(Tavrik_LicPurchOpt::kSave).Press();
+        });
+        detail.mCmdButton(Tavrik_AccDetail::kSave).Press();
+        harness.DeliverReply();
+        detail.Hide();
+    });
+    harness.DeliverReply();
+
+    ASSERT_EQ(harness.Requests().size(), 4u);
+    EXPECT_EQ(RenderRows(harness.Requests()[2], "CTTNADTNINFO"),
+              "ACTION=UPD PRCHS_OPTN_ST_CD=1 PRCHS_OPTN_TXT=Ohio permit 7741 \n");
+    EXPECT_TRUE(harness.platform.messageBoxes.empty());
+    EXPECT_EQ(
+        harness.StoreRows("SELECT PRCHS_OPTN_ST_CD, PRCHS_OPTN_TAG_NBR, PRCHS_OPTN_TXT FROM cttn_adtn_info "
+                          "WHERE ACCT_RCVBL_NBR = 12345"),
+        "1 | NULL | Ohio permit 7741\n");
+}
+
 } // namespace
 } // namespace tavrik
