@@ -16,6 +16,8 @@ public:
     static constexpr std::string_view kPaymentAdjustments =
         "The back office does not handle payment adjustments yet.";
 
+    static std::string NotUtf8(std::string_view where);
+
     // Who sends.
     static std::string UnknownUser(std::string_view userId);
     static std::string MayNotAdjustAccounts(std::string_view userId);

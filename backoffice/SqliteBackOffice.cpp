@@ -91,6 +91,7 @@ ReplyMessage SqliteBackOffice::Handle(const RequestMessage& request) {
 }
 
 ReplyMessage SqliteBackOffice::Answer(const RequestMessage& request) {
+    RequireUtf8(request);
     bool update = request.piNumber == kAdjustmentRequest;
     SqliteTransaction transaction(database_,
                                   update ? SqliteTransaction::Kind::Write : SqliteTransaction::Kind::Read);
