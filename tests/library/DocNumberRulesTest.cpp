@@ -44,20 +44,34 @@ TEST(DocNumberRules, validates_whole_and_partly_typed_numbers_by_type_descriptio
     }
 }
 
+// Keys are code points: none beyond ASCII is a digit or letter of a number, and a check number's
+// length counts characters (the last row's nineteen take twenty bytes).
 TEST(DocNumberRules, lets_through_only_keys_that_keep_the_number_well_formed) {
     const struct {
         const char* type;
         const char* text;
         int key;
         int keyAfter; // 0 when refused
-    } rows[] = {{"ACCOUNT", "", '1', '1'},        {"ACCOUNT", "123456", '7', '7'},
-                {"ACCOUNT", "123456", '-', 0},    {"ACCOUNT", "1234567", '-', '-'},
-                {"ACCOUNT", "1234567", '8', 0},   {"ACCOUNT", "1234567-", '9', '9'}, // wrong digit: OK tells
-                {"ACCOUNT", "1234567-4", '1', 0}, {"ACCOUNT", "1234567-4", kKeyBackspace, kKeyBackspace},
-                {"ACCOUNT", "", 'a', 0},          {"CHECK NUMBER", "", 'a', 'A'},
-                {"CHECK NUMBER", "", '-', 0},     {"CHECK NUMBER", "ABCDEFGHIJ0123456789", 'B', 0},
-                {"PAYMENT PLAN", "12", '-', 0},   {"ALERT", "", '5', '5'},
-                {"RECEIPT", "", 'x', 0},          {"RECEIPT", "", kKeyBackspace, kKeyBackspace}};
+    } rows[] = {{"ACCOUNT", "", '1', '1'},
+                {"ACCOUNT", "123456", '7', '7'},
+                {"ACCOUNT", "123456", '-', 0},
+                {"ACCOUNT", "1234567", '-', '-'},
+                {"ACCOUNT", "1234567", '8', 0},
+                {"ACCOUNT", "1234567-", '9', '9'}, // wrong digit: OK tells
+                {"ACCOUNT", "1234567-4", '1', 0},
+                {"ACCOUNT", "1234567-4", kKeyBackspace, kKeyBackspace},
+                {"ACCOUNT", "", 'a', 0},
+                {"CHECK NUMBER", "", 'a', 'A'},
+                {"CHECK NUMBER", "", '-', 0},
+                {"CHECK NUMBER", "ABCDEFGHIJ0123456789", 'B', 0},
+                {"PAYMENT PLAN", "12", '-', 0},
+                {"ALERT", "", '5', '5'},
+                {"RECEIPT", "", 'x', 0},
+                {"RECEIPT", "", kKeyBackspace, kKeyBackspace},
+                {"ACCOUNT", "12", 0xE9, 0},
+                {"RECEIPT", "", 0x20AC, 0},
+                {"CHECK NUMBER", "AB", 0x1F600, 0},
+                {"CHECK NUMBER", "\u00c9BCDEFGHIJ012345678", 'b', 'B'}};
     for (const auto& row : rows) {
         int key = row.key;
 
