@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -180,6 +181,22 @@ TEST(TextBoxBinding, key_press_gets_the_code_point_and_a_form_may_still_change_t
 
     EXPECT_EQ(keys, (std::vector<int>{0xFC, 'b', 0x1F600}));
     EXPECT_EQ(box.textBox.Text(), "\u00fcB\U0001F600");
+    EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
+}
+
+TEST(TextBoxBinding, what_an_input_method_commits_is_typed_through_the_forms_key_filter) {
+    BoundTextBox box;
+    box.textBox.KeyPress.Connect([](int& key) {
+        if (key < '0' || key > '9')
+            key = 0;
+    });
+    QInputMethodEvent composed;
+    composed.setCommitString(QString::fromUtf8("1\u00e92"));
+
+    QApplication::sendEvent(box.edit, &composed);
+
+    EXPECT_EQ(box.textBox.Text(), "12");
+    EXPECT_EQ(box.edit->text(), "12");
     EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
 }
 
