@@ -226,8 +226,7 @@ TEST(Tavrik_LicPurchOpt, troop_is_the_first_character_of_the_entry_even_one_of_s
         std::string district;
     };
     // A paste into the box is not filtered, so the entry may hold any character.
-    const Case cases[] = {
-        {" B3", "B", "3"}, {"\u00e910", "\u00e9", "10"}, {"\U0001F600", "\U0001F600", ""}};
+    const Case cases[] = {{" B3", "B", "3"}, {"\u00e910", "\u00e9", "10"}, {"\U0001F600", "\U0001F600", ""}};
     DocumentHarness harness;
     Lpo& dialog = harness.session.Forms.Load<Lpo>(Lpo::kFormName);
     for (const Case& test : cases) {
