@@ -7,6 +7,7 @@
 #include "backoffice/SevenDigits.h"
 #include "backoffice/SqliteStatement.h"
 #include "common/TextUtil.h"
+#include "common/Utf8.h"
 
 #include <algorithm>
 #include <set>
@@ -114,7 +115,7 @@ void AccountAdjustment::ReadAdjustment(const SentRow& row) {
     comment_ = row.Text("ADJST_CMMT_TXT");
     if (comment_.empty())
         Refuse(RefusalTexts::kCommentRequired);
-    if (comment_.size() > kLongestComment)
+    if (Utf8::Length(comment_) > kLongestComment)
         Refuse(RefusalTexts::TooLong("comment", kLongestComment));
 
     action_ = row.Code("ADJSTMT_TYP_CD");

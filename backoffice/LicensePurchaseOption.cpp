@@ -4,6 +4,7 @@
 #include "backoffice/RequestError.h"
 #include "backoffice/SqliteStatement.h"
 #include "common/TimeOfDay.h"
+#include "common/Utf8.h"
 
 namespace tavrik {
 
@@ -40,7 +41,7 @@ LicensePurchaseOption LicensePurchaseOption::FromRow(SqliteDatabase& database, c
         option.inState_ = ReadInState(database, row, today);
 
     std::string comment = row.Text("PRCHS_OPTN_TXT");
-    if (comment.size() > kLongestComment)
+    if (Utf8::Length(comment) > kLongestComment)
         throw RequestError(RefusalTexts::TooLong("License Purchase Option comment", kLongestComment));
     if (!comment.empty())
         option.comment_ = comment;
@@ -53,7 +54,7 @@ LicensePurchaseOption::InState
 LicensePurchaseOption::ReadInState(SqliteDatabase& database, const SentRow& row, const CalendarDate& today) {
     InState fields;
     fields.plate = row.Text("PRCHS_OPTN_TAG_NBR");
-    if (fields.plate.size() > kLongestPlate)
+    if (Utf8::Length(fields.plate) > kLongestPlate)
         throw RequestError(RefusalTexts::TooLong("plate number", kLongestPlate));
 
     std::optional<CalendarDate> day = row.Date("PRCHS_OPTN_DT");

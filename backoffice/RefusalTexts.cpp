@@ -16,6 +16,11 @@ std::string Assessment(std::int64_t assessment) {
 
 } // namespace
 
+std::string RefusalTexts::NotUtf8(std::string_view where) {
+    return "The request's " + Text(where) +
+           " holds bytes that are not text (not UTF-8). Nothing was saved; type the text again.";
+}
+
 std::string RefusalTexts::UnknownUser(std::string_view userId) {
     return "The user " + QuotedForError(userId) + " is not known to the back office.";
 }

@@ -19,6 +19,8 @@ public:
     static constexpr std::string_view kBusySaving = "The back office is busy; nothing was saved. Try again.";
     static constexpr std::string_view kBusyReading = "The back office is busy. Try again.";
 
+    static std::string NotUtf8(std::string_view where);
+
     // Who sends.
     static std::string UnknownUser(std::string_view userId);
     static std::string MayNotAdjustAccounts(std::string_view userId);

@@ -1,16 +1,19 @@
 #include "backoffice/RequestKeys.h"
 
+#include "backoffice/RefusalTexts.h"
 #include "backoffice/RequestError.h"
 #include "common/TextUtil.h"
+#include "common/Utf8.h"
 
 namespace tavrik {
 
 namespace {
 
-constexpr std::size_t kMostQuotedBytes = 40;
+constexpr std::size_t kMostQuotedCharacters = 40;
 
-bool IsUtf8Continuation(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+void RequireUtf8(std::string_view text, const std::string& where) {
+    if (!Utf8::IsValid(text))
+        throw RequestError(RefusalTexts::NotUtf8(where));
 }
 
 } // namespace
@@ -38,16 +41,31 @@ std::string RequiredKeyValue(const RequestMessage& request, std::string_view key
     return *value;
 }
 
-std::string QuotedForError(std::string_view text) {
-    std::size_t length = text.size();
-    bool cut = length > kMostQuotedBytes;
-    if (cut) {
-        length = kMostQuotedBytes;
-        while (length > 0 && IsUtf8Continuation(text[length]))
-            --length;
+void RequireUtf8(const RequestMessage& request) {
+    RequireUtf8(request.userId, "user id");
+    for (const RequestKey& key : request.keys) {
+        RequireUtf8(key.name, "key name");
+        RequireUtf8(key.value, "key " + key.name);
+        RequireUtf8(key.op, "operator of key " + key.name);
+        RequireUtf8(key.system, "system of key " + key.name);
     }
+    // Names first: the texts below name where they found bad bytes.
+    for (const auto& [name, table] : request.dataSets) {
+        RequireUtf8(name, "data set name");
+        for (const FieldDefinition& field : table.fields)
+            RequireUtf8(field.name, "field name in " + name);
+        for (const std::vector<FieldValue>& row : table.rows)
+            for (std::size_t field = 0; field < row.size() && field < table.fields.size(); ++field)
+                if (row[field].IsText())
+                    RequireUtf8(row[field].ToStoreText(), table.fields[field].name + " in " + name);
+    }
+}
+
+std::string QuotedForError(std::string_view text) {
+    const std::string_view shown = Utf8::Left(text, kMostQuotedCharacters);
+    const bool cut = shown.size() < text.size();
     std::string quoted = "\"";
-    for (char byte : text.substr(0, length))
+    for (char byte : shown)
         quoted += (static_cast<unsigned char>(byte) < 0x20 || byte == 0x7F) ? '?' : byte;
     if (cut)
         quoted += "...";

@@ -20,6 +20,10 @@ std::optional<std::string> KeyValue(const RequestMessage& request, std::string_v
 std::string RequiredKeyValue(const RequestMessage& request, std::string_view keyName,
                              std::string_view meaning);
 
+// Refuses (RequestError) a request whose user id, keys or texts in its data sets are not UTF-8:
+// broken bytes never reach the store.
+void RequireUtf8(const RequestMessage& request);
+
 // text in double quotes for an error text: at most 40 characters (never a partial UTF-8 character),
 // "..." when cut, control characters shown as "?".
 std::string QuotedForError(std::string_view text);

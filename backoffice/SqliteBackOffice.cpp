@@ -100,6 +100,7 @@ bool SqliteBackOffice::IsUpdate(const RequestMessage& request) {
 }
 
 ReplyMessage SqliteBackOffice::Answer(const RequestMessage& request) {
+    RequireUtf8(request);
     SqliteTransaction transaction(database_, IsUpdate(request) ? SqliteTransaction::Kind::Write
                                                                : SqliteTransaction::Kind::Read);
     ReplyMessage reply;

@@ -1,6 +1,7 @@
 #include "common/TextBox.h"
 
 #include "common/TextUtil.h"
+#include "common/Utf8.h"
 
 #include <algorithm>
 
@@ -9,8 +10,8 @@ namespace tavrik {
 void TextBox::SetText(std::string text) {
     if (upperCase_)
         text = ToUpper(text);
-    if (maxLength_ != 0 && text.size() > maxLength_)
-        text.resize(maxLength_);
+    if (maxLength_ != 0)
+        text.resize(Utf8::ByteOffset(text, maxLength_));
     if (text == text_)
         return;
     text_ = std::move(text);
@@ -18,35 +19,61 @@ void TextBox::SetText(std::string text) {
     Change.Raise();
 }
 
-std::size_t TextBox::Type(char key, std::size_t selectionStart, std::size_t selectionLength) {
-    std::size_t start = std::min(selectionStart, text_.size());
-    std::size_t length = std::min(selectionLength, text_.size() - start);
+std::size_t TextBox::Type(char32_t key, std::size_t selectionStart, std::size_t selectionLength) {
+    const std::size_t length = Utf8::Length(text_);
+    std::size_t start = std::min(selectionStart, length);
+    std::size_t count = std::min(selectionLength, length - start);
     if (!Enabled() || locked_)
         return start;
-    int code = static_cast<unsigned char>(key);
+    int code = static_cast<int>(key);
     KeyPress.Raise(code);
     if (code == 0)
         return start;
-    std::string text = text_;
     if (code == kKeyBackspace) {
-        if (length == 0) {
+        if (count == 0) {
             if (start == 0)
                 return 0;
             --start;
-            length = 1;
+            count = 1;
         }
-        text.erase(start, length);
-        SetText(std::move(text));
-        return std::min(start, text_.size());
+        Replace(start, count, "");
+        return std::min(start, Utf8::Length(text_));
     }
-    text.replace(start, length, 1, static_cast<char>(code));
-    SetText(std::move(text));
-    return std::min(start + 1, text_.size());
+    const std::string character = Utf8::Encode(static_cast<char32_t>(code));
+    if (character.empty())
+        return start;
+    Replace(start, count, character);
+    return std::min(start + 1, Utf8::Length(text_));
+}
+
+void TextBox::Type(char32_t key) {
+    Type(key, Utf8::Length(text_), 0);
 }
 
 void TextBox::TypeText(std::string_view text) {
-    for (char key : text)
-        Type(key);
+    for (std::size_t offset = 0; offset < text.size();)
+        Type(Utf8::Decode(text, offset));
+}
+
+std::size_t TextBox::Paste(std::string_view text, std::size_t selectionStart, std::size_t selectionLength) {
+    const std::size_t length = Utf8::Length(text_);
+    const std::size_t start = std::min(selectionStart, length);
+    const std::size_t count = std::min(selectionLength, length - start);
+    if (!Enabled() || locked_)
+        return start;
+    std::string_view pasted = text;
+    if (maxLength_ != 0)
+        pasted = Utf8::Left(text, maxLength_ > length - count ? maxLength_ - (length - count) : 0);
+    Replace(start, count, pasted);
+    return std::min(start + Utf8::Length(pasted), Utf8::Length(text_));
+}
+
+void TextBox::Replace(std::size_t start, std::size_t count, std::string_view replacement) {
+    std::string text = text_;
+    const std::size_t from = Utf8::ByteOffset(text, start);
+    const std::size_t to = from + Utf8::ByteOffset(std::string_view(text).substr(from), count);
+    text.replace(from, to - from, replacement);
+    SetText(std::move(text));
 }
 
 } // namespace tavrik

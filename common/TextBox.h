@@ -1,11 +1,14 @@
 // A text box: text, maximum length, locking and upper-casing, and the key, mouse and change events
-// a form handles. The view reports typing through Type (which runs KeyPress first) and any other
-// change of the text (a paste, say) through SetText.
+// a form handles. The text is UTF-8; keys, lengths and caret positions count characters. The view
+// reports typing through Type (which runs KeyPress first), a paste through Paste and any other
+// change of the text (a cut, say) through SetText.
 #pragma once
 
 #include "common/Control.h"
 
 #include <cstddef>
+#include <string>
+#include <string_view>
 
 namespace tavrik {
 
@@ -19,7 +22,8 @@ public:
     using Control::Control;
 
     const std::string& Text() const { return text_; }
-    // Sets the text (cut to the maximum length) and raises Change when it differs.
+    // Sets the text (cut to the maximum length, between two characters) and raises Change when it
+    // differs.
     void SetText(std::string text);
     std::size_t MaxLength() const { return maxLength_; }
     void SetMaxLength(std::size_t maxLength) { Assign(maxLength_, maxLength); }
@@ -28,13 +32,17 @@ public:
     bool UpperCase() const { return upperCase_; }
     void SetUpperCase(bool upperCase) { Assign(upperCase_, upperCase); }
 
-    // One typed character at the caret, replacing the selected characters: KeyPress may change the
-    // key or cancel it (key 0); backspace removes the selection or the character before the caret.
-    // Answers where the caret is afterwards.
-    std::size_t Type(char key, std::size_t selectionStart, std::size_t selectionLength);
+    // One typed character (a code point) at the caret, replacing the selected characters: KeyPress
+    // may change the key or cancel it (key 0); backspace removes the selection or the character
+    // before the caret. Answers where the caret is afterwards.
+    std::size_t Type(char32_t key, std::size_t selectionStart, std::size_t selectionLength);
     // Typing at the end of the text.
-    void Type(char key) { Type(key, text_.size(), 0); }
+    void Type(char32_t key);
+    // Types each character of the UTF-8 text at the end.
     void TypeText(std::string_view text);
+    // Pasted text at the caret, replacing the selected characters; only as many characters as the
+    // maximum length leaves room for are taken. Answers where the caret is afterwards.
+    std::size_t Paste(std::string_view text, std::size_t selectionStart, std::size_t selectionLength);
 
     Event<> Change;
     Event<int&> KeyPress;
@@ -45,6 +53,9 @@ public:
     Event<> LostFocus;
 
 private:
+    // Replaces count characters from start and sets the result as the text.
+    void Replace(std::size_t start, std::size_t count, std::string_view replacement);
+
     std::string text_;
     std::size_t maxLength_ = 0; // 0: no limit
     bool locked_ = false;

@@ -5,6 +5,8 @@
 #include "desktop/FrameBinding.h"
 #include "desktop/LabelBinding.h"
 #include "desktop/ModelLineEdit.h"
+#include "desktop/ModelPlainTextEdit.h"
+#include "desktop/MultiLineTextBoxBinding.h"
 #include "desktop/OptionButtonBinding.h"
 #include "desktop/TextBoxBinding.h"
 
@@ -17,7 +19,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-
 
 namespace tavrik {
 namespace {
@@ -37,9 +38,16 @@ LicPurchOptView::LicPurchOptView(Tavrik_LicPurchOpt& form, BoundWidgets& boundWi
     };
     const auto addTextBox = [&](int label, int index, int row) {
         addLabel(label, row, 1);
-        // The comment stays on one line too: a text box model binds to a line edit only.
-        auto* box = Named(new ModelLineEdit(this), form.mTxt(index));
-        new TextBoxBinding(form.mTxt(index), box, boundWidgets);
+        QWidget* box = nullptr;
+        if (index == Lpo::kComment) {
+            auto* lines = Named(new ModelPlainTextEdit(this), form.mTxt(index));
+            new MultiLineTextBoxBinding(form.mTxt(index), lines, boundWidgets);
+            box = lines;
+        } else {
+            auto* line = Named(new ModelLineEdit(this), form.mTxt(index));
+            new TextBoxBinding(form.mTxt(index), line, boundWidgets);
+            box = line;
+        }
         layout->addWidget(box, row, 1);
         AddToTabOrder(form.mTxt(index).TabIndex(), box);
     };

@@ -1,7 +1,9 @@
-// A line edit that reports its input the way the text box model takes it: typed characters one by
-// one (instead of inserting them), key codes with the shift state, mouse buttons and focus loss.
-// Every other edit (a paste, a cut, Delete) happens in the widget and is seen through textEdited.
+// A line edit that reports its input the way the text box model takes it (see TextInputEvents):
+// typed characters and pastes by every route go to the model instead of into the widget. Every
+// other edit (a cut, Delete) happens in the widget and is seen through textEdited.
 #pragma once
+
+#include "desktop/TextInputEvents.h"
 
 #include <QLineEdit>
 
@@ -13,16 +15,7 @@ class ModelLineEdit : public QLineEdit {
 public:
     explicit ModelLineEdit(QWidget* parent = nullptr);
 
-signals:
-    // A printable character or backspace (8).
-    void characterTyped(char key);
-    // Key codes 8 (backspace), 45 (Insert) and so on; shift: 1 Shift, 2 Ctrl, 4 Alt.
-    void keyDown(int keyCode, int shift);
-    void keyUp(int keyCode, int shift);
-    // Buttons: 1 left, 2 right, 4 middle.
-    void mouseDown(int button);
-    void mouseUp(int button);
-    void focusLost();
+    TextInputEvents& Events() { return *events_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -30,6 +23,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    TextInputEvents* events_;
 };
 
 } // namespace tavrik

@@ -1,14 +1,13 @@
-// Binds a text box model to a ModelLineEdit: typing goes through the model's key press, pastes and
-// other edits are written as the new text, and the widget always shows the model's text.
+// Binds a text box model to a ModelLineEdit: typing and pastes go through the model, other edits
+// are written as the new text, and the widget always shows the model's text.
 #pragma once
 
-#include "common/TextBox.h"
-#include "desktop/ControlBinding.h"
 #include "desktop/ModelLineEdit.h"
+#include "desktop/TextInputBinding.h"
 
 namespace tavrik {
 
-class TextBoxBinding : public ControlBinding {
+class TextBoxBinding : public TextInputBinding {
     Q_OBJECT
 
 public:
@@ -16,9 +15,12 @@ public:
 
 protected:
     void Repaint() override;
+    QString WidgetText() const override { return widget_->text(); }
+    int SelectionStart() const override;
+    int SelectionEnd() const override;
+    void SetCaret(int position) override { widget_->setCursorPosition(position); }
 
 private:
-    TextBox& textBox_;
     ModelLineEdit* widget_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "common/CheckDigit.h"
 #include "common/TextUtil.h"
+#include "common/Utf8.h"
 #include "library/KeyFilters.h"
 
 namespace tavrik {
@@ -66,7 +67,7 @@ bool DocNumberRules::AllowKey(Kind kind, std::string_view text, int& key) {
     bool allowed = false;
     switch (kind) {
     case Kind::CheckNumber:
-        allowed = KeyFilters::AlphaNumeric(key) && text.size() < kCheckNumberLength;
+        allowed = KeyFilters::AlphaNumeric(key) && Utf8::Length(text) < kCheckNumberLength;
         if (allowed && key >= 'a' && key <= 'z')
             key = key - 'a' + 'A';
         break;

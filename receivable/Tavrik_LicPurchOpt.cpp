@@ -3,6 +3,7 @@
 #include "common/Currency.h"
 #include "common/ErrorTrap.h"
 #include "common/TextUtil.h"
+#include "common/Utf8.h"
 
 namespace tavrik {
 namespace {
@@ -95,8 +96,8 @@ void Tavrik_LicPurchOpt::SetTabs() {
 void Tavrik_LicPurchOpt::GetTroopDistrict(std::string& troop, std::string& troopDistrict) {
     TrapErrors(session_, "Tavrik_LicPurchOptFrm.GetTroopDistrict", [&] {
         const std::string entry = Trim(mTxt(kTroopDistrict).Text());
-        troop = entry.substr(0, 1);
-        troopDistrict = entry.size() > 1 ? entry.substr(1) : std::string();
+        troop = Utf8::Left(entry, 1);
+        troopDistrict = entry.substr(troop.size());
     });
 }
 
@@ -190,7 +191,7 @@ void Tavrik_LicPurchOpt::mTxt_LostFocus(int index) {
             } else if (amount) {
                 // A formatted amount longer than the box would be cut into a different number.
                 const std::string formatted = amount->FormatRegional();
-                if (formatted.size() <= amountBox.MaxLength())
+                if (Utf8::Length(formatted) <= amountBox.MaxLength())
                     amountBox.SetText(formatted);
             }
         }

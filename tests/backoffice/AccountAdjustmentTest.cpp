@@ -1,6 +1,7 @@
 #include "backoffice/BackOffice.h"
 #include "backoffice/RefusalTexts.h"
 #include "common/DataSetDefinitions.h"
+#include "common/Utf8.h"
 #include "tests/backoffice/BackOfficeTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,13 @@ std::string AllRows(const DataTable& table) {
     for (std::size_t row = 0; row < table.rows.size(); ++row)
         text += Row(table, row) + "\n";
     return text;
+}
+
+std::string Repeat(const std::string& text, std::size_t count) {
+    std::string repeated;
+    for (std::size_t each = 0; each < count; ++each)
+        repeated += text;
+    return repeated;
 }
 
 Change Set(std::string dataSet, std::string field, FieldValue value) {
@@ -316,6 +324,72 @@ TEST_F(AccountAdjustmentTest, second_save_from_the_same_read_is_refused_whole) {
 
         EXPECT_EQ(reply.errorText, RefusalTexts::ChangedSinceRead(each.number));
         EXPECT_EQ(DumpAccounts(store_), saved);
+    }
+}
+
+// The comment (254), the plate (8) and the LPO comment (254) count characters: exactly the limit
+// fits whatever bytes each character takes, one more is refused, and nothing is cut.
+TEST_F(AccountAdjustmentTest, text_limits_count_characters_of_one_to_four_bytes) {
+    using T = RefusalTexts;
+    for (const std::string character : {"a", "\u00e9", "\u20ac", "\U0001F600"}) {
+        SCOPED_TRACE(character);
+        OpenStore("limits" + std::to_string(character.size()) + ".db");
+        const auto save = [&](std::size_t comment, std::size_t plate, std::size_t lpoComment) {
+            RequestMessage request = Save(Read("0012345", "C"), {3});
+            AddLpo(request);
+            Set("ADJUSTAR", "ADJST_CMMT_TXT", Repeat(character, comment))(request);
+            Set("CTTNADTNINFO", "PRCHS_OPTN_TAG_NBR", Repeat(character, plate))(request);
+            Set("CTTNADTNINFO", "PRCHS_OPTN_TXT", Repeat(character, lpoComment))(request);
+            return office_->Handle(request).errorText;
+        };
+        const std::string before = DumpAccounts(store_);
+
+        const std::string longComment = save(255, 8, 254);
+        const std::string longPlate = save(254, 9, 254);
+        const std::string longLpoComment = save(254, 8, 255);
+        const std::string unchanged = DumpAccounts(store_);
+        const std::string atTheLimits = save(254, 8, 254);
+
+        EXPECT_EQ(longComment, T::TooLong("comment", 254));
+        EXPECT_EQ(longPlate, T::TooLong("plate number", 8));
+        EXPECT_EQ(longLpoComment, T::TooLong("License Purchase Option comment", 254));
+        EXPECT_EQ(unchanged, before);
+        EXPECT_EQ(atTheLimits, "");
+        EXPECT_EQ(QueryText(store_,
+                            "SELECT DISTINCT ACTVTY_CMMT_TXT FROM account_activity WHERE LST_UPDT_TS = "
+                            "'2023-09-15 10:30:05'"),
+                  Repeat(character, 254) + "|\n");
+        EXPECT_EQ(QueryText(store_, "SELECT PRCHS_OPTN_TAG_NBR, PRCHS_OPTN_TXT FROM cttn_adtn_info"),
+                  Repeat(character, 8) + "|" + Repeat(character, 254) + "|\n");
+    }
+}
+
+TEST_F(AccountAdjustmentTest, text_that_is_not_utf8_is_refused_with_a_sentence_and_nothing_stored) {
+    struct Case {
+        std::string name;
+        std::string where;
+        Change change;
+    };
+    const Case cases[] = {
+        {"Latin-1 comment", "ADJST_CMMT_TXT in ADJUSTAR", Set("ADJUSTAR", "ADJST_CMMT_TXT", "Geb\xfchr")},
+        {"half a character at the end of the LPO comment", "PRCHS_OPTN_TXT in CTTNADTNINFO",
+         Set("CTTNADTNINFO", "PRCHS_OPTN_TXT", "M\xc3")},
+        {"key value", "key key:REF_NBR",
+         [](RequestMessage& request) { request.keys[0].value = "00123\xff"; }},
+        {"user id", "user id", [](RequestMessage& request) { request.userId = "SUPER\xc0\xaf"; }},
+    };
+    const std::string before = DumpAccounts(store_);
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.name);
+        RequestMessage save = Save(Read("0012345", "C"), {3});
+        AddLpo(save);
+        each.change(save);
+
+        ReplyMessage reply = office_->Handle(save);
+
+        EXPECT_EQ(reply.errorText, RefusalTexts::NotUtf8(each.where));
+        EXPECT_TRUE(Utf8::IsValid(reply.errorText));
+        EXPECT_EQ(DumpAccounts(store_), before);
     }
 }
 

@@ -2,8 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace tavrik {
 namespace {
+
+std::string Repeat(const std::string& text, std::size_t count) {
+    std::string repeated;
+    for (std::size_t each = 0; each < count; ++each)
+        repeated += text;
+    return repeated;
+}
 
 TEST(TextBox, typing_runs_the_key_filter_and_respects_length_and_case) {
     TextBox box("box");
@@ -54,6 +64,57 @@ TEST(TextBox, locked_or_disabled_box_ignores_typing_but_not_the_program) {
     box.TypeText("5");
 
     EXPECT_EQ(box.Text(), "34");
+}
+
+TEST(TextBox, the_limit_counts_characters_so_exactly_the_limit_fits_whatever_bytes_each_takes) {
+    for (const std::string character : {"a", "\u00e9", "\u20ac", "\U0001F600"}) {
+        SCOPED_TRACE(character);
+        TextBox typed("typed");
+        TextBox set("set");
+        TextBox pasted("pasted");
+        for (TextBox* box : {&typed, &set, &pasted})
+            box->SetMaxLength(254);
+        pasted.SetText(Repeat(character, 252));
+
+        typed.TypeText(Repeat(character, 255));
+        set.SetText(Repeat(character, 255));
+        const std::size_t caret = pasted.Paste(character + "x" + character, 1, 0);
+
+        EXPECT_EQ(typed.Text(), Repeat(character, 254));
+        EXPECT_EQ(set.Text(), Repeat(character, 254));
+        EXPECT_EQ(pasted.Text(), Repeat(character, 2) + "x" + Repeat(character, 251));
+        EXPECT_EQ(caret, 3u);
+    }
+}
+
+TEST(TextBox, caret_and_selection_count_characters_and_backspace_removes_whole_characters) {
+    struct Case {
+        const char* name;
+        char32_t key;
+        std::size_t start;
+        std::size_t length;
+        std::string text;
+        std::size_t caret;
+    };
+    // Typed into "a€😀b".
+    const Case cases[] = {
+        {"insert between two characters", U'x', 2, 0, "a\u20acx\U0001F600b", 3},
+        {"backspace after a four-byte character", kKeyBackspace, 3, 0, "a\u20acb", 2},
+        {"backspace over a selection", kKeyBackspace, 1, 2, "ab", 1},
+        {"a character replaces a selected one", U'\u00e9', 2, 1, "a\u20ac\u00e9b", 3},
+        {"a four-byte character typed at the end", U'\U0001F600', 9, 0, "a\u20ac\U0001F600b\U0001F600", 5},
+        {"a key that is no character is dropped", 0xD800, 1, 0, "a\u20ac\U0001F600b", 1},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        TextBox box("box");
+        box.SetText("a\u20ac\U0001F600b");
+
+        const std::size_t caret = box.Type(test.key, test.start, test.length);
+
+        EXPECT_EQ(box.Text(), test.text);
+        EXPECT_EQ(caret, test.caret);
+    }
 }
 
 } // namespace

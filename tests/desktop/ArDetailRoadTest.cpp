@@ -1,6 +1,7 @@
 #include "desktop/DesktopApplication.h"
 #include "tests/desktop/VisibleTopLevelWindows.h"
 #include "tests/desktop/WidgetLookup.h"
+#include "tests/support/DocumentHarness.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -107,24 +108,31 @@ protected:
     QStringList boxes_;
 };
 
+// In the open AR detail window: ticks the administrative fee for removal, dates the change
+// yesterday, types the comment key by key and saves; waits until the fee has moved to the adjusted
+// assessments.
+void RemoveAdministrativeFee(QWidget* dialog, const QString& comment) {
+    auto* available = Child<QTableView>(dialog, "mSdgDBGrid(0)");
+    auto* adjusted = Child<QTableView>(dialog, "mSdgDBGrid(1)");
+    ASSERT_TRUE(WaitUntil([&] { return RowWith(*available, "Description", "ADMINISTRATIVE FEE") >= 0; }));
+
+    ClickCell(*available, RowWith(*available, "Description", "ADMINISTRATIVE FEE"),
+              ColumnOf(*available, "Remove"));
+    EXPECT_EQ(Child<QLabel>(dialog, "mLblAdjust(12)")->text(), "$35.00");
+    EXPECT_EQ(Child<QLabel>(dialog, "mLblAdjust(3)")->text(), "$35.00");
+    QTest::mouseClick(Child<QCheckBox>(dialog, "mDtpDTPicker.blank"), Qt::LeftButton);
+    Child<QDateEdit>(dialog, "mDtpDTPicker")->setDate(QDate::currentDate().addDays(-1));
+    TypeKeys(Child<QLineEdit>(dialog, "mTxtAdjust(0)"), comment);
+    EXPECT_TRUE(dialog->grab().save(TAVRIK_SCREENSHOT_DIR "/ar-detail.png", "PNG"));
+    QTest::mouseClick(Child<QPushButton>(dialog, "mCmdButton(2)"), Qt::LeftButton);
+
+    EXPECT_TRUE(WaitUntil([&] { return RowWith(*adjusted, "Description", "ADMINISTRATIVE FEE") >= 0; }));
+    EXPECT_EQ(RowWith(*available, "Description", "ADMINISTRATIVE FEE"), -1);
+}
+
 TEST_F(ArDetailRoad, removing_the_administrative_fee_lowers_the_amount_due_in_the_document_list) {
     InsideModal("Tavrik_AccDetail", [](QWidget* dialog) {
-        auto* available = Child<QTableView>(dialog, "mSdgDBGrid(0)");
-        auto* adjusted = Child<QTableView>(dialog, "mSdgDBGrid(1)");
-        ASSERT_TRUE(WaitUntil([&] { return RowWith(*available, "Description", "ADMINISTRATIVE FEE") >= 0; }));
-
-        ClickCell(*available, RowWith(*available, "Description", "ADMINISTRATIVE FEE"),
-                  ColumnOf(*available, "Remove"));
-        EXPECT_EQ(Child<QLabel>(dialog, "mLblAdjust(12)")->text(), "$35.00");
-        EXPECT_EQ(Child<QLabel>(dialog, "mLblAdjust(3)")->text(), "$35.00");
-        QTest::mouseClick(Child<QCheckBox>(dialog, "mDtpDTPicker.blank"), Qt::LeftButton);
-        Child<QDateEdit>(dialog, "mDtpDTPicker")->setDate(QDate::currentDate().addDays(-1));
-        QTest::keyClicks(Child<QLineEdit>(dialog, "mTxtAdjust(0)"), "Fee waived");
-        EXPECT_TRUE(dialog->grab().save(TAVRIK_SCREENSHOT_DIR "/ar-detail.png", "PNG"));
-        QTest::mouseClick(Child<QPushButton>(dialog, "mCmdButton(2)"), Qt::LeftButton);
-
-        EXPECT_TRUE(WaitUntil([&] { return RowWith(*adjusted, "Description", "ADMINISTRATIVE FEE") >= 0; }));
-        EXPECT_EQ(RowWith(*available, "Description", "ADMINISTRATIVE FEE"), -1);
+        RemoveAdministrativeFee(dialog, "Fee waived");
         QTest::mouseClick(Child<QPushButton>(dialog, "mCmdButton(3)"), Qt::LeftButton);
     });
 
@@ -135,6 +143,30 @@ TEST_F(ArDetailRoad, removing_the_administrative_fee_lowers_the_amount_due_in_th
         return receivables_->model()->index(row, ColumnOf(*receivables_, "Amount Due")).data().toString();
     };
     EXPECT_TRUE(WaitUntil([&] { return due() == "$312.50"; })) << due().toStdString();
+    EXPECT_TRUE(boxes_.isEmpty()) << boxes_.join(" | ").toStdString();
+}
+
+TEST_F(ArDetailRoad, a_comment_typed_with_umlauts_is_stored_and_listed_as_typed) {
+    const QString comment = QString::fromUtf8("Geb\u00fchr f\u00fcr M\u00fcller");
+    bool listed = false;
+    InsideModal("Tavrik_AccDetail", [&](QWidget* detail) {
+        RemoveAdministrativeFee(detail, comment);
+        InsideModal("Tavrik_Activity", [&](QWidget* dialog) {
+            auto* table = Child<QTableView>(dialog, "mSdgActivity");
+            listed = WaitUntil([&] { return RowWith(*table, "Comment", comment) >= 0; });
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QTest::mouseClick(Child<QPushButton>(detail, "mCmdButton(0)"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(detail, "mCmdButton(3)"), Qt::LeftButton);
+    });
+
+    ClickArDetail();
+
+    EXPECT_TRUE(listed);
+    EXPECT_EQ(DocumentHarness::StoreRows(directory_ / "demo.sqlite",
+                                         "SELECT ACCT_ACTVTY_CD, ACTVTY_CMMT_TXT FROM account_activity WHERE "
+                                         "ACCT_RCVBL_NBR = 12345 ORDER BY rowid DESC LIMIT 1"),
+              "RM | Geb\u00fchr f\u00fcr M\u00fcller\n");
     EXPECT_TRUE(boxes_.isEmpty()) << boxes_.join(" | ").toStdString();
 }
 

@@ -117,6 +117,30 @@ TEST(Tavrik_FormInq, refuses_keys_the_type_does_not_allow_with_a_beep) {
     EXPECT_EQ(fixture.harness.platform.beeps, 3);
 }
 
+TEST(Tavrik_FormInq, refuses_a_typed_non_ascii_character_and_filters_what_follows_as_before) {
+    struct Case {
+        const char* type;
+        std::string typed;
+        std::string shown;
+        int beeps;
+    };
+    const Case cases[] = {
+        {"C", "1\u00e92", "12", 1},
+        {"C", "\U0001F600123", "123", 1},
+        {"K", "a\u00e9\u20acb", "AB", 2},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.typed);
+        DialogFixture fixture;
+        fixture.dialog.mFtcboDocType(0).SetCode(test.type);
+
+        fixture.dialog.mTxtDocNbr(0).TypeText(test.typed);
+
+        EXPECT_EQ(fixture.dialog.mTxtDocNbr(0).Text(), test.shown);
+        EXPECT_EQ(fixture.harness.platform.beeps, test.beeps);
+    }
+}
+
 TEST(Tavrik_FormInq, undoes_a_refused_paste_by_mouse_or_shift_insert_and_keeps_a_valid_one) {
     DialogFixture fixture;
     TextBox& number = fixture.dialog.mTxtDocNbr(0);

@@ -45,6 +45,8 @@ TEST(DocNumberRules, validates_whole_and_partly_typed_numbers_by_type_descriptio
     }
 }
 
+// Keys are code points: none beyond ASCII is a digit or letter of a number, and a check number's
+// length counts characters (the last row's nineteen take twenty bytes).
 TEST(DocNumberRules, lets_through_only_keys_that_keep_the_number_well_formed) {
     const struct {
         const char* type;
@@ -67,7 +69,11 @@ TEST(DocNumberRules, lets_through_only_keys_that_keep_the_number_well_formed) {
                 {"ALERT", "", '5', '5'},
                 {"RECEIPT", "", 'x', 0},
                 {"RECEIPT", "0100001", '-', '-'},
-                {"RECEIPT", "", kKeyBackspace, kKeyBackspace}};
+                {"RECEIPT", "", kKeyBackspace, kKeyBackspace},
+                {"ACCOUNT", "12", 0xE9, 0},
+                {"RECEIPT", "", 0x20AC, 0},
+                {"CHECK NUMBER", "AB", 0x1F600, 0},
+                {"CHECK NUMBER", "\u00c9BCDEFGHIJ012345678", 'b', 'B'}};
     for (const auto& row : rows) {
         int key = row.key;
 

@@ -128,20 +128,26 @@ TEST(Tavrik_LicPurchOpt, boxes_refuse_bad_keys_and_pastes_with_a_beep_and_format
         std::string shown;
         int beeps;
     };
-    const Case cases[] = {{Lpo::kPlate, How::Type, "ab-1#", "7ab-1", 1},
-                          {Lpo::kWeight, How::Type, "1a2#", "712", 2},
-                          {Lpo::kAmount, How::Type, "2x", "72", 1},
-                          {Lpo::kTroopDistrict, How::Type, "b-", "7B", 1},
-                          {Lpo::kWeight, How::ShiftInsert, "12.5", "7", 1},
-                          {Lpo::kWeight, How::Mouse, "$12", "7", 1},
-                          {Lpo::kAmount, How::ShiftInsert, "10000000", "7", 1},
-                          {Lpo::kAmount, How::Mouse, "$9,999,999.99", "$9,999,999.99", 0},
-                          {Lpo::kWeight, How::AfterRelease, "7.5", "7.5", 0},
-                          {Lpo::kPlate, How::ShiftInsert, "$.", "$.", 0},
-                          {Lpo::kAmount, How::Leave, "1234.5", "$1,234.50", 0},
-                          {Lpo::kAmount, How::Leave, "0.00", "", 0},
-                          {Lpo::kAmount, How::Leave, "$", "", 0},
-                          {Lpo::kAmount, How::Leave, "99999999999.9", "99999999999.9", 0}};
+    const Case cases[] = {
+        {Lpo::kPlate, How::Type, "ab-1#", "7ab-1", 1},
+        {Lpo::kWeight, How::Type, "1a2#", "712", 2},
+        {Lpo::kAmount, How::Type, "2x", "72", 1},
+        {Lpo::kTroopDistrict, How::Type, "b-", "7B", 1},
+        {Lpo::kWeight, How::Type, "1\u00e92", "712", 1},
+        {Lpo::kPlate, How::Type, "\u00e9a\U0001F600-", "7a-", 2},
+        {Lpo::kAmount, How::Type, "\u20ac1", "71", 1},
+        {Lpo::kTroopDistrict, How::Type, "\u00fcb", "7B", 1},
+        {Lpo::kComment, How::Type, "Geb\u00fchr \u20ac\U0001F600", "7Geb\u00fchr \u20ac\U0001F600", 0},
+        {Lpo::kWeight, How::ShiftInsert, "12.5", "7", 1},
+        {Lpo::kWeight, How::Mouse, "$12", "7", 1},
+        {Lpo::kAmount, How::ShiftInsert, "10000000", "7", 1},
+        {Lpo::kAmount, How::Mouse, "$9,999,999.99", "$9,999,999.99", 0},
+        {Lpo::kWeight, How::AfterRelease, "7.5", "7.5", 0},
+        {Lpo::kPlate, How::ShiftInsert, "$.", "$.", 0},
+        {Lpo::kAmount, How::Leave, "1234.5", "$1,234.50", 0},
+        {Lpo::kAmount, How::Leave, "0.00", "", 0},
+        {Lpo::kAmount, How::Leave, "$", "", 0},
+        {Lpo::kAmount, How::Leave, "99999999999.9", "99999999999.9", 0}};
 
     DocumentHarness harness;
     for (const Case& test : cases) {
@@ -210,6 +216,29 @@ TEST(Tavrik_LicPurchOpt, cancel_asks_only_after_a_change_and_follows_the_answer)
                            ? ", asked"
                            : ", refused";
         EXPECT_EQ(outcome, test.outcome);
+    }
+}
+
+TEST(Tavrik_LicPurchOpt, troop_is_the_first_character_of_the_entry_even_one_of_several_bytes) {
+    struct Case {
+        std::string entry;
+        std::string troop;
+        std::string district;
+    };
+    // A paste into the box is not filtered, so the entry may hold any character.
+    const Case cases[] = {{" B3", "B", "3"}, {"\u00e910", "\u00e9", "10"}, {"\U0001F600", "\U0001F600", ""}};
+    DocumentHarness harness;
+    Lpo& dialog = harness.session.Forms.Load<Lpo>(Lpo::kFormName);
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.entry);
+        dialog.mTxt(Lpo::kTroopDistrict).SetText(test.entry);
+        std::string troop;
+        std::string district;
+
+        dialog.GetTroopDistrict(troop, district);
+
+        EXPECT_EQ(troop, test.troop);
+        EXPECT_EQ(district, test.district);
     }
 }
 

@@ -125,7 +125,7 @@ std::string DocumentHarness::Render(SSOleDBGrid& grid) {
     return text;
 }
 
-std::string DocumentHarness::StoreRows(const std::string& sql) {
+std::string DocumentHarness::StoreRows(const std::filesystem::path& storeFile, const std::string& sql) {
     SqliteDatabase database(storeFile);
     SqliteStatement query(database, sql);
     std::string text;

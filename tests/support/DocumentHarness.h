@@ -50,7 +50,9 @@ public:
     // Any grid so: its caption and visible captions, then each row's visible cells, one line each.
     static std::string Render(SSOleDBGrid& grid);
     // The rows a query on the store answers, one line each, cells separated by " | ".
-    std::string StoreRows(const std::string& sql);
+    std::string StoreRows(const std::string& sql) { return StoreRows(storeFile, sql); }
+    // The same for the store in that file (one a desktop application opened, say).
+    static std::string StoreRows(const std::filesystem::path& storeFile, const std::string& sql);
 
 private:
     // First: the worker answers the library's start-up requests while the members below are built.
