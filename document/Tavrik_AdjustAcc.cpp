@@ -95,6 +95,7 @@ Tavrik_AdjustAcc::Tavrik_AdjustAcc(Session& session) : session_(session) {
     });
     mSdgDBGrid.ForEach([this](int index, SSOleDBGrid& grid) {
         grid.Click.Connect([this, index] { mSdgDBGrid_Click(index); });
+        grid.DblClick.Connect([this, index] { mSdgDBGrid_DblClick(index); });
         grid.RowLoaded.Connect(
             [this, index](SSOleDBGrid::Bookmark bookmark) { mSdgDBGrid_RowLoaded(index, bookmark); });
     });
@@ -311,7 +312,7 @@ void Tavrik_AdjustAcc::moKovraMessage_DataReady(const std::string& formName) {
 void Tavrik_AdjustAcc::mSdgDBGrid_Click(int index) {
     TrapErrors(session_, "Tavrik_AdjustAcc.mSdgDBGrid_Click", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(index);
-        CommandButton& ownButton = mCmdButton(index == kReceivablesGrid ? kArDetail : kReceiptDetail);
+        CommandButton& ownButton = DetailButton(index);
         if (grid.SelBookmarks().size() != 1) {
             ownButton.SetEnabled(false);
             return;
@@ -326,6 +327,14 @@ void Tavrik_AdjustAcc::mSdgDBGrid_Click(int index) {
         }
         ownButton.SetEnabled(true);
     });
+}
+
+void Tavrik_AdjustAcc::mSdgDBGrid_DblClick(int index) {
+    TrapErrors(session_, "Tavrik_AdjustAcc.mSdgDBGrid_DblClick", [&] { DetailButton(index).Press(); });
+}
+
+CommandButton& Tavrik_AdjustAcc::DetailButton(int gridIndex) {
+    return mCmdButton(gridIndex == kReceivablesGrid ? kArDetail : kReceiptDetail);
 }
 
 void Tavrik_AdjustAcc::mSdgDBGrid_RowLoaded(int index, SSOleDBGrid::Bookmark bookmark) {

@@ -44,6 +44,8 @@ public:
     ControlArray<SSOleDBGrid> mSdgDBGrid{"mSdgDBGrid"};
 
     void mSdgDBGrid_Click(int index);
+    // A double-click or Enter on a list presses that list's detail button, as a click on it would.
+    void mSdgDBGrid_DblClick(int index);
     void mSdgDBGrid_RowLoaded(int index, SSOleDBGrid::Bookmark bookmark);
     void mSdgDBGrid_InitColumnProps(int index);
     void mCmdButton_Click(int index);
@@ -63,6 +65,8 @@ private:
     void DoCmdARDetail();
     void DoCmdReceipts();
     void ClearReference();
+    // "AR Detail" for the receivables, "Receipt Detail" for the receipts.
+    CommandButton& DetailButton(int gridIndex);
     void ShowFormNotAvailable(const std::string& what);
     std::string RefTypeDescription();
 
