@@ -5,6 +5,7 @@
 
 #include <QHeaderView>
 #include <QItemSelection>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -21,6 +22,9 @@ GridBinding::GridBinding(SSOleDBGrid& grid, QTableView* view, BoundWidgets& boun
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->setEditTriggers(QAbstractItemView::EditKeyPressed);
+    // Tab leaves the list: moving inside it is the arrows' job.
+    view_->setTabKeyNavigation(false);
+    view_->installEventFilter(this);
     view_->verticalHeader()->hide();
     view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     viewport_ = view_->viewport();
@@ -66,13 +70,23 @@ void GridBinding::ShowColumnsAndRows() {
         if (wanted.count(bookmark) != 0)
             rows.select(model_->index(displayRow, 0), model_->index(displayRow, model_->columnCount() - 1));
         if (current && *current == bookmark)
-            selection->setCurrentIndex(model_->index(displayRow, 0), QItemSelectionModel::NoUpdate);
+            selection->setCurrentIndex(model_->index(displayRow, FirstShownColumn()),
+                                       QItemSelectionModel::NoUpdate);
     }
     selection->select(rows, QItemSelectionModel::ClearAndSelect);
     view_->verticalScrollBar()->setValue(savedScroll_);
 }
 
+int GridBinding::FirstShownColumn() const {
+    const std::vector<GridColumn>& columns = grid_.Columns();
+    const auto shown =
+        std::find_if(columns.begin(), columns.end(), [](const GridColumn& column) { return column.visible; });
+    return shown == columns.end() ? 0 : static_cast<int>(shown - columns.begin());
+}
+
 bool GridBinding::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_)
+        return event->type() == QEvent::KeyPress && KeyPress(static_cast<const QKeyEvent&>(*event));
     if (watched != viewport_)
         return ControlBinding::eventFilter(watched, event);
     switch (event->type()) {
@@ -92,21 +106,107 @@ void GridBinding::Press(const QMouseEvent& event) {
     const QModelIndex index = view_->indexAt(event.position().toPoint());
     if (!index.isValid() || event.button() != Qt::LeftButton)
         return;
-    const bool editable = model_->flags(index).testFlag(Qt::ItemIsEditable);
-    if (event.type() == QEvent::MouseButtonDblClick && editable) {
+    const bool doubleClick = event.type() == QEvent::MouseButtonDblClick;
+    if (doubleClick && model_->flags(index).testFlag(Qt::ItemIsEditable)) {
         view_->edit(index);
         return;
     }
-    const int row = index.row();
-    const int column = index.column();
-    const bool extend = event.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
-    grid_.ClickRow(static_cast<std::size_t>(row), extend);
+    ClickCell(index.row(), index.column(), event.modifiers());
+    if (doubleClick)
+        grid_.DblClick.Raise();
+}
+
+bool GridBinding::KeyPress(const QKeyEvent& event) {
+    const int rows = model_->rowCount();
+    const int cursor = view_->currentIndex().isValid() ? view_->currentIndex().row() : -1;
+    const int rowHeight = std::max(1, view_->verticalHeader()->defaultSectionSize());
+    const int page = std::max(1, view_->viewport()->height() / rowHeight);
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    int target = cursor;
+    switch (event.key()) {
+    case Qt::Key_Up:
+        target = std::max(cursor, 1) - 1;
+        break;
+    case Qt::Key_Down:
+        target = cursor + 1;
+        break;
+    case Qt::Key_PageUp:
+        target = std::max(cursor - page, 0);
+        break;
+    case Qt::Key_PageDown:
+        target = cursor < 0 ? 0 : cursor + page;
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = rows - 1;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        // Rows are selected whole: sideways the list only scrolls.
+        view_->horizontalScrollBar()->triggerAction(event.key() == Qt::Key_Left
+                                                        ? QAbstractSlider::SliderSingleStepSub
+                                                        : QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    case Qt::Key_Space:
+        if (cursor < 0)
+            return true;
+        if (modifiers & Qt::ControlModifier) {
+            grid_.ClickRow(static_cast<std::size_t>(cursor), true);
+            PlaceCursor(cursor);
+            return true;
+        }
+        // The space bar ticks the row's check box, if it has one, as a click on it would.
+        for (int column = 0; column < model_->columnCount(); ++column)
+            if (!view_->isColumnHidden(column) &&
+                model_->flags(model_->index(cursor, column)).testFlag(Qt::ItemIsUserCheckable)) {
+                ClickCell(cursor, column, {});
+                return true;
+            }
+        ClickCell(cursor, FirstShownColumn(), {});
+        return true;
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+        // The table then lets the key go on, so a dialog's default button still takes it.
+        if (cursor >= 0)
+            grid_.DblClick.Raise();
+        return false;
+    default:
+        // Typing would search the list and Ctrl+A select all of it, behind the model's back.
+        return event.matches(QKeySequence::SelectAll) ||
+               (!event.text().isEmpty() && event.text().at(0).isPrint());
+    }
+    if (rows == 0)
+        return true;
+    target = std::clamp(target, 0, rows - 1);
+    if (modifiers & Qt::ShiftModifier)
+        grid_.ShiftClickRow(static_cast<std::size_t>(target));
+    else if (!(modifiers & Qt::ControlModifier))
+        grid_.ClickRow(static_cast<std::size_t>(target), false);
+    // With Ctrl the focus moves alone; Ctrl+Space then adds its row to the selection.
+    PlaceCursor(target);
+    return true;
+}
+
+void GridBinding::ClickCell(int row, int column, Qt::KeyboardModifiers modifiers) {
+    if (modifiers & Qt::ShiftModifier)
+        grid_.ShiftClickRow(static_cast<std::size_t>(row));
+    else
+        grid_.ClickRow(static_cast<std::size_t>(row), modifiers & Qt::ControlModifier);
     // The click reset the table, so the cell is looked up again.
     const QModelIndex cell = model_->index(row, column);
     if (model_->flags(cell).testFlag(Qt::ItemIsUserCheckable)) {
         const bool checked = cell.data(Qt::CheckStateRole).toInt() == Qt::Checked;
         model_->setData(cell, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
     }
+    PlaceCursor(row);
+}
+
+void GridBinding::PlaceCursor(int row) {
+    const QModelIndex cell = model_->index(row, FirstShownColumn());
+    view_->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::NoUpdate);
+    view_->scrollTo(cell);
 }
 
 } // namespace tavrik

@@ -1,6 +1,6 @@
 // Binds a grid model to a QTableView through a GridTableModel: column widths and visibility, the
-// caption above the table, whole-row selection shown from the model, clicks written to the model
-// (so the form's Click runs), and the redraw switch.
+// caption above the table, whole-row selection shown from the model, clicks and the keys that move
+// or select written to the model (so the form's Click runs), and the redraw switch.
 #pragma once
 
 #include "desktop/ControlBinding.h"
@@ -25,13 +25,21 @@ public:
 
 protected:
     void Repaint() override;
-    // Turns the mouse on the table into clicks on the model, which alone decides the selection.
+    // Turns the mouse and the keys on the table into clicks on the model, which alone decides the
+    // selection.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // After every reset of the table: widths, hidden columns, the selection and the current row.
     void ShowColumnsAndRows();
     void Press(const QMouseEvent& event);
+    // Answers whether the key was taken; keys that neither move nor select go on to the table.
+    bool KeyPress(const QKeyEvent& event);
+    // A click on a cell, as the mouse or the space bar makes it: on the row, then on a check box.
+    void ClickCell(int row, int column, Qt::KeyboardModifiers modifiers);
+    // Puts the table's focus on the row (the selection is the model's), in sight.
+    void PlaceCursor(int row);
+    int FirstShownColumn() const;
 
     SSOleDBGrid& grid_;
     QTableView* view_;
