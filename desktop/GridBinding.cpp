@@ -1,6 +1,7 @@
 #include "desktop/GridBinding.h"
 
 #include "common/SSOleDBGrid.h"
+#include "desktop/ColumnWidths.h"
 #include "desktop/GridCellDelegate.h"
 
 #include <QHeaderView>
@@ -8,6 +9,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionHeader>
 
 #include <algorithm>
 #include <set>
@@ -48,14 +51,13 @@ void GridBinding::Repaint() {
         caption_->setVisible(grid_.Visible() && !grid_.Caption().empty());
 }
 
+void GridBinding::StretchColumns() {
+    stretch_ = true;
+    FitColumns();
+}
+
 void GridBinding::ShowColumnsAndRows() {
-    const std::vector<GridColumn>& columns = grid_.Columns();
-    const double twipsPerPixel = 1440.0 / view_->logicalDpiX();
-    for (std::size_t index = 0; index < columns.size(); ++index) {
-        const int section = static_cast<int>(index);
-        view_->setColumnWidth(section, static_cast<int>(columns[index].width / twipsPerPixel + 0.5));
-        view_->setColumnHidden(section, !columns[index].visible);
-    }
+    FitColumns();
 
     QItemSelectionModel* selection = view_->selectionModel();
     const std::vector<SSOleDBGrid::Bookmark>& selected = grid_.SelBookmarks();
@@ -77,6 +79,55 @@ void GridBinding::ShowColumnsAndRows() {
     view_->verticalScrollBar()->setValue(savedScroll_);
 }
 
+void GridBinding::FitColumns() {
+    const std::vector<GridColumn>& columns = grid_.Columns();
+    const double twipsPerPixel = 1440.0 / view_->logicalDpiX();
+    QHeaderView& header = *view_->horizontalHeader();
+    QStyleOptionHeader caption;
+    caption.initFrom(&header);
+    QFont bold = header.font();
+    bold.setBold(true);
+    caption.fontMetrics = QFontMetrics(bold);
+    // A table out of sight would measure every row, so its values wait until it is shown.
+    const bool measureValues = view_->isVisible();
+    std::vector<int> sections;
+    std::vector<int> designed;
+    std::vector<int> needed;
+    for (std::size_t index = 0; index < columns.size(); ++index) {
+        const int section = static_cast<int>(index);
+        view_->setColumnHidden(section, !columns[index].visible);
+        if (!columns[index].visible)
+            continue;
+        caption.text = QString::fromStdString(columns[index].caption);
+        const int captionWidth =
+            header.style()->sizeFromContents(QStyle::CT_HeaderSection, &caption, QSize(), &header).width();
+        const int valueWidth = measureValues ? ValuesWidth(section) : 0;
+        sections.push_back(section);
+        designed.push_back(static_cast<int>(columns[index].width / twipsPerPixel + 0.5));
+        needed.push_back(std::max(captionWidth, valueWidth));
+    }
+    const std::vector<int> widths =
+        FitColumnWidths(designed, needed, stretch_ ? view_->viewport()->width() : 0);
+    for (std::size_t shown = 0; shown < sections.size(); ++shown)
+        if (view_->columnWidth(sections[shown]) != widths[shown])
+            view_->setColumnWidth(sections[shown], widths[shown]);
+}
+
+int GridBinding::ValuesWidth(int section) const {
+    const int rowHeight = std::max(1, view_->verticalHeader()->defaultSectionSize());
+    const int first = std::max(view_->rowAt(0), 0);
+    const int last = std::min(model_->rowCount() - 1, first + view_->viewport()->height() / rowHeight);
+    QStyleOptionViewItem option;
+    option.initFrom(view_);
+    int widest = 0;
+    for (int row = first; row <= last; ++row) {
+        const QModelIndex cell = model_->index(row, section);
+        widest = std::max(widest, view_->itemDelegateForIndex(cell)->sizeHint(option, cell).width());
+    }
+    // The grid line takes a pixel of every cell.
+    return widest + (view_->showGrid() ? 1 : 0);
+}
+
 int GridBinding::FirstShownColumn() const {
     const std::vector<GridColumn>& columns = grid_.Columns();
     const auto shown =
@@ -85,11 +136,18 @@ int GridBinding::FirstShownColumn() const {
 }
 
 bool GridBinding::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == view_)
+    if (watched == view_) {
+        if (event->type() == QEvent::Show)
+            FitColumns();
         return event->type() == QEvent::KeyPress && KeyPress(static_cast<const QKeyEvent&>(*event));
+    }
     if (watched != viewport_)
         return ControlBinding::eventFilter(watched, event);
     switch (event->type()) {
+    case QEvent::Resize:
+        if (stretch_)
+            FitColumns();
+        return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         Press(static_cast<const QMouseEvent&>(*event));

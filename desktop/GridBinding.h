@@ -22,6 +22,8 @@ public:
     GridBinding(SSOleDBGrid& grid, QTableView* view, BoundWidgets& boundWidgets, QLabel* caption = nullptr);
 
     GridTableModel* Model() const { return model_; }
+    // The columns fill the table's width: the room their needs leave is shared among them.
+    void StretchColumns();
 
 protected:
     void Repaint() override;
@@ -32,6 +34,11 @@ protected:
 private:
     // After every reset of the table: widths, hidden columns, the selection and the current row.
     void ShowColumnsAndRows();
+    // Each shown column at least as wide as its twips width, its caption drawn bold (the heading
+    // of a selected row's column is) and the values of the rows in sight; only those rows are read.
+    void FitColumns();
+    // The width the widest value of the column takes among the rows in sight.
+    int ValuesWidth(int section) const;
     void Press(const QMouseEvent& event);
     // Answers whether the key was taken; keys that neither move nor select go on to the table.
     bool KeyPress(const QKeyEvent& event);
@@ -48,6 +55,7 @@ private:
     QLabel* caption_;
     GridTableModel* model_;
     int savedScroll_ = 0;
+    bool stretch_ = false;
 };
 
 } // namespace tavrik
