@@ -305,6 +305,38 @@ TEST_F(ArDetailRoad, space_ticks_remove_on_the_row_walked_to_and_the_total_follo
     EXPECT_EQ(total, "$35.00 $0.00");
 }
 
+TEST_F(ArDetailRoad, enter_in_the_comment_box_presses_no_button_when_the_form_makes_none_the_default) {
+    QStringList defaults;
+    bool activityOpened = false;
+    QTimer activityWatch;
+    QObject::connect(&activityWatch, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != nullptr && modal->objectName() == "Tavrik_Activity") {
+            activityOpened = true;
+            qobject_cast<QDialog*>(modal)->reject();
+        }
+    });
+    activityWatch.start(20);
+    InsideModal("Tavrik_AccDetail", [&](QWidget* dialog) {
+        auto* comment = Child<QLineEdit>(dialog, "mTxtAdjust(0)");
+        comment->setFocus();
+
+        QTest::keyClicks(comment, "Looked only");
+        QTest::keyClick(comment, Qt::Key_Return);
+        QTest::qWait(100);
+
+        for (const QPushButton* button : dialog->findChildren<QPushButton*>())
+            if (button->isDefault() || button->autoDefault())
+                defaults << button->objectName();
+        QTest::mouseClick(Child<QPushButton>(dialog, "mCmdButton(3)"), Qt::LeftButton);
+    });
+
+    ClickArDetail();
+
+    EXPECT_FALSE(activityOpened);
+    EXPECT_TRUE(defaults.isEmpty()) << defaults.join(", ").toStdString();
+}
+
 TEST_F(ArDetailRoad, the_lpo_dialog_shows_the_time_of_purchase_without_a_date) {
     auto& form = desktop_->Session().Forms.Load<Tavrik_LicPurchOpt>(Tavrik_LicPurchOpt::kFormName);
     auto view = std::make_unique<LicPurchOptView>(form, desktop_->Widgets());
