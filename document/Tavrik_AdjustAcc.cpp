@@ -198,7 +198,7 @@ void Tavrik_AdjustAcc::SaveData() {
                [&] { session_.Platform.SetMousePointer(MousePointer::Default); });
 }
 
-bool Tavrik_AdjustAcc::DataChanged() {
+bool Tavrik_AdjustAcc::DataChanged() const {
     return !IsBlank(msRefTypCd) && !IsBlank(msRefNbr);
 }
 
@@ -228,7 +228,22 @@ void Tavrik_AdjustAcc::rszResizer_BeforeResize(const Control& control, ResizerIn
         info.ScaleSize = false;
 }
 
-std::string Tavrik_AdjustAcc::RefTypeDescription() {
+std::string Tavrik_AdjustAcc::DocumentCaption() const {
+    if (!DataChanged())
+        return session_.gsHostCaption;
+    std::string caption = session_.gsHostCaption + " - ";
+    // Every receivable in the list is the one customer's.
+    const std::shared_ptr<Recordset>& receivables = mAdodc1.Recordset();
+    if (receivables && !receivables->VisibleRows().empty() && receivables->HasField("CUST_NAME")) {
+        const std::string name =
+            Trim(receivables->FieldAt(receivables->VisibleRows().front(), "CUST_NAME").ToText());
+        if (!name.empty())
+            caption += name + " - ";
+    }
+    return caption + RefTypeDescription() + " " + msRefNbr;
+}
+
+std::string Tavrik_AdjustAcc::RefTypeDescription() const {
     return session_.CommonServices.GetCodeDescription(msRefTypCd, "REFDOCTYP");
 }
 

@@ -29,7 +29,7 @@ public:
     // Host interface.
     void FileOpen();
     void SaveData();
-    bool DataChanged();
+    bool DataChanged() const;
     void BeforeUnload();
     bool CloseDocument();
 
@@ -52,6 +52,10 @@ public:
     void moKovraMessage_DataReady(const std::string& formName);
     void moKovraMessage_MsgTimeout();
 
+    // The title of the window the document is shown in: the host's caption and, while an account is
+    // open, the customer's name (once the receivables are listed), the account type and the number.
+    std::string DocumentCaption() const;
+
     // The message object the document holds (nullptr before it is shown and after unloading).
     const std::shared_ptr<MessageObject>& MessageObjectInUse() const { return moKovraMessage; }
 
@@ -68,7 +72,7 @@ private:
     // "AR Detail" for the receivables, "Receipt Detail" for the receipts.
     CommandButton& DetailButton(int gridIndex);
     void ShowFormNotAvailable(const std::string& what);
-    std::string RefTypeDescription();
+    std::string RefTypeDescription() const;
 
     Session& session_;
     std::string msRefNbr;

@@ -209,6 +209,14 @@ TEST_F(ArDetailRoad, the_activity_list_is_drawn_as_reshaped_and_esc_closes_it_an
               "Adjustment data has been changed.  Do you wish to save these changes?");
 }
 
+TEST_F(ArDetailRoad, the_window_title_names_the_opened_account) {
+    const QString title = desktop_->Window().windowTitle();
+
+    EXPECT_TRUE(title.startsWith("Account Adjustment - ACME FREIGHT LINES INC - CITATION 0012345-"))
+        << title.toStdString();
+    EXPECT_EQ(desktop_->Session().gsHostCaption, "Account Adjustment");
+}
+
 TEST_F(ArDetailRoad, keys_after_a_click_move_the_document_so_ar_detail_opens_the_highlighted_ar) {
     QTest::keyClick(receivables_, Qt::Key_Down);
     QTest::keyClick(receivables_, Qt::Key_Down);

@@ -140,6 +140,24 @@ TEST(DocumentScenario, shows_not_found_and_clears_the_reference_when_nothing_mat
     EXPECT_TRUE(harness.platform.messageBoxes.empty());
 }
 
+TEST(DocumentScenario, caption_names_the_open_account_once_its_receivables_are_listed) {
+    DocumentHarness harness;
+    const std::string atShow = harness.document.DocumentCaption();
+
+    harness.OpenAccount("C", "12345");
+    const std::string whileSearching = harness.document.DocumentCaption();
+    harness.DeliverReply();
+    const std::string opened = harness.document.DocumentCaption();
+    harness.OpenAccount("C", "99999");
+    harness.DeliverReply();
+    const std::string notFound = harness.document.DocumentCaption();
+
+    EXPECT_EQ(atShow, "Account Adjustment");
+    EXPECT_EQ(whileSearching, "Account Adjustment - CITATION " + WithCheckDigit("0012345"));
+    EXPECT_EQ(opened, "Account Adjustment - ACME FREIGHT LINES INC - CITATION " + WithCheckDigit("0012345"));
+    EXPECT_EQ(notFound, "Account Adjustment");
+}
+
 TEST(DocumentScenario, ignores_a_reply_addressed_to_another_form) {
     DocumentHarness harness;
     harness.OpenAccount("C", "12345");
