@@ -57,8 +57,6 @@ void GridBinding::StretchColumns() {
 }
 
 void GridBinding::ShowColumnsAndRows() {
-    FitColumns();
-
     QItemSelectionModel* selection = view_->selectionModel();
     const std::vector<SSOleDBGrid::Bookmark>& selected = grid_.SelBookmarks();
     const std::optional<SSOleDBGrid::Bookmark> current = grid_.CurrentBookmark();
@@ -77,6 +75,8 @@ void GridBinding::ShowColumnsAndRows() {
     }
     selection->select(rows, QItemSelectionModel::ClearAndSelect);
     view_->verticalScrollBar()->setValue(savedScroll_);
+    // Once back in place, so that the rows measured are the rows in sight.
+    FitColumns();
 }
 
 void GridBinding::FitColumns() {
@@ -88,7 +88,7 @@ void GridBinding::FitColumns() {
     QFont bold = header.font();
     bold.setBold(true);
     caption.fontMetrics = QFontMetrics(bold);
-    // A table out of sight would measure every row, so its values wait until it is shown.
+    // Values are measured on the rows in sight, so not before the table shows.
     const bool measureValues = view_->isVisible();
     std::vector<int> sections;
     std::vector<int> designed;
