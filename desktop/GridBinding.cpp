@@ -13,6 +13,7 @@
 #include <QStyleOptionHeader>
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 namespace tavrik {
@@ -174,32 +175,31 @@ void GridBinding::Press(const QMouseEvent& event) {
         grid_.DblClick.Raise();
 }
 
-bool GridBinding::KeyPress(const QKeyEvent& event) {
-    const int rows = model_->rowCount();
-    const int cursor = view_->currentIndex().isValid() ? view_->currentIndex().row() : -1;
+std::optional<int> GridBinding::MoveTarget(int key, int cursor) const {
     const int rowHeight = std::max(1, view_->verticalHeader()->defaultSectionSize());
     const int page = std::max(1, view_->viewport()->height() / rowHeight);
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
-    int target = cursor;
-    switch (event.key()) {
+    switch (key) {
     case Qt::Key_Up:
-        target = std::max(cursor, 1) - 1;
-        break;
+        return std::max(cursor, 1) - 1;
     case Qt::Key_Down:
-        target = cursor + 1;
-        break;
+        return cursor + 1;
     case Qt::Key_PageUp:
-        target = std::max(cursor - page, 0);
-        break;
+        return std::max(cursor - page, 0);
     case Qt::Key_PageDown:
-        target = cursor < 0 ? 0 : cursor + page;
-        break;
+        return cursor < 0 ? 0 : cursor + page;
     case Qt::Key_Home:
-        target = 0;
-        break;
+        return 0;
     case Qt::Key_End:
-        target = rows - 1;
-        break;
+        return model_->rowCount() - 1;
+    default:
+        return std::nullopt;
+    }
+}
+
+bool GridBinding::KeyPress(const QKeyEvent& event) {
+    const int cursor = view_->currentIndex().isValid() ? view_->currentIndex().row() : -1;
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    switch (event.key()) {
     case Qt::Key_Left:
     case Qt::Key_Right:
         // Rows are selected whole: sideways the list only scrolls.
@@ -208,21 +208,8 @@ bool GridBinding::KeyPress(const QKeyEvent& event) {
                                                         : QAbstractSlider::SliderSingleStepAdd);
         return true;
     case Qt::Key_Space:
-        if (cursor < 0)
-            return true;
-        if (modifiers & Qt::ControlModifier) {
-            grid_.ClickRow(static_cast<std::size_t>(cursor), true);
-            PlaceCursor(cursor);
-            return true;
-        }
-        // The space bar ticks the row's check box, if it has one, as a click on it would.
-        for (int column = 0; column < model_->columnCount(); ++column)
-            if (!view_->isColumnHidden(column) &&
-                model_->flags(model_->index(cursor, column)).testFlag(Qt::ItemIsUserCheckable)) {
-                ClickCell(cursor, column, {});
-                return true;
-            }
-        ClickCell(cursor, FirstShownColumn(), {});
+        if (cursor >= 0)
+            PressSpace(cursor, modifiers);
         return true;
     case Qt::Key_Enter:
     case Qt::Key_Return:
@@ -231,20 +218,40 @@ bool GridBinding::KeyPress(const QKeyEvent& event) {
             grid_.DblClick.Raise();
         return false;
     default:
+        break;
+    }
+    const std::optional<int> target = MoveTarget(event.key(), cursor);
+    if (!target) {
         // Typing would search the list and Ctrl+A select all of it, behind the model's back.
         return event.matches(QKeySequence::SelectAll) ||
                (!event.text().isEmpty() && event.text().at(0).isPrint());
     }
-    if (rows == 0)
+    if (model_->rowCount() == 0)
         return true;
-    target = std::clamp(target, 0, rows - 1);
+    const int row = std::clamp(*target, 0, model_->rowCount() - 1);
     if (modifiers & Qt::ShiftModifier)
-        grid_.ShiftClickRow(static_cast<std::size_t>(target));
+        grid_.ShiftClickRow(static_cast<std::size_t>(row));
     else if (!(modifiers & Qt::ControlModifier))
-        grid_.ClickRow(static_cast<std::size_t>(target), false);
+        grid_.ClickRow(static_cast<std::size_t>(row), false);
     // With Ctrl the focus moves alone; Ctrl+Space then adds its row to the selection.
-    PlaceCursor(target);
+    PlaceCursor(row);
     return true;
+}
+
+void GridBinding::PressSpace(int row, Qt::KeyboardModifiers modifiers) {
+    if (modifiers & Qt::ControlModifier) {
+        grid_.ClickRow(static_cast<std::size_t>(row), true);
+        PlaceCursor(row);
+        return;
+    }
+    // The space bar ticks the row's check box, if it has one, as a click on it would.
+    for (int column = 0; column < model_->columnCount(); ++column)
+        if (!view_->isColumnHidden(column) &&
+            model_->flags(model_->index(row, column)).testFlag(Qt::ItemIsUserCheckable)) {
+            ClickCell(row, column, {});
+            return;
+        }
+    ClickCell(row, FirstShownColumn(), {});
 }
 
 void GridBinding::ClickCell(int row, int column, Qt::KeyboardModifiers modifiers) {

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QTableView>
 
+#include <optional>
+
 namespace tavrik {
 
 class SSOleDBGrid;
@@ -42,6 +44,12 @@ private:
     void Press(const QMouseEvent& event);
     // Answers whether the key was taken; keys that neither move nor select go on to the table.
     bool KeyPress(const QKeyEvent& event);
+    // The row a moving key goes to from the cursor's row (-1 without one), unclamped; nothing for
+    // other keys.
+    std::optional<int> MoveTarget(int key, int cursor) const;
+    // Space ticks the row's check box (or clicks the row); Ctrl+Space adds the row to the selection
+    // or takes it out.
+    void PressSpace(int row, Qt::KeyboardModifiers modifiers);
     // A click on a cell, as the mouse or the space bar makes it: on the row, then on a check box.
     void ClickCell(int row, int column, Qt::KeyboardModifiers modifiers);
     // Puts the table's focus on the row (the selection is the model's), in sight.
