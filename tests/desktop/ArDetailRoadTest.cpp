@@ -272,6 +272,16 @@ TEST_F(ArDetailRoad, moving_and_selecting_keys_reach_the_model_and_the_ar_detail
     }
 }
 
+TEST_F(ArDetailRoad, a_double_click_on_a_row_opens_its_ar) {
+    const QRect cell = receivables_->visualRect(
+        receivables_->model()->index(RowWith(*receivables_, "Account #", "0012351"), 0));
+
+    const std::string opened = OpenedAccount(
+        [&] { QTest::mouseDClick(receivables_->viewport(), Qt::LeftButton, {}, cell.center()); });
+
+    EXPECT_EQ(opened, "0012351");
+}
+
 // No click at all: the clerk tabs into the list, walks down and presses Enter.
 class KeyboardRoad : public ArDetailRoad {
 protected:
