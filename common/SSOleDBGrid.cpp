@@ -233,6 +233,23 @@ void SSOleDBGrid::ClickRow(std::size_t displayRow, bool extend) {
         selected_.push_back(bookmark);
     else
         selected_.erase(found);
+    if (!extend)
+        SetCurrentBookmark(bookmark); // raises StateChanged
+    else
+        StateChanged.Raise();
+    Click.Raise();
+}
+
+void SSOleDBGrid::ShiftClickRow(std::size_t displayRow) {
+    const std::optional<Bookmark> current = CurrentBookmark();
+    std::size_t anchor = 0;
+    while (current && anchor < Rows() && RowBookmark(anchor) != *current)
+        ++anchor;
+    if (!current || anchor == Rows())
+        anchor = displayRow;
+    selected_.clear();
+    for (std::size_t row = std::min(anchor, displayRow); row <= std::max(anchor, displayRow); ++row)
+        selected_.push_back(RowBookmark(row));
     StateChanged.Raise();
     Click.Raise();
 }

@@ -69,9 +69,13 @@ public:
 
     const std::vector<Bookmark>& SelBookmarks() const { return selected_; }
     void ClearSelection();
-    // A click on a displayed row as the user makes it: the row alone is selected, or it is added
-    // to (or taken from) the selection when extend is set; then Click is raised.
+    // A click on a displayed row as the user makes it: the row alone is selected and becomes the
+    // current row, or it is added to (or taken from) the selection when extend is set; then Click
+    // is raised.
     void ClickRow(std::size_t displayRow, bool extend);
+    // A Shift+click: the rows from the current row (or, without one, this row) down or up to this
+    // one are selected, and no other; the current row stays. Then Click is raised.
+    void ShiftClickRow(std::size_t displayRow);
 
     // Drops the decoration cache and asks the view to repaint.
     void Refresh();
@@ -79,6 +83,8 @@ public:
     void SetRedraw(bool redraw) { Assign(redraw_, redraw); }
 
     Event<> Click;
+    // A double-click on a row, or Enter on it; the click that selected the row came first.
+    Event<> DblClick;
     Event<> Change;
     Event<> AfterUpdate;
     Event<Bookmark> RowLoaded;

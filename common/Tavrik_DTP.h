@@ -1,5 +1,5 @@
 // The date picker: a date (or none, when its check box is clear), the earliest and latest dates it
-// accepts, an optional time of day, and its Change event.
+// accepts, an optional time of day, what it shows of them, and its Change event.
 #pragma once
 
 #include "common/CalendarDate.h"
@@ -9,6 +9,9 @@
 #include <optional>
 
 namespace tavrik {
+
+// What the picker shows: the short date (with the time when it holds one), or the time alone.
+enum class DtpFormat { ShortDate, Time };
 
 class Tavrik_DTP : public Control {
 public:
@@ -40,6 +43,9 @@ public:
         Change.Raise();
     }
 
+    DtpFormat Format() const { return format_; }
+    void SetFormat(DtpFormat format) { Assign(format_, format); }
+
     Event<> Change;
 
 private:
@@ -47,6 +53,7 @@ private:
     std::optional<CalendarDate> earliest_;
     std::optional<CalendarDate> latest_;
     std::optional<TimeOfDay> time_;
+    DtpFormat format_ = DtpFormat::ShortDate;
 };
 
 } // namespace tavrik

@@ -14,26 +14,22 @@
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
-
 namespace tavrik {
 namespace {
 
 using Detail = Tavrik_AccDetail;
 
-// Room for every shown column at the width the grid gives it, so no column starts out of sight.
-int TableWidth(const SSOleDBGrid& grid, const QTableView& table) {
-    double twips = 0;
-    for (const GridColumn& column : grid.Columns())
-        if (column.visible)
-            twips += column.width;
-    const int columns = static_cast<int>(twips * table.logicalDpiX() / 1440.0 + 0.5);
-    return columns + 2 * table.frameWidth() + table.verticalScrollBar()->sizeHint().width();
+// Room for every shown column at the width its binding gives it, so no column starts out of sight.
+int TableWidth(const QTableView& table) {
+    return table.horizontalHeader()->length() + 2 * table.frameWidth() +
+           table.verticalScrollBar()->sizeHint().width();
 }
 
 } // namespace
@@ -73,8 +69,8 @@ AccDetailView::AccDetailView(Tavrik_AccDetail& form, BoundWidgets& boundWidgets,
         SSOleDBGrid& grid = form.mSdgDBGrid(index);
         auto* caption = new QLabel(this);
         auto* table = Named(new QTableView(this), grid);
-        new GridBinding(grid, table, boundWidgets, caption);
-        table->setMinimumWidth(TableWidth(grid, *table));
+        (new GridBinding(grid, table, boundWidgets, caption))->StretchColumns();
+        table->setMinimumWidth(TableWidth(*table));
         layout->addWidget(caption);
         layout->addWidget(table, 1);
     }

@@ -105,7 +105,7 @@ ActivityView::ActivityView(Tavrik_Activity& form, BoundWidgets& boundWidgets, QW
     caption->setAlignment(Qt::AlignCenter);
     caption->setFrameStyle(QFrame::Panel | QFrame::Raised);
     auto* table = Named(new QTableView(gridArea), form.mSdgActivity);
-    new GridBinding(form.mSdgActivity, table, boundWidgets, caption);
+    (new GridBinding(form.mSdgActivity, table, boundWidgets, caption))->StretchColumns();
     gridLayout->addWidget(caption);
     gridLayout->addWidget(table, 1);
     Follow(gridArea, form.mSdgActivity);

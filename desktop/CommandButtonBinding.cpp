@@ -6,6 +6,9 @@ CommandButtonBinding::CommandButtonBinding(CommandButton& button, QPushButton* w
                                            BoundWidgets& boundWidgets)
     : ControlBinding(button, widget, boundWidgets), button_(button), widget_(widget),
       escape_(new QShortcut(QKeySequence(Qt::Key_Escape), widget, nullptr, nullptr, Qt::WindowShortcut)) {
+    // Only the button the form makes the default takes Enter: Qt would otherwise hand it to whichever
+    // button last had the focus.
+    widget_->setAutoDefault(false);
     connect(widget_, &QPushButton::clicked, this, [this] { button_.Press(); });
     connect(escape_, &QShortcut::activated, this, [this] { button_.Press(); });
     Repaint();
@@ -14,9 +17,7 @@ CommandButtonBinding::CommandButtonBinding(CommandButton& button, QPushButton* w
 void CommandButtonBinding::Repaint() {
     ControlBinding::Repaint();
     widget_->setText(QString::fromStdString(button_.Caption()));
-    // Enter presses the default button; a focused button takes Enter while it has the focus.
     widget_->setDefault(button_.IsDefault());
-    widget_->setAutoDefault(true);
     escape_->setEnabled(button_.IsCancel());
 }
 

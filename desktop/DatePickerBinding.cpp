@@ -44,7 +44,10 @@ void DatePickerBinding::Repaint() {
     ControlBinding::Repaint();
     repainting_ = true;
     const std::optional<TimeOfDay>& time = picker_.Time();
-    widget_->setDisplayFormat(time ? "MM/dd/yyyy HH:mm" : "MM/dd/yyyy");
+    if (picker_.Format() == DtpFormat::Time)
+        widget_->setDisplayFormat("HH:mm");
+    else
+        widget_->setDisplayFormat(time ? "MM/dd/yyyy HH:mm" : "MM/dd/yyyy");
     if (picker_.EarliestDate())
         widget_->setMinimumDate(ToQDate(*picker_.EarliestDate()));
     else

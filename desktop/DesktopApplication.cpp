@@ -29,7 +29,11 @@ DesktopApplication::DesktopApplication(const std::filesystem::path& store, const
       document_(session_) {
     RegisterViews(views_, session_, widgets_);
     MainWindowCallbacks callbacks{
-        .fileOpen = [this] { document_.FileOpen(); },
+        .fileOpen =
+            [this] {
+                document_.FileOpen();
+                ShowDocumentCaption();
+            },
         .saveData = [this] { document_.SaveData(); },
         .beforeUnload = [this] { document_.BeforeUnload(); },
         .closeDocument = [this] { return document_.CloseDocument(); },
@@ -41,7 +45,14 @@ DesktopApplication::DesktopApplication(const std::filesystem::path& store, const
 
 void DesktopApplication::Show() {
     document_.UserDocument_Show(window_->Tag().toStdString(), window_->windowTitle().toStdString());
+    // Connected after the document's own handler, so the title is read once the reply is handled.
+    document_.MessageObjectInUse()->DataReady.Connect([this](const std::string&) { ShowDocumentCaption(); });
     window_->show();
+}
+
+void DesktopApplication::ShowDocumentCaption() {
+    if (window_ != nullptr)
+        window_->setWindowTitle(QString::fromStdString(document_.DocumentCaption()));
 }
 
 } // namespace tavrik

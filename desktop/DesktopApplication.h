@@ -41,6 +41,9 @@ public:
     BoundWidgets& Widgets() { return widgets_; }
 
 private:
+    // The window's title follows the document's caption.
+    void ShowDocumentCaption();
+
     std::unique_ptr<BackOffice> store_;
     // The dispatcher outlives the transport, whose worker may post a reply until it is joined.
     QtDispatcher dispatcher_;

@@ -18,7 +18,7 @@ DocumentView::DocumentView(Tavrik_AdjustAcc& document, BoundWidgets& boundWidget
         auto* caption = new QLabel(this);
         auto* table = new QTableView(this);
         table->setObjectName(QString::fromStdString(document.mSdgDBGrid(index).Name()));
-        new GridBinding(document.mSdgDBGrid(index), table, boundWidgets, caption);
+        (new GridBinding(document.mSdgDBGrid(index), table, boundWidgets, caption))->StretchColumns();
         layout->addWidget(caption);
         layout->addWidget(table, 1);
     }

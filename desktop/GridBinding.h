@@ -1,6 +1,6 @@
 // Binds a grid model to a QTableView through a GridTableModel: column widths and visibility, the
-// caption above the table, whole-row selection shown from the model, clicks written to the model
-// (so the form's Click runs), and the redraw switch.
+// caption above the table, whole-row selection shown from the model, clicks and the keys that move
+// or select written to the model (so the form's Click runs), and the redraw switch.
 #pragma once
 
 #include "desktop/ControlBinding.h"
@@ -8,6 +8,8 @@
 
 #include <QLabel>
 #include <QTableView>
+
+#include <optional>
 
 namespace tavrik {
 
@@ -22,16 +24,37 @@ public:
     GridBinding(SSOleDBGrid& grid, QTableView* view, BoundWidgets& boundWidgets, QLabel* caption = nullptr);
 
     GridTableModel* Model() const { return model_; }
+    // The columns fill the table's width: the room their needs leave is shared among them.
+    void StretchColumns();
 
 protected:
     void Repaint() override;
-    // Turns the mouse on the table into clicks on the model, which alone decides the selection.
+    // Turns the mouse and the keys on the table into clicks on the model, which alone decides the
+    // selection.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // After every reset of the table: widths, hidden columns, the selection and the current row.
     void ShowColumnsAndRows();
+    // Each shown column at least as wide as its twips width, its caption drawn bold (the heading
+    // of a selected row's column is) and the values of the rows in sight; only those rows are read.
+    void FitColumns();
+    // The width the widest value of the column takes among the rows in sight.
+    int ValuesWidth(int section) const;
     void Press(const QMouseEvent& event);
+    // Answers whether the key was taken; keys that neither move nor select go on to the table.
+    bool KeyPress(const QKeyEvent& event);
+    // The row a moving key goes to from the cursor's row (-1 without one), unclamped; nothing for
+    // other keys.
+    std::optional<int> MoveTarget(int key, int cursor) const;
+    // Space ticks the row's check box (or clicks the row); Ctrl+Space adds the row to the selection
+    // or takes it out.
+    void PressSpace(int row, Qt::KeyboardModifiers modifiers);
+    // A click on a cell, as the mouse or the space bar makes it: on the row, then on a check box.
+    void ClickCell(int row, int column, Qt::KeyboardModifiers modifiers);
+    // Puts the table's focus on the row (the selection is the model's), in sight.
+    void PlaceCursor(int row);
+    int FirstShownColumn() const;
 
     SSOleDBGrid& grid_;
     QTableView* view_;
@@ -40,6 +63,7 @@ private:
     QLabel* caption_;
     GridTableModel* model_;
     int savedScroll_ = 0;
+    bool stretch_ = false;
 };
 
 } // namespace tavrik

@@ -71,7 +71,10 @@ LicPurchOptView::LicPurchOptView(Tavrik_LicPurchOpt& form, BoundWidgets& boundWi
     addLabel(0, 0, 2)->setWordWrap(true);
     auto* frame = Named(new QGroupBox(this), form.mFra);
     new FrameBinding(form.mFra, frame, boundWidgets);
+    // The frame has no caption: it only holds the two options together, so it draws no box.
+    frame->setStyleSheet("QGroupBox { border: none; margin: 0; padding: 0; }");
     auto* options = new QHBoxLayout(frame);
+    options->setContentsMargins(0, 0, 0, 0);
     for (int index : {Lpo::kInState, Lpo::kOutOfState}) {
         auto* option = Named(new QRadioButton(frame), form.mRdo(index));
         new OptionButtonBinding(form.mRdo(index), option, boundWidgets);

@@ -95,6 +95,7 @@ Tavrik_AdjustAcc::Tavrik_AdjustAcc(Session& session) : session_(session) {
     });
     mSdgDBGrid.ForEach([this](int index, SSOleDBGrid& grid) {
         grid.Click.Connect([this, index] { mSdgDBGrid_Click(index); });
+        grid.DblClick.Connect([this, index] { mSdgDBGrid_DblClick(index); });
         grid.RowLoaded.Connect(
             [this, index](SSOleDBGrid::Bookmark bookmark) { mSdgDBGrid_RowLoaded(index, bookmark); });
     });
@@ -197,7 +198,7 @@ void Tavrik_AdjustAcc::SaveData() {
                [&] { session_.Platform.SetMousePointer(MousePointer::Default); });
 }
 
-bool Tavrik_AdjustAcc::DataChanged() {
+bool Tavrik_AdjustAcc::DataChanged() const {
     return !IsBlank(msRefTypCd) && !IsBlank(msRefNbr);
 }
 
@@ -227,7 +228,22 @@ void Tavrik_AdjustAcc::rszResizer_BeforeResize(const Control& control, ResizerIn
         info.ScaleSize = false;
 }
 
-std::string Tavrik_AdjustAcc::RefTypeDescription() {
+std::string Tavrik_AdjustAcc::DocumentCaption() const {
+    if (!DataChanged())
+        return session_.gsHostCaption;
+    std::string caption = session_.gsHostCaption + " - ";
+    // Every receivable in the list is the one customer's.
+    const std::shared_ptr<Recordset>& receivables = mAdodc1.Recordset();
+    if (receivables && !receivables->VisibleRows().empty() && receivables->HasField("CUST_NAME")) {
+        const std::string name =
+            Trim(receivables->FieldAt(receivables->VisibleRows().front(), "CUST_NAME").ToText());
+        if (!name.empty())
+            caption += name + " - ";
+    }
+    return caption + RefTypeDescription() + " " + msRefNbr;
+}
+
+std::string Tavrik_AdjustAcc::RefTypeDescription() const {
     return session_.CommonServices.GetCodeDescription(msRefTypCd, "REFDOCTYP");
 }
 
@@ -313,7 +329,7 @@ void Tavrik_AdjustAcc::moKovraMessage_DataReady(const std::string& formName) {
 void Tavrik_AdjustAcc::mSdgDBGrid_Click(int index) {
     TrapErrors(session_, "Tavrik_AdjustAcc.mSdgDBGrid_Click", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(index);
-        CommandButton& ownButton = mCmdButton(index == kReceivablesGrid ? kArDetail : kReceiptDetail);
+        CommandButton& ownButton = DetailButton(index);
         if (grid.SelBookmarks().size() != 1) {
             ownButton.SetEnabled(false);
             return;
@@ -328,6 +344,14 @@ void Tavrik_AdjustAcc::mSdgDBGrid_Click(int index) {
         }
         ownButton.SetEnabled(true);
     });
+}
+
+void Tavrik_AdjustAcc::mSdgDBGrid_DblClick(int index) {
+    TrapErrors(session_, "Tavrik_AdjustAcc.mSdgDBGrid_DblClick", [&] { DetailButton(index).Press(); });
+}
+
+CommandButton& Tavrik_AdjustAcc::DetailButton(int gridIndex) {
+    return mCmdButton(gridIndex == kReceivablesGrid ? kArDetail : kReceiptDetail);
 }
 
 void Tavrik_AdjustAcc::mSdgDBGrid_RowLoaded(int index, SSOleDBGrid::Bookmark bookmark) {

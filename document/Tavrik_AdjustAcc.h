@@ -29,7 +29,7 @@ public:
     // Host interface.
     void FileOpen();
     void SaveData();
-    bool DataChanged();
+    bool DataChanged() const;
     void BeforeUnload();
     bool CloseDocument();
 
@@ -44,11 +44,17 @@ public:
     ControlArray<SSOleDBGrid> mSdgDBGrid{"mSdgDBGrid"};
 
     void mSdgDBGrid_Click(int index);
+    // A double-click or Enter on a list presses that list's detail button, as a click on it would.
+    void mSdgDBGrid_DblClick(int index);
     void mSdgDBGrid_RowLoaded(int index, SSOleDBGrid::Bookmark bookmark);
     void mSdgDBGrid_InitColumnProps(int index);
     void mCmdButton_Click(int index);
     void moKovraMessage_DataReady(const std::string& formName);
     void moKovraMessage_MsgTimeout();
+
+    // The title of the window the document is shown in: the host's caption and, while an account is
+    // open, the customer's name (once the receivables are listed), the account type and the number.
+    std::string DocumentCaption() const;
 
     // The message object the document holds (nullptr before it is shown and after unloading).
     const std::shared_ptr<MessageObject>& MessageObjectInUse() const { return moKovraMessage; }
@@ -63,8 +69,10 @@ private:
     void DoCmdARDetail();
     void DoCmdReceipts();
     void ClearReference();
+    // "AR Detail" for the receivables, "Receipt Detail" for the receipts.
+    CommandButton& DetailButton(int gridIndex);
     void ShowFormNotAvailable(const std::string& what);
-    std::string RefTypeDescription();
+    std::string RefTypeDescription() const;
 
     Session& session_;
     std::string msRefNbr;

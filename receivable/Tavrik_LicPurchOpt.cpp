@@ -41,7 +41,7 @@ Tavrik_LicPurchOpt::Tavrik_LicPurchOpt(Session& session) : Form(kFormName), sess
     troopDistrict.SetMaxLength(3);
     troopDistrict.SetUpperCase(true);
     Tavrik_DTP1.Add(kDatePurchased);
-    Tavrik_DTP1.Add(kTimePurchased);
+    Tavrik_DTP1.Add(kTimePurchased).SetFormat(DtpFormat::Time);
     mCmd.Add(kSave).SetCaption("Save");
     mCmd.Add(kCancel).SetCaption("Cancel");
     mCmd(kCancel).SetCancel(true);

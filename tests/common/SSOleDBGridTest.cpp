@@ -91,6 +91,47 @@ TEST(SSOleDBGrid, current_row_cells_read_as_displayed_after_a_click) {
     EXPECT_THROW(bound.grid.CellText("MISSING"), std::runtime_error);
 }
 
+// The selection and current row after a series of clicks, written "selected rows / current row".
+std::string SelectionAfter(const std::vector<std::pair<std::size_t, char>>& clicks) {
+    SSOleDBGrid grid("unbound");
+    grid.Columns() = {MakeColumn("A", "")};
+    for (int row = 0; row < 6; ++row)
+        grid.AddItem("r" + std::to_string(row));
+    int raised = 0;
+    grid.Click.Connect([&] { ++raised; });
+    for (const auto& [row, how] : clicks) {
+        if (how == 'S')
+            grid.ShiftClickRow(row);
+        else
+            grid.ClickRow(row, how == 'C');
+    }
+    std::string text;
+    for (SSOleDBGrid::Bookmark selected : grid.SelBookmarks())
+        text += std::to_string(selected) + " ";
+    const std::optional<SSOleDBGrid::Bookmark> current = grid.CurrentBookmark();
+    text += "/ " + (current ? std::to_string(*current) : std::string("none"));
+    return raised == static_cast<int>(clicks.size()) ? text : "Click raised " + std::to_string(raised);
+}
+
+TEST(SSOleDBGrid, clicks_select_and_move_the_current_row_as_the_user_makes_them) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<std::size_t, char>> clicks; // 'P' plain, 'C' Ctrl, 'S' Shift
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"plain click selects and makes current", {{2, 'P'}, {4, 'P'}}, "4 / 4"},
+        {"ctrl click adds and keeps the current row", {{2, 'P'}, {4, 'C'}}, "2 4 / 2"},
+        {"shift click selects down from the current row", {{1, 'P'}, {3, 'S'}}, "1 2 3 / 1"},
+        {"shift click again narrows the range", {{1, 'P'}, {4, 'S'}, {2, 'S'}}, "1 2 / 1"},
+        {"shift click above the current row", {{3, 'P'}, {1, 'S'}}, "1 2 3 / 3"},
+        {"shift click drops rows ctrl added", {{0, 'P'}, {5, 'C'}, {1, 'S'}}, "0 1 / 0"},
+        {"shift click without a current row selects the row", {{2, 'S'}}, "2 / none"},
+    };
+    for (const Case& testCase : cases)
+        EXPECT_EQ(SelectionAfter(testCase.clicks), testCase.expected) << testCase.name;
+}
+
 TEST(SSOleDBGrid, unbound_rows_split_on_tabs_and_clear) {
     SSOleDBGrid grid("unbound");
     grid.Columns() = {MakeColumn("A", ""), MakeColumn("B", ""), MakeColumn("C", "")};

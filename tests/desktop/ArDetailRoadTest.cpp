@@ -1,10 +1,12 @@
 #include "desktop/DesktopApplication.h"
+#include "desktop/LicPurchOptView.h"
 #include "tests/desktop/VisibleTopLevelWindows.h"
 #include "tests/desktop/WidgetLookup.h"
 #include "tests/support/DocumentHarness.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -16,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -65,6 +68,11 @@ void InsideModal(const char* formName, std::function<void(QWidget*)> steps) {
 class ArDetailRoad : public ::testing::Test {
 protected:
     void SetUp() override {
+        OpenDemoAccount();
+        ClickCell(*receivables_, RowWith(*receivables_, "Account #", "0012345"), 0);
+    }
+
+    void OpenDemoAccount() {
         std::filesystem::remove_all(directory_);
         desktop_ = std::make_unique<DesktopApplication>(directory_ / "demo.sqlite", "SUPER");
         desktop_->Show();
@@ -83,7 +91,6 @@ protected:
         desktop_->Window().ToolbarButton(MainWindow::kOpenButton)->trigger();
         receivables_ = Child<QTableView>(&desktop_->Window(), "mSdgDBGrid(0)");
         ASSERT_TRUE(WaitUntil([&] { return RowWith(*receivables_, "Account #", "0012345") >= 0; }));
-        ClickCell(*receivables_, RowWith(*receivables_, "Account #", "0012345"), 0);
     }
 
     void TearDown() override {
@@ -96,6 +103,36 @@ protected:
 
     void ClickArDetail() {
         QTest::mouseClick(Child<QPushButton>(&desktop_->Window(), "mCmdButton(0)"), Qt::LeftButton);
+    }
+
+    QPushButton* ArDetailButton() { return Child<QPushButton>(&desktop_->Window(), "mCmdButton(0)"); }
+
+    // The account numbers of the rows the list highlights, and of the document's current row.
+    std::string Highlighted() {
+        std::string text;
+        for (const QModelIndex& row : receivables_->selectionModel()->selectedRows())
+            text += Account(row.row()) + " ";
+        return text + "/ " + desktop_->Document().mSdgDBGrid(0).CellText("ACCT_RCVBL_NBR");
+    }
+
+    std::string Account(int row) {
+        return receivables_->model()
+            ->index(row, ColumnOf(*receivables_, "Account #"))
+            .data()
+            .toString()
+            .toStdString();
+    }
+
+    // Opens the AR detail with the keys (or with "AR Detail" when none are given) and answers the
+    // account number the window shows.
+    std::string OpenedAccount(const std::function<void()>& press) {
+        std::string opened = "(no window)";
+        InsideModal("Tavrik_AccDetail", [&](QWidget* dialog) {
+            opened = Child<QLabel>(dialog, "mLblAdjust(5)")->text().toStdString();
+            QTest::mouseClick(Child<QPushButton>(dialog, "mCmdButton(3)"), Qt::LeftButton);
+        });
+        press();
+        return opened;
     }
 
     const std::filesystem::path directory_ =
@@ -202,6 +239,170 @@ TEST_F(ArDetailRoad, the_activity_list_is_drawn_as_reshaped_and_esc_closes_it_an
     EXPECT_TRUE(activityClosed);
     EXPECT_EQ(boxes_.join(" | ").toStdString(),
               "Adjustment data has been changed.  Do you wish to save these changes?");
+}
+
+TEST_F(ArDetailRoad, the_window_title_names_the_opened_account) {
+    const QString title = desktop_->Window().windowTitle();
+
+    EXPECT_TRUE(title.startsWith("Account Adjustment - ACME FREIGHT LINES INC - CITATION 0012345-"))
+        << title.toStdString();
+    EXPECT_EQ(desktop_->Session().gsHostCaption, "Account Adjustment");
+}
+
+TEST_F(ArDetailRoad, keys_after_a_click_move_the_document_so_ar_detail_opens_the_highlighted_ar) {
+    QTest::keyClick(receivables_, Qt::Key_Down);
+    QTest::keyClick(receivables_, Qt::Key_Down);
+    const std::string highlighted = Highlighted();
+
+    const std::string opened = OpenedAccount([&] { ClickArDetail(); });
+
+    EXPECT_EQ(highlighted, "0012350 / 0012350");
+    EXPECT_EQ(opened, "0012350");
+}
+
+TEST_F(ArDetailRoad, moving_and_selecting_keys_reach_the_model_and_the_ar_detail_button) {
+    struct Step {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* expected; // highlighted rows / current row, and "AR Detail" enabled
+    };
+    const Step steps[] = {
+        {Qt::Key_End, {}, "2000001 / 2000001 +"},
+        {Qt::Key_Home, {}, "0012345 / 0012345 +"},
+        {Qt::Key_Down, Qt::ShiftModifier, "0012345 0012346 / 0012345 -"},
+        {Qt::Key_Down, Qt::ShiftModifier, "0012345 0012346 0012350 / 0012345 -"},
+        {Qt::Key_Up, Qt::ShiftModifier, "0012345 0012346 / 0012345 -"},
+        {Qt::Key_Down, {}, "0012350 / 0012350 +"},
+        {Qt::Key_Down, Qt::ControlModifier, "0012350 / 0012350 +"},
+        {Qt::Key_Space, Qt::ControlModifier, "0012350 0012351 / 0012350 -"},
+        {Qt::Key_Space, Qt::ControlModifier, "0012350 / 0012350 +"},
+        {Qt::Key_PageUp, {}, "0012345 / 0012345 +"},
+        {
+            Qt::Key_PageDown,
+            {},
+            "",
+        },
+        {Qt::Key_A, Qt::ControlModifier, ""},
+    };
+    for (const Step& step : steps) {
+        const std::string before = Highlighted();
+
+        QTest::keyClick(receivables_, step.key, step.modifiers);
+
+        const std::string after = Highlighted() + (ArDetailButton()->isEnabled() ? " +" : " -");
+        if (step.key == Qt::Key_PageDown) {
+            // A page down lands on the row a page below, whatever the page holds.
+            const int page =
+                receivables_->viewport()->height() / receivables_->verticalHeader()->defaultSectionSize();
+            const std::string landed = Account(std::min(page, receivables_->model()->rowCount() - 1));
+            EXPECT_EQ(after, landed + " / " + landed + " +");
+        } else if (step.key == Qt::Key_A) {
+            EXPECT_EQ(after, before + " +") << "Ctrl+A selects behind the model's back";
+        } else {
+            EXPECT_EQ(after, step.expected) << QTest::toString(step.key);
+        }
+    }
+}
+
+TEST_F(ArDetailRoad, a_double_click_on_a_row_opens_its_ar) {
+    const QRect cell = receivables_->visualRect(
+        receivables_->model()->index(RowWith(*receivables_, "Account #", "0012351"), 0));
+
+    const std::string opened = OpenedAccount(
+        [&] { QTest::mouseDClick(receivables_->viewport(), Qt::LeftButton, {}, cell.center()); });
+
+    EXPECT_EQ(opened, "0012351");
+}
+
+// No click at all: the clerk tabs into the list, walks down and presses Enter.
+class KeyboardRoad : public ArDetailRoad {
+protected:
+    void SetUp() override { OpenDemoAccount(); }
+};
+
+TEST_F(KeyboardRoad, enter_opens_the_ar_walked_to_with_the_keyboard_alone) {
+    receivables_->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(receivables_, Qt::Key_Down);
+    QTest::keyClick(receivables_, Qt::Key_Down);
+    const std::string highlighted = Highlighted();
+
+    const std::string opened = OpenedAccount([&] { QTest::keyClick(receivables_, Qt::Key_Return); });
+
+    EXPECT_EQ(highlighted, "0012350 / 0012350");
+    EXPECT_EQ(opened, "0012350");
+}
+
+TEST_F(ArDetailRoad, space_ticks_remove_on_the_row_walked_to_and_the_total_follows) {
+    QString total;
+    InsideModal("Tavrik_AccDetail", [&](QWidget* dialog) {
+        auto* available = Child<QTableView>(dialog, "mSdgDBGrid(0)");
+        ASSERT_TRUE(WaitUntil([&] { return RowWith(*available, "Description", "ADMINISTRATIVE FEE") >= 0; }));
+        available->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(available, Qt::Key_Home);
+        while (available->currentIndex().row() < RowWith(*available, "Description", "ADMINISTRATIVE FEE"))
+            QTest::keyClick(available, Qt::Key_Down);
+
+        QTest::keyClick(available, Qt::Key_Space);
+        total = Child<QLabel>(dialog, "mLblAdjust(12)")->text();
+        QTest::keyClick(available, Qt::Key_Space);
+        total += " " + Child<QLabel>(dialog, "mLblAdjust(12)")->text();
+
+        QTest::mouseClick(Child<QPushButton>(dialog, "mCmdButton(3)"), Qt::LeftButton);
+    });
+
+    ClickArDetail();
+
+    EXPECT_EQ(total, "$35.00 $0.00");
+}
+
+TEST_F(ArDetailRoad, enter_in_the_comment_box_presses_no_button_when_the_form_makes_none_the_default) {
+    QStringList defaults;
+    bool activityOpened = false;
+    QTimer activityWatch;
+    QObject::connect(&activityWatch, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != nullptr && modal->objectName() == "Tavrik_Activity") {
+            activityOpened = true;
+            qobject_cast<QDialog*>(modal)->reject();
+        }
+    });
+    activityWatch.start(20);
+    InsideModal("Tavrik_AccDetail", [&](QWidget* dialog) {
+        auto* comment = Child<QLineEdit>(dialog, "mTxtAdjust(0)");
+        comment->setFocus();
+
+        QTest::keyClicks(comment, "Looked only");
+        QTest::keyClick(comment, Qt::Key_Return);
+        QTest::qWait(100);
+
+        for (const QPushButton* button : dialog->findChildren<QPushButton*>())
+            if (button->isDefault() || button->autoDefault())
+                defaults << button->objectName();
+        QTest::mouseClick(Child<QPushButton>(dialog, "mCmdButton(3)"), Qt::LeftButton);
+    });
+
+    ClickArDetail();
+
+    EXPECT_FALSE(activityOpened);
+    EXPECT_TRUE(defaults.isEmpty()) << defaults.join(", ").toStdString();
+}
+
+TEST_F(ArDetailRoad, the_lpo_dialog_shows_the_time_of_purchase_without_a_date) {
+    auto& form = desktop_->Session().Forms.Load<Tavrik_LicPurchOpt>(Tavrik_LicPurchOpt::kFormName);
+    auto view = std::make_unique<LicPurchOptView>(form, desktop_->Widgets());
+    view->show();
+    QTest::mouseClick(Child<QCheckBox>(view.get(), "Tavrik_DTP1(1).blank"), Qt::LeftButton);
+    auto* time = Child<QDateTimeEdit>(view.get(), "Tavrik_DTP1(1)");
+    auto* date = Child<QDateTimeEdit>(view.get(), "Tavrik_DTP1(0)");
+
+    time->setTime(QTime(14, 5));
+
+    EXPECT_EQ(time->text(), "14:05");
+    EXPECT_EQ(form.Tavrik_DTP1(Tavrik_LicPurchOpt::kTimePurchased).Time()->Format(), "14:05");
+    EXPECT_EQ(date->displayFormat(), "MM/dd/yyyy");
+    EXPECT_TRUE(view->grab().save(TAVRIK_SCREENSHOT_DIR "/lpo.png", "PNG"));
+    view.reset();
+    desktop_->Session().Forms.Unload(Tavrik_LicPurchOpt::kFormName);
 }
 
 } // namespace

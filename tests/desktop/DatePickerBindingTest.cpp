@@ -35,5 +35,26 @@ TEST(DatePickerBinding, edits_reach_the_model_with_their_time_when_the_user_chan
     EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
 }
 
+TEST(DatePickerBinding, a_time_only_picker_shows_and_takes_the_time_alone) {
+    QWidget parent;
+    Tavrik_DTP picker("mDtpTime");
+    picker.SetFormat(DtpFormat::Time);
+    picker.SetValue(CalendarDate::FromYmd(2026, 3, 4));
+    picker.SetTime(TimeOfDay::FromHm(9, 30));
+    BoundWidgets boundWidgets;
+    auto* edit = new QDateTimeEdit(&parent);
+    auto* blank = new QCheckBox(&parent);
+    DatePickerBinding binding(picker, edit, blank, boundWidgets);
+    const QString shownAtStart = edit->text();
+
+    edit->setTime(QTime(14, 5));
+
+    EXPECT_EQ(shownAtStart, "09:30");
+    EXPECT_EQ(edit->text(), "14:05");
+    EXPECT_EQ(picker.Time()->Format(), "14:05");
+    EXPECT_EQ(picker.Value(), CalendarDate::FromYmd(2026, 3, 4));
+    EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
+}
+
 } // namespace
 } // namespace tavrik

@@ -147,5 +147,48 @@ TEST(GridBinding, columns_are_laid_out_from_the_model_when_some_are_hidden) {
     EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
 }
 
+TEST(GridBinding, a_column_too_narrow_for_its_bold_caption_or_its_values_in_sight_is_widened) {
+    ShownGrid shown(50000);
+    const int designed = 1500 / 15;
+
+    shown.grid.Column("NBR").caption = "Original Assessment Total";
+    shown.grid.Column("NBR").width = 150;
+    shown.grid.Column("AMT").caption = "A";
+    shown.grid.Column("AMT").width = 150;
+    shown.grid.ColumnsChanged();
+    shown.Paint();
+
+    QFont bold = shown.view.horizontalHeader()->font();
+    bold.setBold(true);
+    const int boldCaption = QFontMetrics(bold).horizontalAdvance("Original Assessment Total");
+    const int lastInSight = shown.view.rowAt(shown.view.viewport()->height() - 1);
+    const QString widestInSight = shown.binding->Model()->index(lastInSight, 2).data().toString();
+    EXPECT_GT(boldCaption, designed);
+    EXPECT_GE(shown.view.columnWidth(0), boldCaption);
+    EXPECT_GE(shown.view.columnWidth(2), shown.view.fontMetrics().horizontalAdvance(widestInSight));
+    EXPECT_LT(shown.grid.DecoratedRows(), 100u);
+    shown.view.close();
+    EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
+}
+
+TEST(GridBinding, stretched_columns_fill_the_table_in_the_proportion_of_their_twips_widths) {
+    ShownGrid shown(3);
+    shown.grid.Column("NBR").width = 1000;
+    shown.grid.Column("AMT").width = 2000;
+    shown.grid.ColumnsChanged();
+
+    shown.binding->StretchColumns();
+    shown.view.resize(450, 300);
+    shown.Paint();
+
+    const int first = shown.view.columnWidth(0);
+    const int second = shown.view.columnWidth(2);
+    EXPECT_EQ(first + second, shown.view.viewport()->width());
+    EXPECT_NEAR(second, 2 * first, 2);
+    EXPECT_GT(first, 1000 / 15);
+    shown.view.close();
+    EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
+}
+
 } // namespace
 } // namespace tavrik

@@ -1,6 +1,7 @@
 #include "tests/support/DocumentHarness.h"
 
 #include "common/CheckDigit.h"
+#include "receivable/Tavrik_AccDetail.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -169,6 +170,24 @@ TEST(DocumentScenario, the_not_found_status_is_cleared_by_the_next_search) {
     EXPECT_EQ(harness.library.Status().StatusText(), "Ready");
 }
 
+TEST(DocumentScenario, caption_names_the_open_account_once_its_receivables_are_listed) {
+    DocumentHarness harness;
+    const std::string atShow = harness.document.DocumentCaption();
+
+    harness.OpenAccount("C", "12345");
+    const std::string whileSearching = harness.document.DocumentCaption();
+    harness.DeliverReply();
+    const std::string opened = harness.document.DocumentCaption();
+    harness.OpenAccount("C", "99999");
+    harness.DeliverReply();
+    const std::string notFound = harness.document.DocumentCaption();
+
+    EXPECT_EQ(atShow, "Account Adjustment");
+    EXPECT_EQ(whileSearching, "Account Adjustment - CITATION " + WithCheckDigit("0012345"));
+    EXPECT_EQ(opened, "Account Adjustment - ACME FREIGHT LINES INC - CITATION " + WithCheckDigit("0012345"));
+    EXPECT_EQ(notFound, "Account Adjustment");
+}
+
 TEST(DocumentScenario, ignores_a_reply_addressed_to_another_form) {
     DocumentHarness harness;
     harness.OpenAccount("C", "12345");
@@ -245,6 +264,41 @@ TEST(DocumentScenario, enables_only_the_button_of_the_grid_with_exactly_one_sele
     EXPECT_FALSE(arDetail.Enabled());
     EXPECT_TRUE(receivables.SelBookmarks().empty());
     EXPECT_EQ(receipts.CellText("RCPT_NBR"), "0100002");
+}
+
+TEST(DocumentScenario, double_click_presses_the_detail_button_of_its_list_only_when_it_is_enabled) {
+    struct Case {
+        const char* name;
+        int grid;
+        std::vector<std::size_t> selectedRows;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"one receivable opens its AR", 0, {2}, "AR 0012350"},
+        {"two receivables press nothing", 0, {2, 3}, ""},
+        {"one receipt presses Receipt Detail", 1, {1}, "box The Receipt Detail form is not available yet."},
+        {"nothing selected presses nothing", 1, {}, ""},
+    };
+    for (const Case& testCase : cases) {
+        DocumentHarness harness;
+        harness.OpenAccount("C", "12345");
+        harness.DeliverReply();
+        SSOleDBGrid& grid = harness.document.mSdgDBGrid(testCase.grid);
+        for (std::size_t row : testCase.selectedRows)
+            grid.ClickRow(row, row != testCase.selectedRows.front());
+        std::string outcome;
+        harness.platform.QueueScript([&](Form& form) {
+            auto& detail = dynamic_cast<Tavrik_AccDetail&>(form);
+            outcome = "AR " + detail.mLblAdjust(Tavrik_AccDetail::kArNumber).Caption();
+            detail.mCmdButton(Tavrik_AccDetail::kClose).Press();
+        });
+
+        grid.DblClick.Raise();
+
+        for (const ShownMessageBox& box : harness.platform.messageBoxes)
+            outcome += "box " + box.text;
+        EXPECT_EQ(outcome, testCase.expected) << testCase.name;
+    }
 }
 
 TEST(DocumentScenario, receipt_detail_says_the_form_is_not_available_and_sends_nothing) {
