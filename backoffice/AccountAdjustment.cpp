@@ -6,6 +6,7 @@
 #include "backoffice/RequestKeys.h"
 #include "backoffice/SevenDigits.h"
 #include "backoffice/SqliteStatement.h"
+#include "common/AdjustmentRules.h"
 #include "common/TextUtil.h"
 #include "common/Utf8.h"
 
@@ -18,8 +19,6 @@ namespace tavrik {
 namespace {
 
 constexpr std::size_t kLongestComment = 254;
-// Numbers above this one are generated forms: they are voided and corrected, never deleted.
-constexpr std::int64_t kLastHandwrittenForm = 1999999;
 
 const DataTable* SentTable(const RequestMessage& request, const std::string& name) {
     auto found = request.dataSets.find(name);
@@ -28,11 +27,6 @@ const DataTable* SentTable(const RequestMessage& request, const std::string& nam
 
 std::size_t RowCount(const DataTable* table) {
     return table == nullptr ? 0 : table->rows.size();
-}
-
-bool IsLpoFee(std::string_view code) {
-    std::string upper = ToUpper(code);
-    return upper == "F01" || upper == "F09" || upper == "F15";
 }
 
 std::optional<Currency> StoredAmount(const SqliteStatement& query, int column) {
@@ -141,10 +135,9 @@ void AccountAdjustment::CheckWholeAccountAction(const RequestMessage& request) c
         Refuse(RefusalTexts::kPaymentPlanAction);
     if (action_ != "D")
         return;
-    const std::string& type = account_.type;
-    if (type != "C" && type != "M" && type != "O" && type != "T")
+    if (!AdjustmentRules::IsDeletableType(account_.type))
         Refuse(RefusalTexts::kDeleteOnlyForms);
-    if (account_.number > kLastHandwrittenForm)
+    if (AdjustmentRules::IsGeneratedForm(account_.number))
         Refuse(RefusalTexts::GeneratedForm(account_.Shown()));
 }
 
@@ -186,7 +179,7 @@ std::vector<AccountAdjustment::Change> AccountAdjustment::ReadChanges(const Data
         Change change = ReadChange(SentRow(*rows, index), stored);
         if (!seen.insert(change.assessment.sequence).second)
             Refuse(RefusalTexts::AssessmentTwice(change.assessment.sequence));
-        if (change.removal && IsLpoFee(change.assessment.code))
+        if (change.removal && AdjustmentRules::IsLpoFee(change.assessment.code))
             ++lpoFeesRemoved;
         changes.push_back(std::move(change));
     }

@@ -14,7 +14,7 @@
 #include "backoffice/SqliteStatement.h"
 #include "backoffice/SqliteTransaction.h"
 #include "backoffice/StoreBusy.h"
-#include "common/LibraryRequests.h"
+#include "common/RequestNumbers.h"
 #include "common/TextUtil.h"
 
 namespace tavrik {
@@ -25,9 +25,6 @@ namespace {
 // except a store of the version before, which is brought up to date.
 constexpr std::int64_t kSchemaVersion = 2;
 constexpr std::int64_t kTroopsMissingVersion = 1;
-constexpr int kActivityRequest = 41;
-constexpr int kSearchRequest = 47;
-constexpr int kAdjustmentRequest = 48;
 
 } // namespace
 
@@ -114,10 +111,10 @@ ReplyMessage SqliteBackOffice::Answer(const RequestMessage& request) {
     case kReferenceDataRequest:
         reply = ReferenceData(database_).Handle();
         break;
-    case kActivityRequest:
+    case kAccountActivityRequest:
         reply = AccountActivity(database_).Handle(request);
         break;
-    case kSearchRequest:
+    case kReferenceSearchRequest:
         reply = ReferenceSearch(database_).Handle(request);
         break;
     case kAdjustmentRequest:

@@ -1,7 +1,9 @@
 #include "document/Tavrik_AdjustAcc.h"
 
+#include "common/AdjustmentRules.h"
 #include "common/ErrorTrap.h"
 #include "common/NewPIRequest.h"
+#include "common/RequestNumbers.h"
 #include "common/Tavrik_CustSelect.h"
 #include "common/TextUtil.h"
 #include "document/Tavrik_FormInq.h"
@@ -9,8 +11,6 @@
 
 namespace tavrik {
 namespace {
-
-constexpr int kSearchRequest = 47;
 
 struct ColumnLayout {
     const char* caption;
@@ -251,7 +251,8 @@ void Tavrik_AdjustAcc::SendAdjustPI() {
     TrapErrors(session_, "Tavrik_AdjustAcc.SendAdjustPI", [&] {
         // The "not found" of the search before does not stand beside this one.
         session_.StatusService.ShowStatusMsg("");
-        PIRequest request = NewPIRequest(session_, moKovraMessage, session_.AppTitle, kSearchRequest);
+        PIRequest request =
+            NewPIRequest(session_, moKovraMessage, session_.AppTitle, kReferenceSearchRequest);
         msMessageID = request.MessageID();
         request.AddPentraxKey("key:REF_NBR", msRefNbr);
         request.AddPentraxKey("key:REF_TYP_CD", msRefTypCd);
@@ -422,7 +423,8 @@ void Tavrik_AdjustAcc::ShowFormNotAvailable(const std::string& what) {
 void Tavrik_AdjustAcc::SendAccRecvPI() {
     TrapErrors(session_, "Tavrik_AdjustAcc.SendAccRecvPI", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(kReceivablesGrid);
-        PIRequest request = NewPIRequest(session_, moKovraMessage, session_.AppTitle, kSearchRequest);
+        PIRequest request =
+            NewPIRequest(session_, moKovraMessage, session_.AppTitle, kReferenceSearchRequest);
         msMessageID = request.MessageID();
         request.AddPentraxKey("key:REF_NBR", Trim(grid.CellText("ACCT_RCVBL_NBR")));
         request.AddPentraxKey("key:REF_TYP_CD", Trim(grid.CellText("ACCT_RCVBL_TYP_CD")));
@@ -460,7 +462,7 @@ void Tavrik_AdjustAcc::DoCmdARDetail() {
 
         const std::optional<std::int64_t> numeric = FieldValue(Trim(number)).AsInteger();
         if (Trim(grid.CellText("ACTV_STTS_CD")) == "I" || !IsBlank(grid.CellText("CASE_ID")) ||
-            (ToUpper(status) == "V" && numeric && *numeric > Tavrik_AccDetail::kHighestEnteredForm))
+            (ToUpper(status) == "V" && numeric && AdjustmentRules::IsGeneratedForm(*numeric)))
             detail.LockSave();
 
         detail.mBlnDirty = false;

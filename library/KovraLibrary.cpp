@@ -1,6 +1,6 @@
 #include "library/KovraLibrary.h"
 
-#include "common/LibraryRequests.h"
+#include "common/RequestNumbers.h"
 #include "library/SubmitAndWait.h"
 
 #include <stdexcept>

@@ -1,6 +1,6 @@
 #include "library/ReferenceData.h"
 
-#include "common/LibraryRequests.h"
+#include "common/RequestNumbers.h"
 #include "common/TextUtil.h"
 #include "library/SubmitAndWait.h"
 

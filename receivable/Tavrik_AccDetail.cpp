@@ -1,23 +1,18 @@
 #include "receivable/Tavrik_AccDetail.h"
 
+#include "common/AdjustmentRules.h"
 #include "common/DataSetOpener.h"
 #include "common/ErrorTrap.h"
 #include "common/NewPIRequest.h"
+#include "common/RequestNumbers.h"
 #include "common/TextUtil.h"
 #include "receivable/Tavrik_Activity.h"
 #include "receivable/Tavrik_LicPurchOpt.h"
 
-#include <algorithm>
-#include <array>
-
 namespace tavrik {
 namespace {
 
-constexpr int kAccountActivityRequest = 41;
-constexpr int kAdjustmentRequest = 48;
 constexpr const char* kLineBreak = "\r\n";
-constexpr std::array kLpoFeeCodes{"F01", "F09", "F15"};
-constexpr std::array kDeletableTypes{"C", "M", "O", "T"};
 
 struct AssessmentColumn {
     const char* caption;
@@ -611,9 +606,7 @@ void Tavrik_AccDetail::RunRules(const std::string& arType) {
             if (!IsTicked(grid.CellTextAt(row, TickColumn(index))))
                 continue;
             ++ticked;
-            const std::string code = ToUpper(grid.CellTextAt(row, "ASSMT_CD"));
-            if (index == kAvailableGrid &&
-                std::find(kLpoFeeCodes.begin(), kLpoFeeCodes.end(), code) != kLpoFeeCodes.end())
+            if (index == kAvailableGrid && AdjustmentRules::IsLpoFee(grid.CellTextAt(row, "ASSMT_CD")))
                 ++lpoFees;
         }
     }
@@ -634,8 +627,7 @@ void Tavrik_AccDetail::RunRules(const std::string& arType) {
         fail("Comment is required");
         common.SetErrorColor(mTxtAdjust(0));
     }
-    if (msErrorText.empty() && ActionCode() == "D" &&
-        std::find(kDeletableTypes.begin(), kDeletableTypes.end(), arType) == kDeletableTypes.end()) {
+    if (msErrorText.empty() && ActionCode() == "D" && !AdjustmentRules::IsDeletableType(arType)) {
         fail("Only delete ENF001, ENF003, ENF507, and Temporary Permits");
         common.SetErrorColor(action);
     }
@@ -818,7 +810,7 @@ bool Tavrik_AccDetail::IsVoided() {
 
 bool Tavrik_AccDetail::IsGeneratedForm() const {
     const std::optional<std::int64_t> number = NumberOf(Trim(mLblAdjust(kArNumber).Caption()));
-    return number && *number > kHighestEnteredForm;
+    return number && AdjustmentRules::IsGeneratedForm(*number);
 }
 
 std::string Tavrik_AccDetail::AdjDocDescription() {

@@ -42,8 +42,6 @@ public:
     static constexpr int kStatusDescription = 15;
     static constexpr int kCustomerId = 18;
     static constexpr int kArCheckNumber = 19;
-    // Account numbers above this one are generated forms: never deleted, locked once voided.
-    static constexpr std::int64_t kHighestEnteredForm = 1999999;
 
     explicit Tavrik_AccDetail(Session& session);
 

@@ -4,7 +4,7 @@
 #include "backoffice/SqliteStatement.h"
 #include "common/CheckDigit.h"
 #include "common/DataSetDefinitions.h"
-#include "common/LibraryRequests.h"
+#include "common/RequestNumbers.h"
 #include "tests/backoffice/BackOfficeTestSupport.h"
 
 #include <gtest/gtest.h>

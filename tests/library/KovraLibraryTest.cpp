@@ -1,8 +1,8 @@
 #include "library/KovraLibrary.h"
 
 #include "CodeRows.h"
-#include "common/LibraryRequests.h"
 #include "common/PIRequest.h"
+#include "common/RequestNumbers.h"
 #include "common/TextBox.h"
 #include "library/ManualDispatcher.h"
 #include "library/WorkerThreadTransport.h"

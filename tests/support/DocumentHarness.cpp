@@ -2,7 +2,7 @@
 
 #include "backoffice/SqliteDatabase.h"
 #include "backoffice/SqliteStatement.h"
-#include "common/LibraryRequests.h"
+#include "common/RequestNumbers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,31 @@
+// The request types of the back office's protocol, named once for the forms, the library and the
+// back office. The library's own (100x) are ours: they load what the common library keeps.
+#pragma once
+
+namespace tavrik {
+
+// An AR's account activity: keys "key:ACCT_RCVBL_NBR", "key:ACCT_RCVBL_TYP_CD", "key:THIN".
+inline constexpr int kAccountActivityRequest = 41;
+// Search by reference ("key:REF_NBR", "key:REF_TYP_CD", and "key:LPO" for an AR's assessments) or
+// a receipt's detail ("key:RECEIPT_NBR", "key:RECEIPT_DETL").
+inline constexpr int kReferenceSearchRequest = 47;
+// An adjustment of an AR ("ADJUSTAR", "ASSESSMENT", "CTTNADTNINFO") or of a receipt.
+inline constexpr int kAdjustmentRequest = 48;
+// A customer's accounts or receipts.
+inline constexpr int kCustomerAccountsRequest = 50;
+// Creating a refund of an excess fund.
+inline constexpr int kCreateRefundRequest = 74;
+// Transferring an excess fund to another customer.
+inline constexpr int kTransferRequest = 36;
+// Saving or voiding a refund worksheet.
+inline constexpr int kRefundWorksheetRequest = 75;
+
+// All rows of TVK_CODE, as data set "TVK_CODE", for the library's read-only copy of the code tables.
+inline constexpr int kCodeTablesRequest = 1001;
+// The signed-on user: key "key:USER_ID"; data sets "USERINFO" (one row) and "USERPRIVILEGE".
+inline constexpr int kSessionRequest = 1002;
+// What the library looks names and troops up in: data sets "APPUSER" (every user's number and name)
+// and "TROOPDISTRICT" (one row per district of an enforcement troop).
+inline constexpr int kReferenceDataRequest = 1003;
+
+} // namespace tavrik
