@@ -200,9 +200,9 @@ TEST_F(ArDetailRoad, a_comment_typed_with_umlauts_is_stored_and_listed_as_typed)
     ClickArDetail();
 
     EXPECT_TRUE(listed);
-    EXPECT_EQ(DocumentHarness::StoreRows(directory_ / "demo.sqlite",
-                                         "SELECT ACCT_ACTVTY_CD, ACTVTY_CMMT_TXT FROM account_activity WHERE "
-                                         "ACCT_RCVBL_NBR = 12345 ORDER BY rowid DESC LIMIT 1"),
+    EXPECT_EQ(StoreRows(directory_ / "demo.sqlite",
+                        "SELECT ACCT_ACTVTY_CD, ACTVTY_CMMT_TXT FROM account_activity WHERE "
+                        "ACCT_RCVBL_NBR = 12345 ORDER BY rowid DESC LIMIT 1"),
               "RM | Geb\u00fchr f\u00fcr M\u00fcller\n");
     EXPECT_TRUE(boxes_.isEmpty()) << boxes_.join(" | ").toStdString();
 }

@@ -1,4 +1,6 @@
-#include "tests/support/DocumentHarness.h"
+#include "document/Tavrik_FormInq.h"
+
+#include "tests/support/BackOfficeSession.h"
 
 #include "common/CheckDigit.h"
 
@@ -27,7 +29,7 @@ struct DialogFixture {
         dialog.mCmdBttn(Tavrik_FormInq::kOk).Press();
     }
 
-    DocumentHarness harness;
+    BackOfficeSession harness;
     Tavrik_FormInq& dialog;
 };
 
@@ -185,7 +187,7 @@ TEST(Tavrik_FormInq, offers_select_account_only_for_types_listed_per_customer) {
 }
 
 TEST(Tavrik_FormInq, finds_no_document_types_for_a_region_without_them) {
-    DocumentHarness harness("NORTH");
+    BackOfficeSession harness("NORTH");
     Tavrik_FormInq& dialog = harness.session.Forms.Load<Tavrik_FormInq>(Tavrik_FormInq::kFormName);
 
     dialog.mFtcboDocType(0).SetCode("R");

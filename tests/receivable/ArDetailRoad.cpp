@@ -36,19 +36,4 @@ void Tick(Tavrik_AccDetail& detail, int gridIndex, const std::string& assessment
     ADD_FAILURE() << "no assessment " << assessmentCode << " in " << grid.Caption();
 }
 
-std::string RenderRows(const RequestMessage& request, const std::string& dataSet) {
-    auto found = request.dataSets.find(dataSet);
-    if (found == request.dataSets.end())
-        return "(none)";
-    const DataTable& table = found->second;
-    std::string text;
-    for (const std::vector<FieldValue>& row : table.rows) {
-        for (std::size_t field = 0; field < table.fields.size(); ++field)
-            if (!row[field].IsNull())
-                text += table.fields[field].name + "=" + row[field].ToStoreText() + " ";
-        text += "\n";
-    }
-    return text;
-}
-
 } // namespace tavrik

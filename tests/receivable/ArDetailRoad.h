@@ -1,5 +1,5 @@
 // What the AR detail tests share: opening an AR's detail window from the document the way a clerk
-// does, and rendering what a request carried.
+// does, and ticking its assessments.
 #pragma once
 
 #include "receivable/Tavrik_AccDetail.h"
@@ -18,8 +18,5 @@ void WithArDetail(DocumentHarness& harness, const std::string& arNumber,
 
 // Ticks a row of a detail grid by its assessment code, as a click in the check-box cell does.
 void Tick(Tavrik_AccDetail& detail, int gridIndex, const std::string& assessmentCode, int occurrence = 1);
-
-// The request's data set: one line per row, "FIELD=value" for every field that is set.
-std::string RenderRows(const RequestMessage& request, const std::string& dataSet);
 
 } // namespace tavrik

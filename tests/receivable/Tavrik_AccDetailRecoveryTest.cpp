@@ -60,7 +60,7 @@ TEST(ArDetailRecovery, a_timeout_of_the_documents_search_is_not_taken_for_one_of
         harness.ReleaseReplies();
         while (harness.platform.messageBoxes.size() < 2 && !::testing::Test::HasFatalFailure())
             harness.DeliverReply();
-        afterRefusal = DocumentHarness::Render(detail.mSdgDBGrid(Tavrik_AccDetail::kAvailableGrid)) +
+        afterRefusal = RenderGrid(detail.mSdgDBGrid(Tavrik_AccDetail::kAvailableGrid)) +
                        "pending:" + OnOff(detail.IsSavePending()) +
                        " save:" + OnOff(detail.mCmdButton(Tavrik_AccDetail::kSave).Enabled()) + " " +
                        harness.statuses.back();

@@ -33,7 +33,7 @@ TEST(ArDetailRoad, removing_a_fee_sends_the_adjustment_reloads_the_grids_and_ref
     bool dirtyAfterReply = false;
 
     WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
-        availableOnOpen = DocumentHarness::Render(detail.mSdgDBGrid(0));
+        availableOnOpen = RenderGrid(detail.mSdgDBGrid(0));
         for (int index : {5, 7, 9, 14, 15, 18, 19})
             labels += detail.mLblAdjust(index).Caption() + "|";
         Tick(detail, 0, "F02");
@@ -48,8 +48,8 @@ TEST(ArDetailRoad, removing_a_fee_sends_the_adjustment_reloads_the_grids_and_ref
                              harness.platform.LastPointer() == MousePointer::Hourglass;
         harness.DeliverReply();
         dirtyAfterReply = detail.mBlnDirty && !detail.IsSavePending();
-        adjustedAfterSave = DocumentHarness::Render(detail.mSdgDBGrid(1)) + detail.mLblAdjust(12).Caption() +
-                            "|" + detail.mTxtAdjust(0).Text() + "|" + harness.statuses.back();
+        adjustedAfterSave = RenderGrid(detail.mSdgDBGrid(1)) + detail.mLblAdjust(12).Caption() + "|" +
+                            detail.mTxtAdjust(0).Text() + "|" + harness.statuses.back();
         detail.mCmdButton(Tavrik_AccDetail::kClose).Press();
     });
     harness.DeliverReply();
@@ -350,8 +350,7 @@ TEST(ArDetailSave, recovers_from_a_timed_out_update_and_treats_the_next_reply_as
         detail.mCmdButton(Tavrik_AccDetail::kSave).Press();
         harness.dispatcher.AdvanceTime(std::chrono::seconds(31));
         harness.dispatcher.RunPending();
-        afterTimeout = DocumentHarness::Render(detail.mSdgDBGrid(0)) +
-                       DocumentHarness::Render(detail.mSdgDBGrid(1)) +
+        afterTimeout = RenderGrid(detail.mSdgDBGrid(0)) + RenderGrid(detail.mSdgDBGrid(1)) +
                        "date:" + (detail.mDtpDTPicker.Value() ? "set" : "blank") +
                        " comment:" + detail.mTxtAdjust(0).Text() +
                        " save:" + (detail.mCmdButton(Tavrik_AccDetail::kSave).Enabled() ? "on" : "off");
@@ -450,17 +449,6 @@ TEST(ArDetailTwoClerks, refuses_the_second_save_built_from_the_same_read_and_app
               "0\n");
 }
 
-// Every cell of every row, hidden ones too, so that what the form keeps for a save shows.
-std::string AllCells(SSOleDBGrid& grid) {
-    std::string text;
-    for (std::size_t row = 0; row < grid.Rows(); ++row) {
-        for (const GridColumn& column : grid.Columns())
-            text += grid.CellTextAt(row, column.name) + "|";
-        text += "\n";
-    }
-    return text;
-}
-
 TEST(ArDetailLoading, edge_rows_get_zero_balance_empty_description_and_no_lpo_by_default) {
     DocumentHarness harness;
     std::string available, adjusted;
@@ -488,8 +476,8 @@ TEST(ArDetailLoading, edge_rows_get_zero_balance_empty_description_and_no_lpo_by
         add("A", 3, "F01", "y");
         add("I", 4, "P01", "  ");
         detail.LoadAssessments(assessments);
-        available = AllCells(detail.mSdgDBGrid(Tavrik_AccDetail::kAvailableGrid));
-        adjusted = AllCells(detail.mSdgDBGrid(Tavrik_AccDetail::kAdjustedGrid));
+        available = RenderAllCells(detail.mSdgDBGrid(Tavrik_AccDetail::kAvailableGrid));
+        adjusted = RenderAllCells(detail.mSdgDBGrid(Tavrik_AccDetail::kAdjustedGrid));
         detail.Hide();
     });
 

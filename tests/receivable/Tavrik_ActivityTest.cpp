@@ -18,9 +18,9 @@ TEST(AccountActivity, lists_the_ars_entries_newest_first_with_code_descriptions_
         harness.platform.QueueScript([&](Form& form) {
             auto& activity = dynamic_cast<Tavrik_Activity&>(form);
             statusWhileWaiting = harness.statuses.back();
-            emptyList = DocumentHarness::Render(activity.mSdgActivity);
+            emptyList = RenderGrid(activity.mSdgActivity);
             harness.DeliverReply();
-            list = DocumentHarness::Render(activity.mSdgActivity);
+            list = RenderGrid(activity.mSdgActivity);
             CommandButton& ok = activity.mCmdActivity(Tavrik_Activity::kClose);
             const SSOleDBGrid& grid = activity.mSdgActivity;
             shape = ok.Caption() + (ok.IsDefault() ? " default" : "") + (ok.IsCancel() ? " cancel" : "") +

@@ -1,5 +1,5 @@
 #include "receivable/Tavrik_LicPurchOpt.h"
-#include "tests/support/DocumentHarness.h"
+#include "tests/support/BackOfficeSession.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ struct Entry {
 const Entry kInState{0, "ABC-123", true, true, "B3", "80000", "1234.50", ""};
 
 // Loads a fresh dialog and shows it modally with the script; closes it when the script left it open.
-Lpo& ShowFresh(DocumentHarness& harness, bool& leftOpen, const std::function<void(Lpo&)>& script) {
+Lpo& ShowFresh(BackOfficeSession& harness, bool& leftOpen, const std::function<void(Lpo&)>& script) {
     harness.session.Forms.Unload(Lpo::kFormName);
     Lpo& dialog = harness.session.Forms.Load<Lpo>(Lpo::kFormName);
     harness.platform.QueueScript([&](Form&) {
@@ -92,7 +92,7 @@ TEST(Tavrik_LicPurchOpt, save_lists_every_failing_rule_in_order_and_marks_its_fi
          "Amount must be a dollar value for In-State LPO\r\nmarked: mTxt(2)"},
     };
 
-    DocumentHarness harness;
+    BackOfficeSession harness;
     for (const Case& test : cases) {
         harness.platform.messageBoxes.clear();
         bool leftOpen = false;
@@ -112,7 +112,7 @@ TEST(Tavrik_LicPurchOpt, save_lists_every_failing_rule_in_order_and_marks_its_fi
         if (refused) {
             EXPECT_EQ(boxes[0].text, dialog.ErrorText());
             EXPECT_EQ(boxes[0].icon, MsgBoxIcon::Exclamation);
-            EXPECT_EQ(boxes[0].title, DocumentHarness::kHostCaption);
+            EXPECT_EQ(boxes[0].title, BackOfficeSession::kHostCaption);
         }
     }
 }
@@ -149,7 +149,7 @@ TEST(Tavrik_LicPurchOpt, boxes_refuse_bad_keys_and_pastes_with_a_beep_and_format
         {Lpo::kAmount, How::Leave, "$", "", 0},
         {Lpo::kAmount, How::Leave, "99999999999.9", "99999999999.9", 0}};
 
-    DocumentHarness harness;
+    BackOfficeSession harness;
     for (const Case& test : cases) {
         const int beepsBefore = harness.platform.beeps;
         bool leftOpen = false;
@@ -197,7 +197,7 @@ TEST(Tavrik_LicPurchOpt, cancel_asks_only_after_a_change_and_follows_the_answer)
         {time, MsgBoxAnswer::Yes, "open, asked, refused"},
     };
 
-    DocumentHarness harness;
+    BackOfficeSession harness;
     for (const Case& test : cases) {
         harness.platform.messageBoxes.clear();
         if (test.answer)
@@ -227,7 +227,7 @@ TEST(Tavrik_LicPurchOpt, troop_is_the_first_character_of_the_entry_even_one_of_s
     };
     // A paste into the box is not filtered, so the entry may hold any character.
     const Case cases[] = {{" B3", "B", "3"}, {"\u00e910", "\u00e9", "10"}, {"\U0001F600", "\U0001F600", ""}};
-    DocumentHarness harness;
+    BackOfficeSession harness;
     Lpo& dialog = harness.session.Forms.Load<Lpo>(Lpo::kFormName);
     for (const Case& test : cases) {
         SCOPED_TRACE(test.entry);

@@ -1,0 +1,98 @@
+#include "tests/support/BackOfficeSession.h"
+
+#include "common/RequestNumbers.h"
+#include "tests/support/Rendering.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <ctime>
+#include <unistd.h>
+
+namespace tavrik {
+namespace {
+
+std::filesystem::path NewDirectory() {
+    static std::atomic<int> counter{0};
+    std::filesystem::path directory =
+        std::filesystem::temp_directory_path() /
+        ("tavrik-session-" + std::to_string(getpid()) + "-" + std::to_string(++counter));
+    std::filesystem::remove_all(directory);
+    std::filesystem::create_directories(directory);
+    return directory;
+}
+
+// The back office's clock: the scripted platform's day and time, as local time.
+BackOffice::Clock FixedClock() {
+    std::tm local{};
+    local.tm_year = 2026 - 1900;
+    local.tm_mon = 11;
+    local.tm_mday = 6;
+    local.tm_hour = 10;
+    local.tm_min = 30;
+    local.tm_isdst = -1;
+    const auto moment = std::chrono::system_clock::from_time_t(std::mktime(&local));
+    return [moment] { return moment; };
+}
+
+} // namespace
+
+BackOfficeSession::BackOfficeSession(const std::string& userId, const std::filesystem::path& sharedStore)
+    : directory(NewDirectory()), storeFile(sharedStore.empty() ? directory / "store.sqlite" : sharedStore),
+      store(BackOffice::Open(storeFile, FixedClock())),
+      transport([this](const RequestMessage& request) { return Answer(request); }),
+      platform(*CalendarDate::FromYmd(2026, 12, 6)),
+      library(transport, dispatcher, platform, userId, directory / "errors.log", std::chrono::seconds(30)),
+      session(library.Services(), library.Info(), kTitle, 1, 0, "tavrik-adjust") {
+    session.gsHostTag = kHostTag;
+    session.gsHostCaption = kHostCaption;
+    library.Status().StatusChanged.Connect([this](const std::string& text) { statuses.push_back(text); });
+    library.Status().StatusMsgChanged.Connect(
+        [this](const std::string& text) { statuses.push_back("msg: " + text); });
+}
+
+BackOfficeSession::~BackOfficeSession() {
+    ReleaseReplies();
+    std::error_code ignored;
+    std::filesystem::remove_all(directory, ignored);
+}
+
+void BackOfficeSession::DeliverReply() {
+    ASSERT_TRUE(dispatcher.WaitForPosted(std::chrono::seconds(10))) << "no reply from the back office";
+    dispatcher.RunPending();
+}
+
+void BackOfficeSession::HoldReplies() {
+    std::lock_guard lock(mutex_);
+    holding_ = true;
+}
+
+void BackOfficeSession::ReleaseReplies() {
+    {
+        std::lock_guard lock(mutex_);
+        holding_ = false;
+    }
+    released_.notify_all();
+}
+
+std::vector<RequestMessage> BackOfficeSession::Requests() {
+    std::lock_guard lock(mutex_);
+    return requests_;
+}
+
+std::string BackOfficeSession::StoreRows(const std::string& sql) const {
+    return ::tavrik::StoreRows(storeFile, sql);
+}
+
+ReplyMessage BackOfficeSession::Answer(const RequestMessage& request) {
+    {
+        std::unique_lock lock(mutex_);
+        if (request.piNumber != kCodeTablesRequest && request.piNumber != kSessionRequest &&
+            request.piNumber != kReferenceDataRequest)
+            requests_.push_back(request);
+        released_.wait(lock, [this] { return !holding_; });
+    }
+    return store->Handle(request);
+}
+
+} // namespace tavrik
