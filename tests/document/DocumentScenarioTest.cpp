@@ -71,8 +71,8 @@ TEST(DocumentScenario, opens_an_account_by_type_and_five_digit_number_and_fills_
     EXPECT_EQ(harness.statuses.back(), "Ready");
     EXPECT_EQ(harness.platform.LastPointer(), MousePointer::Default);
     EXPECT_TRUE(harness.document.DataChanged());
-    EXPECT_EQ(harness.RenderGrid(0), kAcmeReceivables);
-    EXPECT_EQ(harness.RenderGrid(1), kAcmeReceipts);
+    EXPECT_EQ(harness.RenderGrid(Tavrik_AdjustAcc::kReceivablesGrid), kAcmeReceivables);
+    EXPECT_EQ(harness.RenderGrid(Tavrik_AdjustAcc::kReceiptsGrid), kAcmeReceipts);
     EXPECT_EQ(harness.document.mAdodc1.Recordset()->SortText(), "CUST_ID,ACCT_RCVBL_NBR");
     EXPECT_EQ(harness.document.mAdodc2.Recordset()->SortText(), "RCPT_NBR");
 }
@@ -97,7 +97,7 @@ TEST(DocumentScenario, grids_carry_their_columns_hidden_fields_and_unbold_style_
     harness.OpenAccount("C", "12345");
     harness.DeliverReply();
 
-    EXPECT_EQ(RenderColumns(harness.document.mSdgDBGrid(0)),
+    EXPECT_EQ(RenderColumns(harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceivablesGrid)),
               "CUST_NAME<-CUST_NAME 2894 shown left locked 256 UNBOLD\n"
               "FORM_DESC<-FORM_DESC 1170 shown left locked 256 UNBOLD\n"
               "ACCT_RCVBL_NBR<-ACCT_RCVBL_NBR 945 shown left locked 256 UNBOLD\n"
@@ -115,7 +115,7 @@ TEST(DocumentScenario, grids_carry_their_columns_hidden_fields_and_unbold_style_
               "ACTV_STTS_CD<-ACTV_STTS_CD 3200 hidden left locked 10 UNBOLD\n"
               "CASE_ID<-CASE_ID 3200 hidden left editable 256 UNBOLD\n"
               "CUST_ID<-CUST_ID 3200 hidden left editable 256 UNBOLD\n");
-    EXPECT_EQ(RenderColumns(harness.document.mSdgDBGrid(1)),
+    EXPECT_EQ(RenderColumns(harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceiptsGrid)),
               "RCPT_DT<-RCPT_DT 1679 shown center locked 256 mm/dd/yyyy UNBOLD\n"
               "RCPT_NBR<-RCPT_NBR 1094 shown left locked 256 UNBOLD\n"
               "RCPT_STTS_CD<-RCPT_STTS_CD 3200 hidden left locked 256 UNBOLD\n"
@@ -123,8 +123,8 @@ TEST(DocumentScenario, grids_carry_their_columns_hidden_fields_and_unbold_style_
               "TOT_PYMT_AMT<-TOT_PYMT_AMT 1890 shown right locked 256 Currency UNBOLD\n"
               "OVR_PYMT_AMT<-OVR_PYMT_AMT 1890 shown right locked 256 Currency UNBOLD\n"
               "CUST_ID<-CUST_ID 1679 hidden left locked 256 UNBOLD\n");
-    EXPECT_TRUE(harness.document.mSdgDBGrid(0).HeadFontBold());
-    EXPECT_FALSE(harness.document.mSdgDBGrid(0).StyleSetBold("UNBOLD"));
+    EXPECT_TRUE(harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceivablesGrid).HeadFontBold());
+    EXPECT_FALSE(harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceivablesGrid).StyleSetBold("UNBOLD"));
 }
 
 TEST(DocumentScenario, shows_not_found_and_clears_the_reference_when_nothing_matches) {
@@ -136,7 +136,7 @@ TEST(DocumentScenario, shows_not_found_and_clears_the_reference_when_nothing_mat
 
     EXPECT_EQ(harness.statuses.back(), "msg: CITATION number " + number + " not found");
     EXPECT_FALSE(harness.document.DataChanged());
-    EXPECT_EQ(harness.document.mSdgDBGrid(0).Rows(), 0u);
+    EXPECT_EQ(harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceivablesGrid).Rows(), 0u);
     EXPECT_TRUE(harness.platform.messageBoxes.empty());
 }
 
@@ -152,8 +152,8 @@ TEST(DocumentScenario, opens_a_receipt_by_its_number_as_the_dialog_completes_it)
                             RequestKey{"key:REF_TYP_CD", "R", "=", "PENTRAX"}));
     EXPECT_TRUE(harness.platform.messageBoxes.empty());
     EXPECT_EQ(harness.statuses.back(), "Ready");
-    EXPECT_EQ(harness.RenderGrid(0), kAcmeReceivables);
-    EXPECT_EQ(harness.RenderGrid(1), kAcmeReceipts);
+    EXPECT_EQ(harness.RenderGrid(Tavrik_AdjustAcc::kReceivablesGrid), kAcmeReceivables);
+    EXPECT_EQ(harness.RenderGrid(Tavrik_AdjustAcc::kReceiptsGrid), kAcmeReceipts);
 }
 
 TEST(DocumentScenario, the_not_found_status_is_cleared_by_the_next_search) {
@@ -197,7 +197,7 @@ TEST(DocumentScenario, ignores_a_reply_addressed_to_another_form) {
     harness.document.moKovraMessage_DataReady(std::string(DocumentHarness::kTitle) + "PayDetail");
 
     EXPECT_EQ(harness.statuses.size(), statusCount);
-    EXPECT_EQ(harness.document.mSdgDBGrid(0).Rows(), 13u);
+    EXPECT_EQ(harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceivablesGrid).Rows(), 13u);
     EXPECT_TRUE(harness.document.DataChanged());
 }
 
@@ -220,7 +220,7 @@ TEST(DocumentScenario, keeps_the_reference_and_drops_the_late_reply_when_the_sea
     EXPECT_EQ(statusAfterTimeout, "Search timed out");
     EXPECT_EQ(harness.statuses.back(), "Search timed out");
     EXPECT_TRUE(harness.document.DataChanged());
-    EXPECT_EQ(harness.document.mSdgDBGrid(0).Rows(), 0u);
+    EXPECT_EQ(harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceivablesGrid).Rows(), 0u);
     EXPECT_EQ(harness.platform.LastPointer(), MousePointer::Default);
 }
 
@@ -245,10 +245,10 @@ TEST(DocumentScenario, enables_only_the_button_of_the_grid_with_exactly_one_sele
     DocumentHarness harness;
     harness.OpenAccount("C", "12345");
     harness.DeliverReply();
-    SSOleDBGrid& receivables = harness.document.mSdgDBGrid(0);
-    SSOleDBGrid& receipts = harness.document.mSdgDBGrid(1);
-    CommandButton& arDetail = harness.document.mCmdButton(0);
-    CommandButton& receiptDetail = harness.document.mCmdButton(1);
+    SSOleDBGrid& receivables = harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceivablesGrid);
+    SSOleDBGrid& receipts = harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceiptsGrid);
+    CommandButton& arDetail = harness.document.mCmdButton(Tavrik_AdjustAcc::kArDetail);
+    CommandButton& receiptDetail = harness.document.mCmdButton(Tavrik_AdjustAcc::kReceiptDetail);
 
     receivables.ClickRow(2, false);
     const bool arEnabledWithOne = arDetail.Enabled();
@@ -305,10 +305,10 @@ TEST(DocumentScenario, receipt_detail_says_the_form_is_not_available_and_sends_n
     DocumentHarness harness;
     harness.OpenAccount("C", "12345");
     harness.DeliverReply();
-    harness.document.mSdgDBGrid(0).ClickRow(0, false);
-    harness.document.mSdgDBGrid(1).ClickRow(0, false);
+    harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceivablesGrid).ClickRow(0, false);
+    harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceiptsGrid).ClickRow(0, false);
 
-    harness.document.mCmdButton(1).Press();
+    harness.document.mCmdButton(Tavrik_AdjustAcc::kReceiptDetail).Press();
 
     ASSERT_EQ(harness.platform.messageBoxes.size(), 1u);
     EXPECT_EQ(harness.platform.messageBoxes[0].text, "The Receipt Detail form is not available yet.");
@@ -319,13 +319,13 @@ TEST(DocumentScenario, cancel_keeps_the_lists_but_disables_both_buttons) {
     DocumentHarness harness;
     harness.OpenAccount("C", "12345");
     harness.DeliverReply();
-    harness.document.mSdgDBGrid(0).ClickRow(0, false);
+    harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceivablesGrid).ClickRow(0, false);
 
     harness.OpenWith([](Tavrik_FormInq& dialog) { dialog.mCmdBttn(Tavrik_FormInq::kCancel).Press(); });
 
-    EXPECT_EQ(harness.RenderGrid(0), kAcmeReceivables);
-    EXPECT_FALSE(harness.document.mCmdButton(0).Enabled());
-    EXPECT_FALSE(harness.document.mCmdButton(1).Enabled());
+    EXPECT_EQ(harness.RenderGrid(Tavrik_AdjustAcc::kReceivablesGrid), kAcmeReceivables);
+    EXPECT_FALSE(harness.document.mCmdButton(Tavrik_AdjustAcc::kArDetail).Enabled());
+    EXPECT_FALSE(harness.document.mCmdButton(Tavrik_AdjustAcc::kReceiptDetail).Enabled());
     EXPECT_EQ(harness.Requests().size(), 1u);
     EXPECT_FALSE(harness.session.Forms.IsLoaded(Tavrik_FormInq::kFormName));
 }
@@ -377,8 +377,10 @@ TEST(DocumentScenario, resizer_keeps_fonts_and_the_size_of_buttons) {
     ResizerInfo gridInfo;
     ResizerInfo buttonInfo;
 
-    harness.document.rszResizer_BeforeResize(harness.document.mSdgDBGrid(0), gridInfo);
-    harness.document.rszResizer_BeforeResize(harness.document.mCmdButton(0), buttonInfo);
+    harness.document.rszResizer_BeforeResize(harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceivablesGrid),
+                                             gridInfo);
+    harness.document.rszResizer_BeforeResize(harness.document.mCmdButton(Tavrik_AdjustAcc::kArDetail),
+                                             buttonInfo);
 
     EXPECT_FALSE(gridInfo.ScaleFont);
     EXPECT_TRUE(gridInfo.ScaleSize);
@@ -388,8 +390,9 @@ TEST(DocumentScenario, resizer_keeps_fonts_and_the_size_of_buttons) {
 
 TEST(DocumentScenario, reports_a_failing_resize_under_its_own_procedure_name) {
     DocumentHarness harness;
-    harness.document.mSdgDBGrid(0).Refreshed.Connect(
-        [] { throw std::runtime_error("The grid cannot be drawn."); });
+    harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceivablesGrid).Refreshed.Connect([] {
+        throw std::runtime_error("The grid cannot be drawn.");
+    });
 
     harness.document.UserDocument_Resize();
 

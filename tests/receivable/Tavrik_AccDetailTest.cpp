@@ -33,22 +33,28 @@ TEST(ArDetailRoad, removing_a_fee_sends_the_adjustment_reloads_the_grids_and_ref
     bool dirtyAfterReply = false;
 
     WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
-        availableOnOpen = RenderGrid(detail.mSdgDBGrid(0));
-        for (int index : {5, 7, 9, 14, 15, 18, 19})
+        availableOnOpen = RenderGrid(detail.mSdgDBGrid(Tavrik_AccDetail::kAvailableGrid));
+        for (int index : {Tavrik_AccDetail::kArNumber, Tavrik_AccDetail::kCustomerName,
+                          Tavrik_AccDetail::kArTypeDescription, Tavrik_AccDetail::kArType,
+                          Tavrik_AccDetail::kStatusDescription, Tavrik_AccDetail::kCustomerId,
+                          Tavrik_AccDetail::kArCheckNumber})
             labels += detail.mLblAdjust(index).Caption() + "|";
-        Tick(detail, 0, "F02");
-        totalsWhenTicked = detail.mLblAdjust(12).Caption() + " " + detail.mLblAdjust(11).Caption() + " " +
-                           detail.mLblAdjust(3).Caption();
+        Tick(detail, Tavrik_AccDetail::kAvailableGrid, "F02");
+        totalsWhenTicked = detail.mLblAdjust(Tavrik_AccDetail::kTotalRemoval).Caption() + " " +
+                           detail.mLblAdjust(Tavrik_AccDetail::kTotalReinstated).Caption() + " " +
+                           detail.mLblAdjust(Tavrik_AccDetail::kTotalAdjustment).Caption();
         DateAndComment(detail, 2026, 12, 1, "Fee charged twice");
         detail.mCmdButton(Tavrik_AccDetail::kSave).Press();
         lockedWhilePending = detail.IsSavePending() && !detail.mDtpDTPicker.Enabled() &&
                              !detail.Tavrik_CodesCombo(0).Enabled() && !detail.mTxtAdjust(0).Enabled() &&
                              !detail.mCmdButton(Tavrik_AccDetail::kSave).Enabled() &&
-                             !detail.mSdgDBGrid(0).Enabled() && !detail.mSdgDBGrid(1).Enabled() &&
+                             !detail.mSdgDBGrid(Tavrik_AccDetail::kAvailableGrid).Enabled() &&
+                             !detail.mSdgDBGrid(Tavrik_AccDetail::kAdjustedGrid).Enabled() &&
                              harness.platform.LastPointer() == MousePointer::Hourglass;
         harness.DeliverReply();
         dirtyAfterReply = detail.mBlnDirty && !detail.IsSavePending();
-        adjustedAfterSave = RenderGrid(detail.mSdgDBGrid(1)) + detail.mLblAdjust(12).Caption() + "|" +
+        adjustedAfterSave = RenderGrid(detail.mSdgDBGrid(Tavrik_AccDetail::kAdjustedGrid)) +
+                            detail.mLblAdjust(Tavrik_AccDetail::kTotalRemoval).Caption() + "|" +
                             detail.mTxtAdjust(0).Text() + "|" + harness.statuses.back();
         detail.mCmdButton(Tavrik_AccDetail::kClose).Press();
     });
@@ -82,7 +88,7 @@ TEST(ArDetailRoad, removing_a_fee_sends_the_adjustment_reloads_the_grids_and_ref
                 HasSubstr(" 03/15/2023 | 12/01/2026 | ADMINISTRATIVE FEE | $35.00 | $0.00 |  |\n"));
     EXPECT_THAT(adjustedAfterSave, testing::EndsWith("||Ready"));
     EXPECT_EQ(requests[3].piNumber, 47);
-    EXPECT_THAT(harness.RenderGrid(0),
+    EXPECT_THAT(harness.RenderGrid(Tavrik_AdjustAcc::kReceivablesGrid),
                 HasSubstr("| 0012345 | 03/15/2023 | $510.00 | $0.00 | $12.50 | OPEN | $312.50 |"));
     EXPECT_EQ(harness.StoreRows("SELECT VLTN_ASSMT_STTS_CD, BAL_DUE_AMT, ADJSTMT_DT FROM assessment "
                                 "WHERE ACCT_RCVBL_NBR = 12345 AND ASSMT_CD = 'F02'"),
@@ -132,47 +138,48 @@ TEST(ArDetailCheckEdit, lists_the_messages_of_failing_rules_in_order_and_stops_w
          "Comment is required\r\n"},
         {"payment plan voided stops at once", "0030001", voidAction,
          "Can not void or delete a payment plan\r\n"},
-        {"voided form adjusted stops at once", "1999999", [](Tavrik_AccDetail& d) { Tick(d, 1, "P01"); },
+        {"voided form adjusted stops at once", "1999999",
+         [](Tavrik_AccDetail& d) { Tick(d, Tavrik_AccDetail::kAdjustedGrid, "P01"); },
          "Can not adjust a voided form\r\n"},
         {"future date", "0012345",
          [](Tavrik_AccDetail& d) {
-             Tick(d, 0, "F02");
+             Tick(d, Tavrik_AccDetail::kAvailableGrid, "F02");
              DateAndComment(d, 2026, 12, 7, "x");
          },
          "Date Adjusted must be current date or a prior date\r\n"},
         {"date before ticked assessments in both grids", "0012345",
          [](Tavrik_AccDetail& d) {
              d.mDtpDTPicker.SetEarliestDate(CalendarDate::FromYmd(1993, 1, 1));
-             Tick(d, 0, "F02");
-             Tick(d, 1, "F05");
+             Tick(d, Tavrik_AccDetail::kAvailableGrid, "F02");
+             Tick(d, Tavrik_AccDetail::kAdjustedGrid, "F05");
              DateAndComment(d, 2023, 3, 14, "x");
          },
          "Date Adjusted must be >= assessment date in Available Assessments Grid\r\n"
          "Date Adjusted must be >= assessment date in Adjusted Assessments Grid\r\n"},
         {"date on the assessment date", "0012345",
          [](Tavrik_AccDetail& d) {
-             Tick(d, 0, "F02");
+             Tick(d, Tavrik_AccDetail::kAvailableGrid, "F02");
              DateAndComment(d, 2023, 3, 15, "x");
          },
          ""},
         {"action with ticks", "0012345",
          [](Tavrik_AccDetail& d) {
-             Tick(d, 0, "F02");
+             Tick(d, Tavrik_AccDetail::kAvailableGrid, "F02");
              d.Tavrik_CodesCombo(0).SetCode("V");
              DateAndComment(d, 2026, 12, 1, "x");
          },
          "You can not select Action and adjust a fee/penalty at the same time\r\n"},
         {"two F01 fees", "0012346",
          [](Tavrik_AccDetail& d) {
-             Tick(d, 0, "F01", 1);
-             Tick(d, 0, "F01", 2);
+             Tick(d, Tavrik_AccDetail::kAvailableGrid, "F01", 1);
+             Tick(d, Tavrik_AccDetail::kAvailableGrid, "F01", 2);
              DateAndComment(d, 2026, 12, 1, "x");
          },
          "Adjust only one LPO at a time\r\n"},
         {"F01 and F15", "0012346",
          [](Tavrik_AccDetail& d) {
-             Tick(d, 0, "F01");
-             Tick(d, 0, "F15");
+             Tick(d, Tavrik_AccDetail::kAvailableGrid, "F01");
+             Tick(d, Tavrik_AccDetail::kAvailableGrid, "F15");
              DateAndComment(d, 2026, 12, 1, "x");
          },
          "Adjust only one LPO at a time\r\n"},
@@ -211,7 +218,7 @@ TEST(ArDetailSave, refuses_with_one_message_box_and_sends_nothing_when_the_check
     WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
         detail.mCmdButton(Tavrik_AccDetail::kSave).Press();
         statusWhenUnchanged = harness.statuses.back();
-        Tick(detail, 0, "P01");
+        Tick(detail, Tavrik_AccDetail::kAvailableGrid, "P01");
         detail.mCmdButton(Tavrik_AccDetail::kSave).Press();
         detail.Hide();
     });
@@ -258,7 +265,7 @@ TEST(ArDetailSave, deletes_and_voids_by_the_generated_form_rules) {
             if (detail.IsSavePending())
                 harness.DeliverReply();
             saveEnabled = detail.mCmdButton(Tavrik_AccDetail::kSave).Enabled();
-            status = detail.mLblAdjust(15).Caption();
+            status = detail.mLblAdjust(Tavrik_AccDetail::kStatusDescription).Caption();
             detail.Hide();
         });
 
@@ -288,7 +295,7 @@ TEST(ArDetailSave, asks_for_the_licence_purchase_when_an_lpo_fee_is_removed) {
     bool tickKept = false;
 
     WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
-        Tick(detail, 0, "F01");
+        Tick(detail, Tavrik_AccDetail::kAvailableGrid, "F01");
         DateAndComment(detail, 2026, 12, 1, "Licence bought");
         harness.platform.QueueScript([](Form& form) {
             dynamic_cast<Tavrik_LicPurchOpt&>(form).mCmd(Tavrik_LicPurchOpt::kCancel).Press();
@@ -296,7 +303,7 @@ TEST(ArDetailSave, asks_for_the_licence_purchase_when_an_lpo_fee_is_removed) {
         detail.mCmdButton(Tavrik_AccDetail::kSave).Press();
         requestsAfterCancel = harness.Requests().size();
         statusAfterCancel = harness.statuses.back();
-        tickKept = detail.mSdgDBGrid(0).CellTextAt(0, "Remove") == "-1";
+        tickKept = detail.mSdgDBGrid(Tavrik_AccDetail::kAvailableGrid).CellTextAt(0, "Remove") == "-1";
 
         harness.platform.QueueScript([](Form& form) {
             auto& lpo = dynamic_cast<Tavrik_LicPurchOpt&>(form);
@@ -343,14 +350,15 @@ TEST(ArDetailSave, recovers_from_a_timed_out_update_and_treats_the_next_reply_as
     bool dirtyAfterNextReply = false;
 
     WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
-        Tick(detail, 0, "F02");
-        Tick(detail, 1, "F05");
+        Tick(detail, Tavrik_AccDetail::kAvailableGrid, "F02");
+        Tick(detail, Tavrik_AccDetail::kAdjustedGrid, "F05");
         DateAndComment(detail, 2026, 12, 1, "Timed out");
         harness.HoldReplies();
         detail.mCmdButton(Tavrik_AccDetail::kSave).Press();
         harness.dispatcher.AdvanceTime(std::chrono::seconds(31));
         harness.dispatcher.RunPending();
-        afterTimeout = RenderGrid(detail.mSdgDBGrid(0)) + RenderGrid(detail.mSdgDBGrid(1)) +
+        afterTimeout = RenderGrid(detail.mSdgDBGrid(Tavrik_AccDetail::kAvailableGrid)) +
+                       RenderGrid(detail.mSdgDBGrid(Tavrik_AccDetail::kAdjustedGrid)) +
                        "date:" + (detail.mDtpDTPicker.Value() ? "set" : "blank") +
                        " comment:" + detail.mTxtAdjust(0).Text() +
                        " save:" + (detail.mCmdButton(Tavrik_AccDetail::kSave).Enabled() ? "on" : "off");
@@ -390,10 +398,11 @@ TEST(ArDetailAccess, a_user_without_the_privilege_only_looks_even_after_an_error
     std::string state;
 
     WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
-        const bool tickRefused = !detail.mSdgDBGrid(0).EditCell(0, "Remove", "-1") &&
-                                 !detail.mSdgDBGrid(1).EditCell(0, "REINSTATE", "-1");
+        const bool tickRefused =
+            !detail.mSdgDBGrid(Tavrik_AccDetail::kAvailableGrid).EditCell(0, "Remove", "-1") &&
+            !detail.mSdgDBGrid(Tavrik_AccDetail::kAdjustedGrid).EditCell(0, "REINSTATE", "-1");
         // An error reply enables the inputs again for a user who may adjust; this one may not.
-        detail.mLblAdjust(14).SetCaption("X");
+        detail.mLblAdjust(Tavrik_AccDetail::kArType).SetCaption("X");
         harness.platform.QueueScript([&](Form& activity) {
             harness.DeliverReply();
             activity.Hide();
@@ -408,7 +417,7 @@ TEST(ArDetailAccess, a_user_without_the_privilege_only_looks_even_after_an_error
                  ? "on"
                  : "off") +
             " activity:" + (detail.mCmdButton(Tavrik_AccDetail::kAccountActivity).Enabled() ? "on" : "off") +
-            " rows:" + std::to_string(detail.mSdgDBGrid(0).Rows());
+            " rows:" + std::to_string(detail.mSdgDBGrid(Tavrik_AccDetail::kAvailableGrid).Rows());
         detail.mCmdButton(Tavrik_AccDetail::kClose).Press();
     });
 
@@ -423,13 +432,13 @@ TEST(ArDetailTwoClerks, refuses_the_second_save_built_from_the_same_read_and_app
 
     WithArDetail(first, "0012345", [&](Tavrik_AccDetail& firstDetail) {
         WithArDetail(second, "0012345", [&](Tavrik_AccDetail& secondDetail) {
-            Tick(firstDetail, 0, "F02");
+            Tick(firstDetail, Tavrik_AccDetail::kAvailableGrid, "F02");
             DateAndComment(firstDetail, 2026, 12, 1, "First clerk");
             firstDetail.mCmdButton(Tavrik_AccDetail::kSave).Press();
             first.DeliverReply();
 
-            Tick(secondDetail, 0, "F02");
-            Tick(secondDetail, 0, "P01");
+            Tick(secondDetail, Tavrik_AccDetail::kAvailableGrid, "F02");
+            Tick(secondDetail, Tavrik_AccDetail::kAvailableGrid, "P01");
             DateAndComment(secondDetail, 2026, 12, 2, "Second clerk");
             secondDetail.mCmdButton(Tavrik_AccDetail::kSave).Press();
             second.DeliverReply();
