@@ -56,7 +56,7 @@ TEST(QtDispatcher, posts_from_another_thread_run_on_the_gui_thread_in_order_when
 TEST(QtDispatcher, only_timers_not_cancelled_fire_when_their_delay_has_passed) {
     QtDispatcher dispatcher;
     std::vector<std::string> fired;
-    dispatcher.PostAfter(std::chrono::milliseconds(20), [&] { fired.push_back("late"); });
+    dispatcher.PostAfter(std::chrono::milliseconds(300), [&] { fired.push_back("late"); });
     const UiDispatcher::TimerId cancelled =
         dispatcher.PostAfter(std::chrono::milliseconds(5), [&] { fired.push_back("cancelled"); });
     dispatcher.PostAfter(std::chrono::milliseconds(5), [&] {
