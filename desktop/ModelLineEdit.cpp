@@ -45,17 +45,8 @@ void ModelLineEdit::focusOutEvent(QFocusEvent* event) {
 }
 
 void ModelLineEdit::inputMethodEvent(QInputMethodEvent* event) {
-    // What an input method commits (a composed "é", say) is typed; the widget only shows what is
-    // still being composed.
-    const QString committed = event->commitString();
-    if (committed.isEmpty()) {
-        QLineEdit::inputMethodEvent(event);
-        return;
-    }
-    QInputMethodEvent composing(event->preeditString(), event->attributes());
-    QLineEdit::inputMethodEvent(&composing);
-    events_->TypeText(committed);
-    event->accept();
+    events_->InputMethod(*event,
+                         [this](QInputMethodEvent* composing) { QLineEdit::inputMethodEvent(composing); });
 }
 
 void ModelLineEdit::contextMenuEvent(QContextMenuEvent* event) {

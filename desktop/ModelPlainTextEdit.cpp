@@ -38,16 +38,8 @@ void ModelPlainTextEdit::focusOutEvent(QFocusEvent* event) {
 }
 
 void ModelPlainTextEdit::inputMethodEvent(QInputMethodEvent* event) {
-    // What an input method commits is typed; the widget only shows what is still being composed.
-    const QString committed = event->commitString();
-    if (committed.isEmpty()) {
-        QPlainTextEdit::inputMethodEvent(event);
-        return;
-    }
-    QInputMethodEvent composing(event->preeditString(), event->attributes());
-    QPlainTextEdit::inputMethodEvent(&composing);
-    events_->TypeText(committed);
-    event->accept();
+    events_->InputMethod(
+        *event, [this](QInputMethodEvent* composing) { QPlainTextEdit::inputMethodEvent(composing); });
 }
 
 void ModelPlainTextEdit::insertFromMimeData(const QMimeData* source) {

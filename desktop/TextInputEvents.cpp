@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -169,6 +170,19 @@ void TextInputEvents::FocusLost(const QFocusEvent& event) {
 void TextInputEvents::TypeText(const QString& text) {
     for (uint character : text.toUcs4())
         emit characterTyped(character);
+}
+
+void TextInputEvents::InputMethod(QInputMethodEvent& event,
+                                  const std::function<void(QInputMethodEvent*)>& showComposing) {
+    const QString committed = event.commitString();
+    if (committed.isEmpty()) {
+        showComposing(&event);
+        return;
+    }
+    QInputMethodEvent composing(event.preeditString(), event.attributes());
+    showComposing(&composing);
+    TypeText(committed);
+    event.accept();
 }
 
 void TextInputEvents::Paste(const QString& text) {

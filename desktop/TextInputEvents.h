@@ -6,7 +6,10 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QFocusEvent;
+class QInputMethodEvent;
 class QKeyEvent;
 class QMouseEvent;
 
@@ -28,6 +31,9 @@ public:
     void FocusLost(const QFocusEvent& event);
     // Each character of text as typed (what an input method commits).
     void TypeText(const QString& text);
+    // An input method's event: what it commits is typed; the widget (through showComposing, its own
+    // handler) only shows what is still being composed.
+    void InputMethod(QInputMethodEvent& event, const std::function<void(QInputMethodEvent*)>& showComposing);
     // Text to put at the caret from the clipboard, a drop or a menu. Unless it comes with Shift+Insert
     // itself, it is reported between KeyDown and KeyUp of Shift+Insert: the keys the forms' paste
     // checks watch, so that no paste escapes them.
