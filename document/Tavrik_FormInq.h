@@ -3,11 +3,13 @@
 // leaves the result in its controls for the document to read once it is hidden.
 #pragma once
 
+#include "common/CheckMessages.h"
 #include "common/CommandButton.h"
 #include "common/ControlArray.h"
 #include "common/DataSet.h"
 #include "common/Form.h"
 #include "common/Label.h"
+#include "common/PasteGuard.h"
 #include "common/Session.h"
 #include "common/Tavrik_CodesCombo.h"
 #include "common/TextBox.h"
@@ -45,7 +47,7 @@ public:
     void mCmdBttn_Click(int index);
 
     // The messages of the last check, each rule's text as the dialog shows it.
-    const std::string& ErrorText() const { return msErrorText; }
+    const std::string& ErrorText() const { return mErrors.Text(); }
 
 private:
     void CheckEdit();
@@ -57,10 +59,8 @@ private:
 
     Session& session_;
     std::shared_ptr<DataSet> moFormDocCodes;
-    std::string msErrorText;
-    std::string msSavedText;
-    bool mbMousePaste = false;
-    bool mbKeyPaste = false;
+    CheckMessages mErrors;
+    PasteGuard mPasteGuard;
 };
 
 } // namespace tavrik

@@ -54,8 +54,6 @@ public:
     void mCmdActivity_Click(int index);
 
 private:
-    void AddColumns();
-
     Session& session_;
 };
 

@@ -8,7 +8,6 @@
 namespace tavrik {
 namespace {
 
-constexpr const char* kLineBreak = "\r\n";
 // The largest amount the back office keeps for a licence purchase.
 constexpr Currency kLargestAmount = Currency::FromCents(999'999'999);
 
@@ -20,7 +19,8 @@ bool IsPointOrZero(const std::string& text) {
 
 } // namespace
 
-Tavrik_LicPurchOpt::Tavrik_LicPurchOpt(Session& session) : Form(kFormName), session_(session) {
+Tavrik_LicPurchOpt::Tavrik_LicPurchOpt(Session& session)
+    : Form(kFormName), session_(session), mErrors(session.CommonServices), mPasteGuard(session.Platform) {
     SetCaption("License Purchase Option");
     Resize(5600, 6000);
     mLbl.Add(0).SetCaption("Please enter the following LPO fields:");
@@ -131,50 +131,35 @@ void Tavrik_LicPurchOpt::mTxt_KeyPress(int index, int& keyAscii) {
 }
 
 void Tavrik_LicPurchOpt::mTxt_KeyDown(int index, int keyCode, int shift) {
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.mTxt_KeyDown", [&] {
-        if (keyCode != kKeyInsert || shift != kShiftMask)
-            return;
-        mbShiftInsert = true;
-        msOldText = mTxt(index).Text();
-    });
+    TrapErrors(session_, "Tavrik_LicPurchOptFrm.mTxt_KeyDown",
+               [&] { mPasteGuard.KeyDown(mTxt(index), keyCode, shift); });
 }
 
 void Tavrik_LicPurchOpt::mTxt_KeyUp(int) {
-    mbShiftInsert = false;
+    mPasteGuard.KeyUp();
 }
 
 void Tavrik_LicPurchOpt::mTxt_MouseDown(int index) {
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.mTxt_MouseDown", [&] {
-        mbMouseDown = true;
-        msOldText = mTxt(index).Text();
-    });
+    TrapErrors(session_, "Tavrik_LicPurchOptFrm.mTxt_MouseDown", [&] { mPasteGuard.MouseDown(mTxt(index)); });
 }
 
 void Tavrik_LicPurchOpt::mTxt_MouseUp(int) {
-    mbMouseDown = false;
+    mPasteGuard.MouseUp();
 }
 
 void Tavrik_LicPurchOpt::mTxt_Change(int index) {
     TrapErrors(session_, "Tavrik_LicPurchOptFrm.mTxt_Change", [&] {
         mbDataChanged = true;
-        if (mbShiftInsert || mbMouseDown) {
-            // The flags go first: putting the old text back is a change of its own.
-            mbShiftInsert = false;
-            mbMouseDown = false;
-            const std::string& pasted = mTxt(index).Text();
-            bool refused = false;
-            if (index == kWeight) {
-                // Digits only: a point or a dollar sign has no place in a weight.
-                refused = !IsAllDigits(Trim(pasted));
-            } else if (index == kAmount) {
+        mPasteGuard.Change(mTxt(index), [index](const std::string& pasted) {
+            // Digits only: a point or a dollar sign has no place in a weight.
+            if (index == kWeight)
+                return IsAllDigits(Trim(pasted));
+            if (index == kAmount) {
                 const std::optional<Currency> amount = Currency::Parse(pasted);
-                refused = !amount || *amount > kLargestAmount;
+                return amount && *amount <= kLargestAmount;
             }
-            if (refused) {
-                session_.Platform.Beep();
-                mTxt(index).SetText(msOldText);
-            }
-        }
+            return true;
+        });
         if (index == kTroopDistrict)
             TroopDistrictCheck();
     });
@@ -232,11 +217,6 @@ void Tavrik_LicPurchOpt::DefaultFieldColor() {
     Tavrik_DTP1.ForEach([&](int, Tavrik_DTP& picker) { services.SetDefaultColor(picker); });
 }
 
-void Tavrik_LicPurchOpt::AddError(const char* message, Control& field) {
-    msErrorText += std::string(message) + kLineBreak;
-    session_.CommonServices.SetErrorColor(field);
-}
-
 bool Tavrik_LicPurchOpt::AnyInStateFieldFilled() const {
     return !IsBlank(mTxt(kPlate).Text()) || Tavrik_DTP1(kDatePurchased).Value() ||
            Tavrik_DTP1(kTimePurchased).Value() || !mTxt(kTroopDistrict).Text().empty() ||
@@ -245,7 +225,7 @@ bool Tavrik_LicPurchOpt::AnyInStateFieldFilled() const {
 
 void Tavrik_LicPurchOpt::CheckEdit() {
     TrapErrors(session_, "Tavrik_LicPurchOptFrm.CheckEdit", [&] {
-        msErrorText.clear();
+        mErrors.Clear();
         DefaultFieldColor();
         TextBox& amount = mTxt(kAmount);
         if (IsPointOrZero(amount.Text()))
@@ -254,51 +234,51 @@ void Tavrik_LicPurchOpt::CheckEdit() {
         const bool inState = mRdo(kInState).Value();
         const bool outOfState = mRdo(kOutOfState).Value();
         if (!inState && !outOfState) {
-            AddError("In or Out of State is required", mRdo(kInState));
-            session_.CommonServices.SetErrorColor(mRdo(kOutOfState));
+            mErrors.Add("In or Out of State is required", mRdo(kInState));
+            mErrors.Mark(mRdo(kOutOfState));
         }
 
         const bool inStateFilled = AnyInStateFieldFilled();
         const bool commentEmpty = mTxt(kComment).Text().empty();
         if (!inStateFilled && commentEmpty) {
-            msErrorText += std::string("Enter a Comment or the In-State Fields") + kLineBreak;
+            mErrors.Add("Enter a Comment or the In-State Fields");
             if (!outOfState)
-                session_.CommonServices.SetErrorColor(mTxt(kPlate));
+                mErrors.Mark(mTxt(kPlate));
             if (!inState)
-                session_.CommonServices.SetErrorColor(mTxt(kComment));
+                mErrors.Mark(mTxt(kComment));
         }
 
         // A filled in-state field makes the purchase in-state, whichever option is picked.
         if (inStateFilled)
             CheckInStateFields();
         else if (commentEmpty && !inState)
-            AddError("Comment required for Out-of-State LPO", mTxt(kComment));
+            mErrors.Add("Comment required for Out-of-State LPO", mTxt(kComment));
     });
 }
 
 void Tavrik_LicPurchOpt::CheckInStateFields() {
     if (IsBlank(mTxt(kPlate).Text()))
-        AddError("Plate is required", mTxt(kPlate));
+        mErrors.Add("Plate is required", mTxt(kPlate));
     if (!Tavrik_DTP1(kDatePurchased).Value())
-        AddError("Date Purchased is required", Tavrik_DTP1(kDatePurchased));
+        mErrors.Add("Date Purchased is required", Tavrik_DTP1(kDatePurchased));
     if (!Tavrik_DTP1(kTimePurchased).Value())
-        AddError("Time Purchased is required", Tavrik_DTP1(kTimePurchased));
+        mErrors.Add("Time Purchased is required", Tavrik_DTP1(kTimePurchased));
 
     TextBox& troopDistrict = mTxt(kTroopDistrict);
     if (troopDistrict.Text().empty())
-        AddError("Troop/District is required", troopDistrict);
+        mErrors.Add("Troop/District is required", troopDistrict);
     else if (!TroopDistrictCheck())
-        AddError("Troop/District is incorrect", troopDistrict);
+        mErrors.Add("Troop/District is incorrect", troopDistrict);
 
     if (mTxt(kWeight).Text().empty())
-        AddError("Weight is required", mTxt(kWeight));
+        mErrors.Add("Weight is required", mTxt(kWeight));
 
     // A point or a zero amount was emptied before the rules ran.
     const std::string& amount = mTxt(kAmount).Text();
     if (IsBlank(amount))
-        AddError("Amount required for In-State LPO", mTxt(kAmount));
+        mErrors.Add("Amount required for In-State LPO", mTxt(kAmount));
     else if (!Currency::Parse(amount))
-        AddError("Amount must be a dollar value for In-State LPO", mTxt(kAmount));
+        mErrors.Add("Amount must be a dollar value for In-State LPO", mTxt(kAmount));
 }
 
 void Tavrik_LicPurchOpt::mCmd_Click(int index) {
@@ -312,8 +292,8 @@ void Tavrik_LicPurchOpt::mCmd_Click(int index) {
 
 void Tavrik_LicPurchOpt::DoSave() {
     CheckEdit();
-    if (!msErrorText.empty()) {
-        session_.Platform.MsgBox(msErrorText, MsgBoxIcon::Exclamation, MsgBoxButtons::OK,
+    if (!mErrors.Empty()) {
+        session_.Platform.MsgBox(mErrors.Text(), MsgBoxIcon::Exclamation, MsgBoxButtons::OK,
                                  session_.gsHostCaption);
         return;
     }
