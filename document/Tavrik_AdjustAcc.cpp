@@ -1,7 +1,6 @@
 #include "document/Tavrik_AdjustAcc.h"
 
 #include "common/AdjustmentRules.h"
-#include "common/ErrorTrap.h"
 #include "common/ModalForm.h"
 #include "common/NewPIRequest.h"
 #include "common/RequestNumbers.h"
@@ -53,7 +52,8 @@ bool IsNullField(const Recordset& recordset, SSOleDBGrid::Bookmark bookmark, con
 
 } // namespace
 
-Tavrik_AdjustAcc::Tavrik_AdjustAcc(Session& session) : session_(session) {
+Tavrik_AdjustAcc::Tavrik_AdjustAcc(Session& session)
+    : session_(session), trapErrors_(session, "Tavrik_AdjustAcc") {
     mCmdButton.Add(kArDetail).SetCaption("AR Detail");
     mCmdButton.Add(kReceiptDetail).SetCaption("Receipt Detail");
     mSdgDBGrid.Add(kReceivablesGrid, &mAdodc1).SetCaption("Account Receivables");
@@ -73,7 +73,7 @@ Tavrik_AdjustAcc::Tavrik_AdjustAcc(Session& session) : session_(session) {
 }
 
 void Tavrik_AdjustAcc::UserDocument_Show(const std::string& hostTag, const std::string& hostCaption) {
-    TrapErrors(session_, "Tavrik_AdjustAcc.UserDocument_Show", [&] {
+    trapErrors_("UserDocument_Show", [&] {
         session_.gsHostTag = hostTag;
         session_.gsHostCaption = hostCaption;
         session_.StatusService.SetToolbarButton(8, true, session_.gsHostTag);
@@ -99,28 +99,28 @@ void Tavrik_AdjustAcc::UserDocument_Show(const std::string& hostTag, const std::
 }
 
 void Tavrik_AdjustAcc::ConfigureToolbar(bool enable) {
-    TrapErrors(session_, "Tavrik_AdjustAcc.ConfigureToolbar", [&] {
+    trapErrors_("ConfigureToolbar", [&] {
         for (int button : {7, 9, 12, 14})
             session_.StatusService.SetToolbarButton(button, enable, session_.gsHostTag);
     });
 }
 
 void Tavrik_AdjustAcc::SetTabs() {
-    TrapErrors(session_, "Tavrik_AdjustAcc.SetTabs", [&] {
+    trapErrors_("SetTabs", [&] {
         mCmdButton(kArDetail).SetTabIndex(0);
         mCmdButton(kReceiptDetail).SetTabIndex(1);
     });
 }
 
 void Tavrik_AdjustAcc::SetGridBolding(SSOleDBGrid& grid) {
-    TrapErrors(session_, "Tavrik_AdjustAcc.SetGridBolding", [&] {
+    trapErrors_("SetGridBolding", [&] {
         grid.SetHeadFontBold(true);
         grid.SetAllColumnsStyleSet("UNBOLD", false);
     });
 }
 
 void Tavrik_AdjustAcc::InitializeData() {
-    TrapErrors(session_, "Tavrik_AdjustAcc.InitializeData", [&] {
+    trapErrors_("InitializeData", [&] {
         const std::pair<const char*, int> bindings[] = {{"ACNTSRCVBL", kReceivablesGrid},
                                                         {"RECEIPT", kReceiptsGrid}};
         for (const auto& [definition, gridIndex] : bindings) {
@@ -134,7 +134,7 @@ void Tavrik_AdjustAcc::InitializeData() {
 }
 
 void Tavrik_AdjustAcc::FileOpen() {
-    TrapErrors(session_, "Tavrik_AdjustAcc.FileOpen", [&] {
+    trapErrors_("FileOpen", [&] {
         {
             ModalForm<Tavrik_FormInq> dialog(session_, Tavrik_FormInq::kFormName);
             dialog->mFtcboDocType(0).Setcodetype("ADJDOC");
@@ -164,8 +164,7 @@ void Tavrik_AdjustAcc::FileOpen() {
 }
 
 void Tavrik_AdjustAcc::SaveData() {
-    TrapErrors(session_, "Tavrik_AdjustAcc.SaveData",
-               [&] { session_.Platform.SetMousePointer(MousePointer::Default); });
+    trapErrors_("SaveData", [&] { session_.Platform.SetMousePointer(MousePointer::Default); });
 }
 
 bool Tavrik_AdjustAcc::DataChanged() const {
@@ -173,7 +172,7 @@ bool Tavrik_AdjustAcc::DataChanged() const {
 }
 
 void Tavrik_AdjustAcc::BeforeUnload() {
-    TrapErrors(session_, "Tavrik_AdjustAcc.BeforeUnload", [&] {
+    trapErrors_("BeforeUnload", [&] {
         ConfigureToolbar(true);
         moKovraMessage.reset();
     });
@@ -185,7 +184,7 @@ bool Tavrik_AdjustAcc::CloseDocument() {
 }
 
 void Tavrik_AdjustAcc::UserDocument_Resize() {
-    TrapErrors(session_, "Tavrik_AdjustAcc.UserDocument_Resize", [&] {
+    trapErrors_("UserDocument_Resize", [&] {
         mSdgDBGrid(kReceivablesGrid).Refresh();
         mSdgDBGrid(kReceiptsGrid).Refresh();
     });
@@ -218,7 +217,7 @@ std::string Tavrik_AdjustAcc::RefTypeDescription() const {
 }
 
 void Tavrik_AdjustAcc::SendAdjustPI() {
-    TrapErrors(session_, "Tavrik_AdjustAcc.SendAdjustPI", [&] {
+    trapErrors_("SendAdjustPI", [&] {
         // The "not found" of the search before does not stand beside this one.
         session_.StatusService.ShowStatusMsg("");
         PIRequest request =
@@ -246,9 +245,9 @@ void Tavrik_AdjustAcc::ClearReference() {
 void Tavrik_AdjustAcc::moKovraMessage_DataReady(const std::string& formName) {
     if (formName != session_.AppTitle)
         return;
-    TrapErrors(session_, "Tavrik_AdjustAcc.moKovraMessage_DataReady", [&] {
+    trapErrors_("moKovraMessage_DataReady", [&] {
         const std::string errorText = session_.CommonServices.GetReply(
-            session_.AppTitle, "Tavrik_AdjustAcc.moKovraMessage_DataReady", msMessageID);
+            session_.AppTitle, trapErrors_.Context("moKovraMessage_DataReady"), msMessageID);
         if (!errorText.empty()) {
             session_.Platform.MsgBox(errorText, MsgBoxIcon::Critical, MsgBoxButtons::OK,
                                      session_.gsHostCaption);
@@ -298,7 +297,7 @@ void Tavrik_AdjustAcc::moKovraMessage_DataReady(const std::string& formName) {
 }
 
 void Tavrik_AdjustAcc::mSdgDBGrid_Click(int index) {
-    TrapErrors(session_, "Tavrik_AdjustAcc.mSdgDBGrid_Click", [&] {
+    trapErrors_("mSdgDBGrid_Click", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(index);
         CommandButton& ownButton = DetailButton(index);
         if (grid.SelBookmarks().size() != 1) {
@@ -318,7 +317,7 @@ void Tavrik_AdjustAcc::mSdgDBGrid_Click(int index) {
 }
 
 void Tavrik_AdjustAcc::mSdgDBGrid_DblClick(int index) {
-    TrapErrors(session_, "Tavrik_AdjustAcc.mSdgDBGrid_DblClick", [&] { DetailButton(index).Press(); });
+    trapErrors_("mSdgDBGrid_DblClick", [&] { DetailButton(index).Press(); });
 }
 
 CommandButton& Tavrik_AdjustAcc::DetailButton(int gridIndex) {
@@ -332,7 +331,7 @@ void Tavrik_AdjustAcc::mSdgDBGrid_RowLoaded(int index, SSOleDBGrid::Bookmark boo
         mbSkipRowLoaded = false;
         return;
     }
-    TrapErrors(session_, "Tavrik_AdjustAcc.mSdgDBGrid_RowLoaded", [&] {
+    trapErrors_("mSdgDBGrid_RowLoaded", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(index);
         const auto& recordset = (index == kReceivablesGrid ? mAdodc1 : mAdodc2).Recordset();
         if (!recordset || recordset->StatusAt(bookmark) == RecordStatus::Deleted)
@@ -359,7 +358,7 @@ void Tavrik_AdjustAcc::mSdgDBGrid_RowLoaded(int index, SSOleDBGrid::Bookmark boo
 }
 
 void Tavrik_AdjustAcc::mSdgDBGrid_InitColumnProps(int index) {
-    TrapErrors(session_, "Tavrik_AdjustAcc.mSdgDBGrid_InitColumnProps", [&] {
+    trapErrors_("mSdgDBGrid_InitColumnProps", [&] {
         mbInitColumns = true;
         SSOleDBGrid& grid = mSdgDBGrid(index);
         grid.SetCaption(index == kReceivablesGrid ? "Account Receivables" : "Receipts");
@@ -386,7 +385,7 @@ void Tavrik_AdjustAcc::ShowFormNotAvailable(const std::string& what) {
 }
 
 void Tavrik_AdjustAcc::SendAccRecvPI() {
-    TrapErrors(session_, "Tavrik_AdjustAcc.SendAccRecvPI", [&] {
+    trapErrors_("SendAccRecvPI", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(kReceivablesGrid);
         PIRequest request =
             NewPIRequest(session_, moKovraMessage, session_.AppTitle, kReferenceSearchRequest);
@@ -401,7 +400,7 @@ void Tavrik_AdjustAcc::SendAccRecvPI() {
 }
 
 void Tavrik_AdjustAcc::DoCmdARDetail() {
-    TrapErrors(session_, "Tavrik_AdjustAcc.DoCmdARDetail", [&] {
+    trapErrors_("DoCmdARDetail", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(kReceivablesGrid);
         const std::string number = grid.Rows() == 0 ? std::string() : grid.CellText("ACCT_RCVBL_NBR");
         if (IsBlank(number))
@@ -442,7 +441,7 @@ void Tavrik_AdjustAcc::DoCmdARDetail() {
 }
 
 void Tavrik_AdjustAcc::DoCmdReceipts() {
-    TrapErrors(session_, "Tavrik_AdjustAcc.DoCmdReceipts", [&] {
+    trapErrors_("DoCmdReceipts", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(kReceiptsGrid);
         if (grid.Rows() == 0 || IsBlank(grid.CellText("RCPT_NBR")))
             return;

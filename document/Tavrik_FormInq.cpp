@@ -1,6 +1,5 @@
 #include "document/Tavrik_FormInq.h"
 
-#include "common/ErrorTrap.h"
 #include "common/TextUtil.h"
 
 namespace tavrik {
@@ -13,7 +12,8 @@ bool IsNumeric(const std::string& text) {
 } // namespace
 
 Tavrik_FormInq::Tavrik_FormInq(Session& session)
-    : Form(kFormName), session_(session), mErrors(session.CommonServices), mPasteGuard(session.Platform) {
+    : Form(kFormName), session_(session), trapErrors_(session, kFormName), mErrors(session.CommonServices),
+      mPasteGuard(session.Platform) {
     SetCaption("Open Account");
     Resize(5400, 2300);
     mLblInq.Add(0).SetCaption("Account Type:");
@@ -40,7 +40,7 @@ Tavrik_FormInq::Tavrik_FormInq(Session& session)
 }
 
 void Tavrik_FormInq::Form_Load() {
-    TrapErrors(session_, "Tavrik_FormInq.Form_Load", [&] {
+    trapErrors_("Form_Load", [&] {
         session_.CommonServices.PrepareForm(*this);
         session_.Platform.SetMousePointer(MousePointer::Default);
         SetTabs();
@@ -73,14 +73,14 @@ void Tavrik_FormInq::SetTabs() {
 }
 
 void Tavrik_FormInq::Form_Activate() {
-    TrapErrors(session_, "Tavrik_FormInq.Form_Activate", [&] {
+    trapErrors_("Form_Activate", [&] {
         if (!mTxtDocNbr(0).Text().empty())
             session_.Platform.SetFocus(mCmdBttn(kOk));
     });
 }
 
 void Tavrik_FormInq::mFtcboDocType_Change() {
-    TrapErrors(session_, "Tavrik_FormInq.mFtcboDocType_Change", [&] {
+    trapErrors_("mFtcboDocType_Change", [&] {
         CommandButton& selectAccount = mCmdBttn(kSelectAccount);
         const auto& codes = moFormDocCodes ? moFormDocCodes->Recordset() : nullptr;
         if (!codes || codes->RecordCount() == 0) {
@@ -94,7 +94,7 @@ void Tavrik_FormInq::mFtcboDocType_Change() {
 }
 
 void Tavrik_FormInq::mTxtDocNbr_KeyPress(int& keyAscii) {
-    TrapErrors(session_, "Tavrik_FormInq.mTxtDocNbr_KeyPress", [&] {
+    trapErrors_("mTxtDocNbr_KeyPress", [&] {
         if (!session_.CommonServices.ValidateKeyPress(mFtcboDocType(0).Code(), mTxtDocNbr(0), keyAscii))
             session_.Platform.Beep();
     });
@@ -117,7 +117,7 @@ void Tavrik_FormInq::mTxtDocNbr_MouseUp() {
 }
 
 void Tavrik_FormInq::mTxtDocNbr_Change() {
-    TrapErrors(session_, "Tavrik_FormInq.mTxtDocNbr_Change", [&] {
+    trapErrors_("mTxtDocNbr_Change", [&] {
         mPasteGuard.Change(mTxtDocNbr(0), [this](const std::string& pasted) {
             std::string message;
             return session_.CommonServices.ValidateDocNumber(mFtcboDocType(0).Code(), pasted, message);
@@ -183,11 +183,11 @@ void Tavrik_FormInq::CheckWithCheckDigit(const std::string& number) {
 }
 
 void Tavrik_FormInq::mCmdBttn_Click(int index) {
-    TrapErrors(session_, "Tavrik_FormInq.mCmdBttn_Click", [&] {
+    trapErrors_("mCmdBttn_Click", [&] {
         CommandButton& pressed = mCmdBttn(index);
         const bool wasEnabled = pressed.Enabled();
         pressed.SetEnabled(false);
-        TrapErrors(session_, "Tavrik_FormInq.mCmdBttn_Click", [&] {
+        trapErrors_("mCmdBttn_Click", [&] {
             if (index == kOk) {
                 CheckEdit();
                 if (!mErrors.Empty())

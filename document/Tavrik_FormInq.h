@@ -7,6 +7,7 @@
 #include "common/CommandButton.h"
 #include "common/ControlArray.h"
 #include "common/DataSet.h"
+#include "common/ErrorTrap.h"
 #include "common/Form.h"
 #include "common/Label.h"
 #include "common/PasteGuard.h"
@@ -58,6 +59,7 @@ private:
     void DoSelectAccount();
 
     Session& session_;
+    const ErrorTrap trapErrors_;
     std::shared_ptr<DataSet> moFormDocCodes;
     CheckMessages mErrors;
     PasteGuard mPasteGuard;

@@ -3,7 +3,6 @@
 #include "common/AdjustmentRules.h"
 #include "common/CheckBoxCell.h"
 #include "common/DataSetOpener.h"
-#include "common/ErrorTrap.h"
 #include "common/ModalForm.h"
 #include "common/NewPIRequest.h"
 #include "common/RequestNumbers.h"
@@ -77,7 +76,7 @@ FieldValue NumberField(const std::string& cell) {
 } // namespace
 
 Tavrik_AccDetail::Tavrik_AccDetail(Session& session)
-    : Form(kFormName), session_(session), mErrors(session.CommonServices) {
+    : Form(kFormName), session_(session), trapErrors_(session, kFormName), mErrors(session.CommonServices) {
     SetCaption("Account Receivable Detail");
     Resize(11400, 8400);
     mDtpDTPicker.SetLatestDate(CalendarDate::FromYmd(9999, 12, 31));
@@ -127,7 +126,7 @@ Tavrik_AccDetail::Tavrik_AccDetail(Session& session)
 // ---- set-up -------------------------------------------------------------------------------------
 
 void Tavrik_AccDetail::Form_Load() {
-    TrapErrors(session_, "Tavrik_AccDetail.Form_Load", [&] {
+    trapErrors_("Form_Load", [&] {
         mDtpDTPicker.SetEarliestDate(CalendarDate::FromYmd(1993, 1, 1));
         session_.StatusService.SetReady(true);
         mbViewOnly = !session_.CommonServices.HasPrivilege("ADJUSTAR");
@@ -166,7 +165,7 @@ void Tavrik_AccDetail::LockSave() {
 }
 
 void Tavrik_AccDetail::SetTabs() {
-    TrapErrors(session_, "Tavrik_AccDetail.SetTabs", [&] {
+    trapErrors_("SetTabs", [&] {
         mDtpDTPicker.SetTabIndex(0);
         Tavrik_CodesCombo(0).SetTabIndex(1);
         mTxtAdjust(0).SetTabIndex(2);
@@ -177,7 +176,7 @@ void Tavrik_AccDetail::SetTabs() {
 }
 
 void Tavrik_AccDetail::DefaultFieldColor() {
-    TrapErrors(session_, "Tavrik_AccDetail.DefaultFieldColor", [&] {
+    trapErrors_("DefaultFieldColor", [&] {
         session_.CommonServices.SetDefaultColor(mDtpDTPicker);
         session_.CommonServices.SetDefaultColor(Tavrik_CodesCombo(0));
         session_.CommonServices.SetDefaultColor(mTxtAdjust(0));
@@ -185,14 +184,14 @@ void Tavrik_AccDetail::DefaultFieldColor() {
 }
 
 void Tavrik_AccDetail::SetGridBolding(SSOleDBGrid& grid) {
-    TrapErrors(session_, "Tavrik_AccDetail.SetGridBolding", [&] {
+    trapErrors_("SetGridBolding", [&] {
         grid.SetHeadFontBold(true);
         grid.SetAllColumnsStyleSet("UNBOLD", false);
     });
 }
 
 void Tavrik_AccDetail::InitializeData() {
-    TrapErrors(session_, "Tavrik_AccDetail.InitializeData", [&] {
+    trapErrors_("InitializeData", [&] {
         mDtpDTPicker.SetValue(session_.Platform.Today());
         mDtpDTPicker.SetValue(std::nullopt);
         // A form just deleted, or a generated form just voided, stays locked.
@@ -211,7 +210,7 @@ void Tavrik_AccDetail::InitializeData() {
 // ---- assessments ------------------------------------------------------------------------------
 
 void Tavrik_AccDetail::LoadAssessments(DataSet& assessments) {
-    TrapErrors(session_, "Tavrik_AccDetail.LoadAssessments", [&] {
+    trapErrors_("LoadAssessments", [&] {
         ClearGrids();
         const std::shared_ptr<Recordset>& rows = assessments.Recordset();
         if (!rows)
@@ -252,7 +251,7 @@ void Tavrik_AccDetail::LoadAssessments(DataSet& assessments) {
 }
 
 void Tavrik_AccDetail::mSdgDBGrid_RowLoaded(int index, SSOleDBGrid::Bookmark) {
-    TrapErrors(session_, "Tavrik_AccDetail.mSdgDBGrid_RowLoaded", [&] {
+    trapErrors_("mSdgDBGrid_RowLoaded", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(index);
         for (const char* column : {"CL_ASMT_AMT", "BAL_DUE_AMT"})
             if (const std::optional<Currency> amount = Currency::Parse(grid.CellText(column)))
@@ -261,7 +260,7 @@ void Tavrik_AccDetail::mSdgDBGrid_RowLoaded(int index, SSOleDBGrid::Bookmark) {
 }
 
 void Tavrik_AccDetail::mSdgDBGrid_Change(int index) {
-    TrapErrors(session_, "Tavrik_AccDetail.mSdgDBGrid_Change", [&] {
+    trapErrors_("mSdgDBGrid_Change", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(index);
         Currency total;
         {
@@ -280,18 +279,18 @@ void Tavrik_AccDetail::mSdgDBGrid_Change(int index) {
 }
 
 void Tavrik_AccDetail::mSdgDBGrid_AfterUpdate(int index) {
-    TrapErrors(session_, "Tavrik_AccDetail.mSdgDBGrid_AfterUpdate", [&] {
+    trapErrors_("mSdgDBGrid_AfterUpdate", [&] {
         if (CheckBoxCell::IsTicked(mSdgDBGrid(index).CellText(TickColumn(index))))
             CheckEdit();
     });
 }
 
 void Tavrik_AccDetail::mDtpDTPicker_Change() {
-    TrapErrors(session_, "Tavrik_AccDetail.mDtpDTPicker_Change", [&] { CheckEditUnlessPending(); });
+    trapErrors_("mDtpDTPicker_Change", [&] { CheckEditUnlessPending(); });
 }
 
 void Tavrik_AccDetail::Tavrik_CodesCombo_Change(int) {
-    TrapErrors(session_, "Tavrik_AccDetail.Tavrik_CodesCombo_Change", [&] { CheckEditUnlessPending(); });
+    trapErrors_("Tavrik_CodesCombo_Change", [&] { CheckEditUnlessPending(); });
 }
 
 void Tavrik_AccDetail::CheckEditUnlessPending() {
@@ -303,7 +302,7 @@ void Tavrik_AccDetail::CheckEditUnlessPending() {
 // ---- requests and replies ---------------------------------------------------------------------
 
 void Tavrik_AccDetail::SendAccountPI() {
-    TrapErrors(session_, "Tavrik_AccDetail.SendAccountPI", [&] {
+    trapErrors_("SendAccountPI", [&] {
         PIRequest request = NewPIRequest(session_, moKovraMessage, ReplyAddress(), kAccountActivityRequest);
         msMessageID = request.MessageID();
         request.AddPentraxKey("key:ACCT_RCVBL_NBR", mLblAdjust(kArNumber).Caption());
@@ -321,12 +320,12 @@ void Tavrik_AccDetail::SendAccountPI() {
 void Tavrik_AccDetail::moKovraMessage_DataReady(const std::string& formName) {
     if (formName != ReplyAddress())
         return;
-    TrapErrors(session_, "Tavrik_AccDetail.moKovraMessage_DataReady", [&] {
+    trapErrors_("moKovraMessage_DataReady", [&] {
         // Whatever this reply is, no update of this window is on its way any more.
         mbUpdateOut = false;
         session_.StatusService.SetReady(true);
         const std::string errorText = session_.CommonServices.GetReply(
-            formName, "Tavrik_AccDetail.moKovraMessage_DataReady", msMessageID);
+            formName, trapErrors_.Context("moKovraMessage_DataReady"), msMessageID);
         if (!errorText.empty()) {
             session_.Platform.MsgBox(errorText, MsgBoxIcon::Critical, MsgBoxButtons::OK,
                                      session_.gsHostCaption);
@@ -376,7 +375,7 @@ void Tavrik_AccDetail::moKovraMessage_MsgTimeout() {
 // ---- buttons ----------------------------------------------------------------------------------
 
 void Tavrik_AccDetail::mCmdButton_Click(int index) {
-    TrapErrors(session_, "Tavrik_AccDetail.mCmdButton_Click", [&] {
+    trapErrors_("mCmdButton_Click", [&] {
         CommandButton& clicked = mCmdButton(index);
         clicked.SetEnabled(false);
         if (index == kSave) {
@@ -437,7 +436,7 @@ void Tavrik_AccDetail::ShowActivityList() {
 // ---- saving -----------------------------------------------------------------------------------
 
 void Tavrik_AccDetail::SaveData() {
-    TrapErrors(session_, "Tavrik_AccDetail.SaveData", [&] {
+    trapErrors_("SaveData", [&] {
         if (!DataChanged()) {
             session_.StatusService.ShowStatus("Information did not change.  Save request canceled. ");
             return;
@@ -511,7 +510,7 @@ void Tavrik_AccDetail::SaveData() {
 }
 
 void Tavrik_AccDetail::CheckEdit() {
-    TrapErrors(session_, "Tavrik_AccDetail.CheckEdit", [&] {
+    trapErrors_("CheckEdit", [&] {
         mErrors.Clear();
         DefaultFieldColor();
         const std::string arType = Trim(mLblAdjust(kArType).Caption());
@@ -583,7 +582,7 @@ void Tavrik_AccDetail::RunRules(const std::string& arType) {
 
 bool Tavrik_AccDetail::DataChanged() {
     bool changed = false;
-    TrapErrors(session_, "Tavrik_AccDetail.DataChanged", [&] {
+    trapErrors_("DataChanged", [&] {
         session_.StatusService.ShowStatus("Checking for data changes");
         changed = IsVoidOrDelete() || mDtpDTPicker.Value().has_value() || !IsBlank(mTxtAdjust(0).Text());
         for (int index : {kAvailableGrid, kAdjustedGrid})
@@ -593,7 +592,7 @@ bool Tavrik_AccDetail::DataChanged() {
 }
 
 void Tavrik_AccDetail::PendingSave(bool enable) {
-    TrapErrors(session_, "Tavrik_AccDetail.PendingSave", [&] {
+    trapErrors_("PendingSave", [&] {
         // A user who may only look never gets the inputs, whatever reply comes back; nor does an AR
         // its opener locked get "Save".
         const bool inputs = enable && !mbViewOnly;
@@ -608,7 +607,7 @@ void Tavrik_AccDetail::PendingSave(bool enable) {
 
 bool Tavrik_AccDetail::LPOFee() {
     bool found = false;
-    TrapErrors(session_, "Tavrik_AccDetail.LPOFee", [&] {
+    trapErrors_("LPOFee", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(kAvailableGrid);
         found = std::ranges::any_of(grid.TickedRows(TickColumn(kAvailableGrid)), [&](std::size_t row) {
             return ToUpper(Trim(grid.CellTextAt(row, "LIC_PRCHS_OPTN_IND"))) == "Y";
@@ -618,7 +617,7 @@ bool Tavrik_AccDetail::LPOFee() {
 }
 
 void Tavrik_AccDetail::UpdateTimeout() {
-    TrapErrors(session_, "Tavrik_AccDetail.UpdateTimeout", [&] {
+    trapErrors_("UpdateTimeout", [&] {
         if (!IsSavePending())
             return;
         PendingSave(true);

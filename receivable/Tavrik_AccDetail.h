@@ -7,6 +7,7 @@
 #include "common/CommandButton.h"
 #include "common/ControlArray.h"
 #include "common/DataSet.h"
+#include "common/ErrorTrap.h"
 #include "common/Form.h"
 #include "common/Label.h"
 #include "common/MessageObject.h"
@@ -119,6 +120,7 @@ private:
     static const char* TickColumn(int gridIndex);
 
     Session& session_;
+    const ErrorTrap trapErrors_;
     std::shared_ptr<MessageObject> moKovraMessage;
     std::string msSaveState;
     std::string msMessageID;

@@ -1,6 +1,5 @@
 #include "receivable/Tavrik_Activity.h"
 
-#include "common/ErrorTrap.h"
 #include "common/RedrawPause.h"
 #include "common/TextUtil.h"
 
@@ -27,7 +26,8 @@ constexpr GridColumnLayout kActivityColumns[] = {
 
 } // namespace
 
-Tavrik_Activity::Tavrik_Activity(Session& session) : Form(kFormName), session_(session) {
+Tavrik_Activity::Tavrik_Activity(Session& session)
+    : Form(kFormName), session_(session), trapErrors_(session, kFormName) {
     SetCaption("Account Activity");
     Resize(12900, 7000);
     SSFrame1.Move(120, 120, 12600, 3700);
@@ -77,7 +77,7 @@ Tavrik_Activity::Tavrik_Activity(Session& session) : Form(kFormName), session_(s
 }
 
 void Tavrik_Activity::Form_Load() {
-    TrapErrors(session_, "Tavrik_Activity.Form_Load", [&] {
+    trapErrors_("Form_Load", [&] {
         session_.CommonServices.PrepareForm(*this);
         session_.CommonServices.SetDefaultColor(mSdgActivity);
         const CalendarDate earliest = *CalendarDate::FromYmd(1997, 1, 27);
@@ -86,7 +86,7 @@ void Tavrik_Activity::Form_Load() {
 }
 
 void Tavrik_Activity::Form_Activate() {
-    TrapErrors(session_, "Tavrik_Activity.Form_Activate", [&] {
+    trapErrors_("Form_Activate", [&] {
         if (Adodc1.Recordset()) {
             {
                 const RedrawPause pause{mSdgActivity};
@@ -99,7 +99,7 @@ void Tavrik_Activity::Form_Activate() {
 }
 
 void Tavrik_Activity::LoadActivity(DataSet* activity) {
-    TrapErrors(session_, "Tavrik_ActivityDataset.LoadActivity", [&] {
+    ErrorTrap(session_, "Tavrik_ActivityDataset")("LoadActivity", [&] {
         std::optional<DataSet> empty;
         if (activity == nullptr)
             activity = &empty.emplace(session_.DataSetOpener, "ACCOUNTACTIVITY");
@@ -114,7 +114,7 @@ void Tavrik_Activity::LoadActivity(DataSet* activity) {
 }
 
 void Tavrik_Activity::mSdgActivity_RowLoaded(SSOleDBGrid::Bookmark) {
-    TrapErrors(session_, "Tavrik_Activity.mSdgActivity_RowLoaded", [&] {
+    trapErrors_("mSdgActivity_RowLoaded", [&] {
         CommonServices& common = session_.CommonServices;
         const std::string code = mSdgActivity.CellText("ACCT_ACTVTY_CD");
         mSdgActivity.SetCellText("Description", common.GetCodeDescription(code, "COLLECTN"));
@@ -133,7 +133,7 @@ void Tavrik_Activity::mSdgActivity_RowLoaded(SSOleDBGrid::Bookmark) {
 }
 
 void Tavrik_Activity::mCmdActivity_Click(int index) {
-    TrapErrors(session_, "Tavrik_Activity.mCmdActivity_Click", [&] {
+    trapErrors_("mCmdActivity_Click", [&] {
         // Only "OK" can be pressed in the read-only list, and no row can carry an action to save:
         // the window closes at once and its opener unloads it.
         if (index == kClose)

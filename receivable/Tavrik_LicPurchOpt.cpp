@@ -1,7 +1,6 @@
 #include "receivable/Tavrik_LicPurchOpt.h"
 
 #include "common/Currency.h"
-#include "common/ErrorTrap.h"
 #include "common/TextUtil.h"
 #include "common/Utf8.h"
 
@@ -20,7 +19,8 @@ bool IsPointOrZero(const std::string& text) {
 } // namespace
 
 Tavrik_LicPurchOpt::Tavrik_LicPurchOpt(Session& session)
-    : Form(kFormName), session_(session), mErrors(session.CommonServices), mPasteGuard(session.Platform) {
+    : Form(kFormName), session_(session), trapErrors_(session, "Tavrik_LicPurchOptFrm"),
+      mErrors(session.CommonServices), mPasteGuard(session.Platform) {
     SetCaption("License Purchase Option");
     Resize(5600, 6000);
     mLbl.Add(0).SetCaption("Please enter the following LPO fields:");
@@ -67,7 +67,7 @@ Tavrik_LicPurchOpt::Tavrik_LicPurchOpt(Session& session)
 }
 
 void Tavrik_LicPurchOpt::Form_Load() {
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.Form_Load", [&] {
+    trapErrors_("Form_Load", [&] {
         session_.CommonServices.PrepareForm(*this);
         Tavrik_DTP1(kDatePurchased).SetEarliestDate(CalendarDate::FromYmd(1993, 1, 1));
         // Both pickers start blank; the time picker holds the current time, for a tick in its
@@ -94,7 +94,7 @@ void Tavrik_LicPurchOpt::SetTabs() {
 }
 
 void Tavrik_LicPurchOpt::GetTroopDistrict(std::string& troop, std::string& troopDistrict) {
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.GetTroopDistrict", [&] {
+    trapErrors_("GetTroopDistrict", [&] {
         const std::string entry = Trim(mTxt(kTroopDistrict).Text());
         troop = Utf8::Left(entry, 1);
         troopDistrict = entry.substr(troop.size());
@@ -102,7 +102,7 @@ void Tavrik_LicPurchOpt::GetTroopDistrict(std::string& troop, std::string& troop
 }
 
 void Tavrik_LicPurchOpt::mTxt_KeyPress(int index, int& keyAscii) {
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.mTxt_KeyPress", [&] {
+    trapErrors_("mTxt_KeyPress", [&] {
         CommonServices& services = session_.CommonServices;
         bool allowed = true;
         switch (index) {
@@ -131,8 +131,7 @@ void Tavrik_LicPurchOpt::mTxt_KeyPress(int index, int& keyAscii) {
 }
 
 void Tavrik_LicPurchOpt::mTxt_KeyDown(int index, int keyCode, int shift) {
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.mTxt_KeyDown",
-               [&] { mPasteGuard.KeyDown(mTxt(index), keyCode, shift); });
+    trapErrors_("mTxt_KeyDown", [&] { mPasteGuard.KeyDown(mTxt(index), keyCode, shift); });
 }
 
 void Tavrik_LicPurchOpt::mTxt_KeyUp(int) {
@@ -140,7 +139,7 @@ void Tavrik_LicPurchOpt::mTxt_KeyUp(int) {
 }
 
 void Tavrik_LicPurchOpt::mTxt_MouseDown(int index) {
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.mTxt_MouseDown", [&] { mPasteGuard.MouseDown(mTxt(index)); });
+    trapErrors_("mTxt_MouseDown", [&] { mPasteGuard.MouseDown(mTxt(index)); });
 }
 
 void Tavrik_LicPurchOpt::mTxt_MouseUp(int) {
@@ -148,7 +147,7 @@ void Tavrik_LicPurchOpt::mTxt_MouseUp(int) {
 }
 
 void Tavrik_LicPurchOpt::mTxt_Change(int index) {
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.mTxt_Change", [&] {
+    trapErrors_("mTxt_Change", [&] {
         mbDataChanged = true;
         mPasteGuard.Change(mTxt(index), [index](const std::string& pasted) {
             // Digits only: a point or a dollar sign has no place in a weight.
@@ -166,7 +165,7 @@ void Tavrik_LicPurchOpt::mTxt_Change(int index) {
 }
 
 void Tavrik_LicPurchOpt::mTxt_LostFocus(int index) {
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.mTxt_LostFocus", [&] {
+    trapErrors_("mTxt_LostFocus", [&] {
         if (index == kAmount) {
             TextBox& amountBox = mTxt(kAmount);
             const std::string& text = amountBox.Text();
@@ -194,7 +193,7 @@ void Tavrik_LicPurchOpt::mRdo_Click(int) {
 
 bool Tavrik_LicPurchOpt::TroopDistrictCheck() {
     bool valid = false;
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.TroopDistrictCheck", [&] {
+    trapErrors_("TroopDistrictCheck", [&] {
         std::string troop;
         std::string district;
         GetTroopDistrict(troop, district);
@@ -224,7 +223,7 @@ bool Tavrik_LicPurchOpt::AnyInStateFieldFilled() const {
 }
 
 void Tavrik_LicPurchOpt::CheckEdit() {
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.CheckEdit", [&] {
+    trapErrors_("CheckEdit", [&] {
         mErrors.Clear();
         DefaultFieldColor();
         TextBox& amount = mTxt(kAmount);
@@ -282,7 +281,7 @@ void Tavrik_LicPurchOpt::CheckInStateFields() {
 }
 
 void Tavrik_LicPurchOpt::mCmd_Click(int index) {
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.mCmd_Click", [&] {
+    trapErrors_("mCmd_Click", [&] {
         if (index == kSave)
             DoSave();
         else if (index == kCancel)

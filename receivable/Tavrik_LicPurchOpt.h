@@ -5,6 +5,7 @@
 #include "common/CheckMessages.h"
 #include "common/CommandButton.h"
 #include "common/ControlArray.h"
+#include "common/ErrorTrap.h"
 #include "common/Form.h"
 #include "common/Frame.h"
 #include "common/Label.h"
@@ -81,6 +82,7 @@ private:
     void DoCancel();
 
     Session& session_;
+    const ErrorTrap trapErrors_;
     CheckMessages mErrors;
     PasteGuard mPasteGuard;
     bool mbCancelClicked = false;
