@@ -3,14 +3,6 @@
 #include "common/TextUtil.h"
 
 namespace tavrik {
-namespace {
-
-bool IsNumeric(const std::string& text) {
-    return IsAllDigits(text);
-}
-
-} // namespace
-
 Tavrik_FormInq::Tavrik_FormInq(Session& session)
     : Form(kFormName), session_(session), trapErrors_(session, kFormName), mErrors(session.CommonServices),
       mPasteGuard(session.Platform) {
@@ -156,12 +148,12 @@ void Tavrik_FormInq::CheckAccountNumber() {
     const bool hasDash = number.find('-') != std::string::npos;
 
     if (description == "PAYMENT PLAN" || description == "ALERT") {
-        if (!IsNumeric(number))
+        if (!IsAllDigits(number))
             mErrors.Append("Only numeric is allowed");
     } else if (description == "CHECK NUMBER") {
         if (hasDash)
             mErrors.Append("Only AlphaNumeric is allowed");
-    } else if (hasDash || number.size() > 7 || !IsNumeric(number)) {
+    } else if (hasDash || number.size() > 7 || !IsAllDigits(number)) {
         if (!hasDash)
             mErrors.Append("Account Number is Invalid");
         else

@@ -95,7 +95,6 @@ public:
 
     // The messages of the last check, one per line.
     const std::string& ErrorText() const { return mErrors.Text(); }
-    bool ErrorsFound() const { return !mErrors.Empty(); }
 
 private:
     static constexpr const char* kSavePending = "SAVEPENDING";
