@@ -20,6 +20,8 @@ public:
     Form* Find(const std::string& name) const;
     bool IsLoaded(const std::string& name) const { return Find(name) != nullptr; }
     bool IsVisible(const std::string& name) const;
+    // The loaded instance when it is an F, or nullptr.
+    template <class F> F* FindAs(const std::string& name) const { return dynamic_cast<F*>(Find(name)); }
 
     // The loaded instance of F under that name; built and its Form_Load run on first use.
     template <class F> F& Load(const std::string& name) {

@@ -25,7 +25,6 @@ struct GridColumn {
     std::vector<std::string> listItems; // drop-down choices
     std::string styleSet;
     std::string headStyleSet;
-    int headingOption = 0;
 };
 
 } // namespace tavrik

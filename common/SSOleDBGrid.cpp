@@ -1,5 +1,6 @@
 #include "common/SSOleDBGrid.h"
 
+#include "common/CheckBoxCell.h"
 #include "common/TextUtil.h"
 
 #include <algorithm>
@@ -59,6 +60,32 @@ std::size_t SSOleDBGrid::ColumnIndex(std::string_view name) const {
 void SSOleDBGrid::ColumnsChanged() {
     DropDecoration();
     StateChanged.Raise();
+}
+
+void SSOleDBGrid::InstallColumns(std::span<const GridColumnLayout> layout) {
+    std::vector<GridColumn> columns;
+    columns.reserve(layout.size());
+    for (const GridColumnLayout& wanted : layout) {
+        GridColumn column;
+        column.caption = wanted.caption;
+        column.name = wanted.name;
+        column.dataField = wanted.dataField;
+        column.width = wanted.width;
+        column.visible = wanted.shown;
+        column.locked = wanted.locked;
+        column.alignment = wanted.alignment;
+        column.numberFormat = wanted.numberFormat;
+        column.dataType = wanted.dataType;
+        column.fieldLength = wanted.fieldLength;
+        column.style = wanted.style;
+        if (columns.size() < columns_.size()) {
+            column.styleSet = columns_[columns.size()].styleSet;
+            column.headStyleSet = columns_[columns.size()].headStyleSet;
+        }
+        columns.push_back(std::move(column));
+    }
+    columns_ = std::move(columns);
+    ColumnsChanged();
 }
 
 void SSOleDBGrid::SetStyleSetBold(const std::string& styleSet, bool bold) {
@@ -215,6 +242,15 @@ bool SSOleDBGrid::EditCell(std::size_t displayRow, std::string_view columnName, 
     Change.Raise();
     AfterUpdate.Raise();
     return true;
+}
+
+std::vector<std::size_t> SSOleDBGrid::TickedRows(std::string_view checkBoxColumn) {
+    const std::size_t index = ColumnIndex(checkBoxColumn);
+    std::vector<std::size_t> ticked;
+    for (std::size_t row = 0; row < Rows(); ++row)
+        if (CheckBoxCell::IsTicked(DisplayRow(row)[index]))
+            ticked.push_back(row);
+    return ticked;
 }
 
 void SSOleDBGrid::ClearSelection() {

@@ -6,11 +6,12 @@
 
 #include "common/Adodc.h"
 #include "common/Control.h"
-#include "common/GridColumn.h"
+#include "common/GridColumnLayout.h"
 
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace tavrik {
@@ -30,6 +31,9 @@ public:
     const std::vector<GridColumn>& Columns() const { return columns_; }
     GridColumn& Column(std::string_view name);
     void ColumnsChanged();
+    // Replaces the columns with those of the table, in its order, and announces them. A column keeps
+    // the style sets the one at its place had, so declaring the columns again keeps their bolding.
+    void InstallColumns(std::span<const GridColumnLayout> layout);
 
     // Named style sets: whether their font is bold.
     void SetStyleSetBold(const std::string& styleSet, bool bold);
@@ -66,6 +70,8 @@ public:
     // the row becomes current and the cell takes the text, then Change and AfterUpdate are raised.
     // Refused (answers false) while the grid is disabled or the column is locked.
     bool EditCell(std::size_t displayRow, std::string_view columnName, std::string text);
+    // The displayed rows, top to bottom, whose cell in the check-box column is ticked.
+    std::vector<std::size_t> TickedRows(std::string_view checkBoxColumn);
 
     const std::vector<Bookmark>& SelBookmarks() const { return selected_; }
     void ClearSelection();

@@ -1,7 +1,7 @@
 #include "desktop/GridTableModel.h"
 
+#include "common/CheckBoxCell.h"
 #include "common/SSOleDBGrid.h"
-#include "common/TextUtil.h"
 #include "desktop/ModelEvents.h"
 
 #include <QFont>
@@ -11,10 +11,6 @@
 
 namespace tavrik {
 namespace {
-
-bool IsCheckedText(const std::string& text) {
-    return text == "-1" || text == "1" || ToUpper(text) == "TRUE";
-}
 
 Qt::Alignment AlignmentOf(ColumnAlignment alignment) {
     switch (alignment) {
@@ -115,7 +111,7 @@ QVariant GridTableModel::CellData(const QModelIndex& index, const GridColumn& co
         }
     }
     if (checkBox)
-        return IsCheckedText(text) ? Qt::Checked : Qt::Unchecked;
+        return CheckBoxCell::IsTicked(text) ? Qt::Checked : Qt::Unchecked;
     return QString::fromStdString(text);
 }
 
@@ -154,7 +150,8 @@ bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, in
     if (checkBox != (role == Qt::CheckStateRole) || (!checkBox && role != Qt::EditRole))
         return false;
     const std::string text =
-        checkBox ? (value.toInt() == Qt::Checked ? "-1" : "0") : value.toString().toStdString();
+        checkBox ? (value.toInt() == Qt::Checked ? CheckBoxCell::kTicked : CheckBoxCell::kCleared)
+                 : value.toString().toStdString();
     {
         const BusyScope busy(busy_);
         if (!grid_.EditCell(static_cast<std::size_t>(index.row()), column.name, text))

@@ -1,7 +1,7 @@
 #include "document/Tavrik_AdjustAcc.h"
 
 #include "common/AdjustmentRules.h"
-#include "common/ErrorTrap.h"
+#include "common/ModalForm.h"
 #include "common/NewPIRequest.h"
 #include "common/RequestNumbers.h"
 #include "common/Tavrik_CustSelect.h"
@@ -12,69 +12,39 @@
 namespace tavrik {
 namespace {
 
-struct ColumnLayout {
-    const char* caption;
-    const char* name;
-    const char* dataField;
-    double width;
-    ColumnDataType type;
-    const char* format;
-    bool shown;
+using namespace column_layout;
+constexpr bool kEditable = false;
+
+constexpr GridColumnLayout kReceivableColumns[] = {
+    {"Name", "CUST_NAME", "CUST_NAME", 2894.74, true, kLeft, kText},
+    {"Account Type", "FORM_DESC", "FORM_DESC", 1170.142, true, kLeft, kText},
+    {"Account #", "ACCT_RCVBL_NBR", "ACCT_RCVBL_NBR", 945.0709, true, kLeft, kText},
+    {"", "ACCT_RCVBL_CK_NBR", "ACCT_RCVBL_CK_NBR", 1773, false, kLeft, kText},
+    {"Stop Date", "STP_DT", "STP_DT", 1005.165, true, kCenter, kDate, "mm/dd/yyyy"},
+    {"Original Assessment", "ORIG_ASSMT_AMT", "ORIG_ASSMT_AMT", 1560.189, true, kRight, kCurrency,
+     "CURRENCY"},
+    {"Late Fee", "LTE_FEE_AMT", "LTE_FEE_AMT", 884.9764, true, kRight, kCurrency, "CURRENCY"},
+    {"Interest", "ACRD_INTRST_AMT", "ACRD_INTRST_AMT", 675.2126, true, kRight, kCurrency, "CURRENCY"},
+    {"Status", "STTS_DESC", "STTS_DESC", 1094.74, true, kLeft, kText},
+    {"Assessment", "ASSMT_AMT", "ACCT_RCVBL_DUE_AMT", 1560.189, false, kRight, kCurrency, "CURRENCY"},
+    {"Amount Due", "DUE_AMT", "ACCT_RCVBL_BAL_AMT", 1110.047, true, kRight, kCurrency, "CURRENCY"},
+    {"", "FORM_TYP_CD", "ACCT_STTS_CD", 3200, false, kLeft, kText},
+    {"", "ACCT_RCVBL_TYP_CD", "ACCT_RCVBL_TYP_CD", 3200, false, kLeft, kText},
+    {"", "ACCT_STTS_CD", "ACCT_STTS_CD", 3200, false, kLeft, kText},
+    {"", "ACTV_STTS_CD", "ACTV_STTS_CD", 3200, false, kLeft, kText, "", true, ColumnStyle::Edit, 10},
+    {"", "CASE_ID", "CASE_ID", 3200, false, kLeft, kText, "", kEditable},
+    {"", "CUST_ID", "CUST_ID", 3200, false, kLeft, kText, "", kEditable},
 };
 
-constexpr ColumnLayout kReceivableColumns[] = {
-    {"Name", "CUST_NAME", "CUST_NAME", 2894.74, ColumnDataType::Text, "", true},
-    {"Account Type", "FORM_DESC", "FORM_DESC", 1170.142, ColumnDataType::Text, "", true},
-    {"Account #", "ACCT_RCVBL_NBR", "ACCT_RCVBL_NBR", 945.0709, ColumnDataType::Text, "", true},
-    {"", "ACCT_RCVBL_CK_NBR", "ACCT_RCVBL_CK_NBR", 1773, ColumnDataType::Text, "", false},
-    {"Stop Date", "STP_DT", "STP_DT", 1005.165, ColumnDataType::Date, "mm/dd/yyyy", true},
-    {"Original Assessment", "ORIG_ASSMT_AMT", "ORIG_ASSMT_AMT", 1560.189, ColumnDataType::Currency,
-     "CURRENCY", true},
-    {"Late Fee", "LTE_FEE_AMT", "LTE_FEE_AMT", 884.9764, ColumnDataType::Currency, "CURRENCY", true},
-    {"Interest", "ACRD_INTRST_AMT", "ACRD_INTRST_AMT", 675.2126, ColumnDataType::Currency, "CURRENCY", true},
-    {"Status", "STTS_DESC", "STTS_DESC", 1094.74, ColumnDataType::Text, "", true},
-    {"Assessment", "ASSMT_AMT", "ACCT_RCVBL_DUE_AMT", 1560.189, ColumnDataType::Currency, "CURRENCY", false},
-    {"Amount Due", "DUE_AMT", "ACCT_RCVBL_BAL_AMT", 1110.047, ColumnDataType::Currency, "CURRENCY", true},
-    {"", "FORM_TYP_CD", "ACCT_STTS_CD", 3200, ColumnDataType::Text, "", false},
-    {"", "ACCT_RCVBL_TYP_CD", "ACCT_RCVBL_TYP_CD", 3200, ColumnDataType::Text, "", false},
-    {"", "ACCT_STTS_CD", "ACCT_STTS_CD", 3200, ColumnDataType::Text, "", false},
-    {"", "ACTV_STTS_CD", "ACTV_STTS_CD", 3200, ColumnDataType::Text, "", false},
-    {"", "CASE_ID", "CASE_ID", 3200, ColumnDataType::Text, "", false},
-    {"", "CUST_ID", "CUST_ID", 3200, ColumnDataType::Text, "", false},
+constexpr GridColumnLayout kReceiptColumns[] = {
+    {"Payment Date", "RCPT_DT", "RCPT_DT", 1679.811, true, kCenter, kDate, "mm/dd/yyyy"},
+    {"Receipt #", "RCPT_NBR", "RCPT_NBR", 1094.74, true, kLeft, kText},
+    {"", "RCPT_STTS_CD", "RCPT_STTS_CD", 3200, false, kLeft, kText},
+    {"Status", "STTS_DESC", "STTS_DESC", 2775.118, true, kLeft, kText},
+    {"Payment Amount", "TOT_PYMT_AMT", "TOT_PYMT_AMT", 1890.142, true, kRight, kCurrency, "Currency"},
+    {"Excess Amount", "OVR_PYMT_AMT", "OVR_PYMT_AMT", 1890.142, true, kRight, kCurrency, "Currency"},
+    {"", "CUST_ID", "CUST_ID", 1679.811, false, kLeft, kText},
 };
-
-constexpr ColumnLayout kReceiptColumns[] = {
-    {"Payment Date", "RCPT_DT", "RCPT_DT", 1679.811, ColumnDataType::Date, "mm/dd/yyyy", true},
-    {"Receipt #", "RCPT_NBR", "RCPT_NBR", 1094.74, ColumnDataType::Text, "", true},
-    {"", "RCPT_STTS_CD", "RCPT_STTS_CD", 3200, ColumnDataType::Text, "", false},
-    {"Status", "STTS_DESC", "STTS_DESC", 2775.118, ColumnDataType::Text, "", true},
-    {"Payment Amount", "TOT_PYMT_AMT", "TOT_PYMT_AMT", 1890.142, ColumnDataType::Currency, "Currency", true},
-    {"Excess Amount", "OVR_PYMT_AMT", "OVR_PYMT_AMT", 1890.142, ColumnDataType::Currency, "Currency", true},
-    {"", "CUST_ID", "CUST_ID", 1679.811, ColumnDataType::Text, "", false},
-};
-
-// Sets the grid's columns to the layout, keeping each column's style sets.
-template <std::size_t N> void ApplyLayout(SSOleDBGrid& grid, const ColumnLayout (&layout)[N]) {
-    std::vector<GridColumn>& columns = grid.Columns();
-    columns.resize(N);
-    for (std::size_t index = 0; index < N; ++index) {
-        const ColumnLayout& wanted = layout[index];
-        GridColumn& column = columns[index];
-        column.caption = wanted.caption;
-        column.name = wanted.name;
-        column.dataField = wanted.dataField;
-        column.width = wanted.width;
-        column.dataType = wanted.type;
-        column.numberFormat = wanted.format;
-        column.visible = wanted.shown;
-        column.locked = true;
-        column.fieldLength = 256;
-        column.headingOption = wanted.shown ? 3 : 0;
-        column.alignment = wanted.type == ColumnDataType::Date       ? ColumnAlignment::Center
-                           : wanted.type == ColumnDataType::Currency ? ColumnAlignment::Right
-                                                                     : ColumnAlignment::Left;
-    }
-}
 
 bool IsNullField(const Recordset& recordset, SSOleDBGrid::Bookmark bookmark, const char* field) {
     return !recordset.HasField(field) || recordset.FieldAt(bookmark, field).IsNull();
@@ -82,13 +52,14 @@ bool IsNullField(const Recordset& recordset, SSOleDBGrid::Bookmark bookmark, con
 
 } // namespace
 
-Tavrik_AdjustAcc::Tavrik_AdjustAcc(Session& session) : session_(session) {
+Tavrik_AdjustAcc::Tavrik_AdjustAcc(Session& session)
+    : session_(session), trapErrors_(session, "Tavrik_AdjustAcc") {
     mCmdButton.Add(kArDetail).SetCaption("AR Detail");
     mCmdButton.Add(kReceiptDetail).SetCaption("Receipt Detail");
     mSdgDBGrid.Add(kReceivablesGrid, &mAdodc1).SetCaption("Account Receivables");
     mSdgDBGrid.Add(kReceiptsGrid, &mAdodc2).SetCaption("Receipts");
-    ApplyLayout(mSdgDBGrid(kReceivablesGrid), kReceivableColumns);
-    ApplyLayout(mSdgDBGrid(kReceiptsGrid), kReceiptColumns);
+    mSdgDBGrid(kReceivablesGrid).InstallColumns(kReceivableColumns);
+    mSdgDBGrid(kReceiptsGrid).InstallColumns(kReceiptColumns);
 
     mCmdButton.ForEach([this](int index, CommandButton& button) {
         button.Click.Connect([this, index] { mCmdButton_Click(index); });
@@ -102,7 +73,7 @@ Tavrik_AdjustAcc::Tavrik_AdjustAcc(Session& session) : session_(session) {
 }
 
 void Tavrik_AdjustAcc::UserDocument_Show(const std::string& hostTag, const std::string& hostCaption) {
-    TrapErrors(session_, "Tavrik_AdjustAcc.UserDocument_Show", [&] {
+    trapErrors_("UserDocument_Show", [&] {
         session_.gsHostTag = hostTag;
         session_.gsHostCaption = hostCaption;
         session_.StatusService.SetToolbarButton(8, true, session_.gsHostTag);
@@ -128,28 +99,28 @@ void Tavrik_AdjustAcc::UserDocument_Show(const std::string& hostTag, const std::
 }
 
 void Tavrik_AdjustAcc::ConfigureToolbar(bool enable) {
-    TrapErrors(session_, "Tavrik_AdjustAcc.ConfigureToolbar", [&] {
+    trapErrors_("ConfigureToolbar", [&] {
         for (int button : {7, 9, 12, 14})
             session_.StatusService.SetToolbarButton(button, enable, session_.gsHostTag);
     });
 }
 
 void Tavrik_AdjustAcc::SetTabs() {
-    TrapErrors(session_, "Tavrik_AdjustAcc.SetTabs", [&] {
+    trapErrors_("SetTabs", [&] {
         mCmdButton(kArDetail).SetTabIndex(0);
         mCmdButton(kReceiptDetail).SetTabIndex(1);
     });
 }
 
 void Tavrik_AdjustAcc::SetGridBolding(SSOleDBGrid& grid) {
-    TrapErrors(session_, "Tavrik_AdjustAcc.SetGridBolding", [&] {
+    trapErrors_("SetGridBolding", [&] {
         grid.SetHeadFontBold(true);
         grid.SetAllColumnsStyleSet("UNBOLD", false);
     });
 }
 
 void Tavrik_AdjustAcc::InitializeData() {
-    TrapErrors(session_, "Tavrik_AdjustAcc.InitializeData", [&] {
+    trapErrors_("InitializeData", [&] {
         const std::pair<const char*, int> bindings[] = {{"ACNTSRCVBL", kReceivablesGrid},
                                                         {"RECEIPT", kReceiptsGrid}};
         for (const auto& [definition, gridIndex] : bindings) {
@@ -163,39 +134,37 @@ void Tavrik_AdjustAcc::InitializeData() {
 }
 
 void Tavrik_AdjustAcc::FileOpen() {
-    TrapErrors(session_, "Tavrik_AdjustAcc.FileOpen", [&] {
-        Tavrik_FormInq& dialog = session_.Forms.Load<Tavrik_FormInq>(Tavrik_FormInq::kFormName);
-        dialog.Move((session_.Platform.ScreenWidth() - dialog.Width()) / 2,
-                    (session_.Platform.ScreenHeight() - dialog.Height()) / 2);
-        dialog.mFtcboDocType(0).Setcodetype("ADJDOC");
-        dialog.mFtcboDocType(0).SetCode("C");
-        session_.Platform.ShowModal(dialog);
+    trapErrors_("FileOpen", [&] {
+        {
+            ModalForm<Tavrik_FormInq> dialog(session_, Tavrik_FormInq::kFormName);
+            dialog->mFtcboDocType(0).Setcodetype("ADJDOC");
+            dialog->mFtcboDocType(0).SetCode("C");
+            dialog.Show();
 
-        if (session_.Forms.IsLoaded(Tavrik_FormInq::kFormName) && dialog.mTxtButton.Text() != "Cancel") {
-            if (moAcctRcvbl) {
-                moAcctRcvbl->Close();
-                moAcctRcvbl.reset();
+            if (dialog.IsLoaded() && dialog->mTxtButton.Text() != "Cancel") {
+                if (moAcctRcvbl) {
+                    moAcctRcvbl->Close();
+                    moAcctRcvbl.reset();
+                }
+                if (moReceipt) {
+                    moReceipt->Close();
+                    moReceipt.reset();
+                }
+                InitializeData();
+                mSdgDBGrid_InitColumnProps(kReceivablesGrid);
+                mSdgDBGrid_InitColumnProps(kReceiptsGrid);
+                msRefNbr = Trim(dialog->mTxtDocNbr(0).Text());
+                msRefTypCd = dialog->mFtcboDocType(0).Code();
+                SendAdjustPI();
             }
-            if (moReceipt) {
-                moReceipt->Close();
-                moReceipt.reset();
-            }
-            InitializeData();
-            mSdgDBGrid_InitColumnProps(kReceivablesGrid);
-            mSdgDBGrid_InitColumnProps(kReceiptsGrid);
-            msRefNbr = Trim(dialog.mTxtDocNbr(0).Text());
-            msRefTypCd = dialog.mFtcboDocType(0).Code();
-            SendAdjustPI();
         }
-        session_.Forms.Unload(Tavrik_FormInq::kFormName);
         mCmdButton(kArDetail).SetEnabled(false);
         mCmdButton(kReceiptDetail).SetEnabled(false);
     });
 }
 
 void Tavrik_AdjustAcc::SaveData() {
-    TrapErrors(session_, "Tavrik_AdjustAcc.SaveData",
-               [&] { session_.Platform.SetMousePointer(MousePointer::Default); });
+    trapErrors_("SaveData", [&] { session_.Platform.SetMousePointer(MousePointer::Default); });
 }
 
 bool Tavrik_AdjustAcc::DataChanged() const {
@@ -203,7 +172,7 @@ bool Tavrik_AdjustAcc::DataChanged() const {
 }
 
 void Tavrik_AdjustAcc::BeforeUnload() {
-    TrapErrors(session_, "Tavrik_AdjustAcc.BeforeUnload", [&] {
+    trapErrors_("BeforeUnload", [&] {
         ConfigureToolbar(true);
         moKovraMessage.reset();
     });
@@ -215,7 +184,7 @@ bool Tavrik_AdjustAcc::CloseDocument() {
 }
 
 void Tavrik_AdjustAcc::UserDocument_Resize() {
-    TrapErrors(session_, "Tavrik_AdjustAcc.UserDocument_Resize", [&] {
+    trapErrors_("UserDocument_Resize", [&] {
         mSdgDBGrid(kReceivablesGrid).Refresh();
         mSdgDBGrid(kReceiptsGrid).Refresh();
     });
@@ -248,7 +217,7 @@ std::string Tavrik_AdjustAcc::RefTypeDescription() const {
 }
 
 void Tavrik_AdjustAcc::SendAdjustPI() {
-    TrapErrors(session_, "Tavrik_AdjustAcc.SendAdjustPI", [&] {
+    trapErrors_("SendAdjustPI", [&] {
         // The "not found" of the search before does not stand beside this one.
         session_.StatusService.ShowStatusMsg("");
         PIRequest request =
@@ -276,9 +245,9 @@ void Tavrik_AdjustAcc::ClearReference() {
 void Tavrik_AdjustAcc::moKovraMessage_DataReady(const std::string& formName) {
     if (formName != session_.AppTitle)
         return;
-    TrapErrors(session_, "Tavrik_AdjustAcc.moKovraMessage_DataReady", [&] {
+    trapErrors_("moKovraMessage_DataReady", [&] {
         const std::string errorText = session_.CommonServices.GetReply(
-            session_.AppTitle, "Tavrik_AdjustAcc.moKovraMessage_DataReady", msMessageID);
+            session_.AppTitle, trapErrors_.Context("moKovraMessage_DataReady"), msMessageID);
         if (!errorText.empty()) {
             session_.Platform.MsgBox(errorText, MsgBoxIcon::Critical, MsgBoxButtons::OK,
                                      session_.gsHostCaption);
@@ -319,8 +288,8 @@ void Tavrik_AdjustAcc::moKovraMessage_DataReady(const std::string& formName) {
             // The reply to the AR detail request fills the detail form the document has opened.
             if (std::shared_ptr<DataSet> assessments =
                     session_.DataSetService.GetDataSet("ASSESSMENT", session_.AppTitle, msMessageID))
-                if (Form* detail = session_.Forms.Find(Tavrik_AccDetail::kFormName))
-                    dynamic_cast<Tavrik_AccDetail&>(*detail).LoadAssessments(*assessments);
+                if (auto* detail = session_.Forms.FindAs<Tavrik_AccDetail>(Tavrik_AccDetail::kFormName))
+                    detail->LoadAssessments(*assessments);
         }
     });
     mbOpening = false;
@@ -328,7 +297,7 @@ void Tavrik_AdjustAcc::moKovraMessage_DataReady(const std::string& formName) {
 }
 
 void Tavrik_AdjustAcc::mSdgDBGrid_Click(int index) {
-    TrapErrors(session_, "Tavrik_AdjustAcc.mSdgDBGrid_Click", [&] {
+    trapErrors_("mSdgDBGrid_Click", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(index);
         CommandButton& ownButton = DetailButton(index);
         if (grid.SelBookmarks().size() != 1) {
@@ -348,7 +317,7 @@ void Tavrik_AdjustAcc::mSdgDBGrid_Click(int index) {
 }
 
 void Tavrik_AdjustAcc::mSdgDBGrid_DblClick(int index) {
-    TrapErrors(session_, "Tavrik_AdjustAcc.mSdgDBGrid_DblClick", [&] { DetailButton(index).Press(); });
+    trapErrors_("mSdgDBGrid_DblClick", [&] { DetailButton(index).Press(); });
 }
 
 CommandButton& Tavrik_AdjustAcc::DetailButton(int gridIndex) {
@@ -362,7 +331,7 @@ void Tavrik_AdjustAcc::mSdgDBGrid_RowLoaded(int index, SSOleDBGrid::Bookmark boo
         mbSkipRowLoaded = false;
         return;
     }
-    TrapErrors(session_, "Tavrik_AdjustAcc.mSdgDBGrid_RowLoaded", [&] {
+    trapErrors_("mSdgDBGrid_RowLoaded", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(index);
         const auto& recordset = (index == kReceivablesGrid ? mAdodc1 : mAdodc2).Recordset();
         if (!recordset || recordset->StatusAt(bookmark) == RecordStatus::Deleted)
@@ -389,20 +358,15 @@ void Tavrik_AdjustAcc::mSdgDBGrid_RowLoaded(int index, SSOleDBGrid::Bookmark boo
 }
 
 void Tavrik_AdjustAcc::mSdgDBGrid_InitColumnProps(int index) {
-    TrapErrors(session_, "Tavrik_AdjustAcc.mSdgDBGrid_InitColumnProps", [&] {
+    trapErrors_("mSdgDBGrid_InitColumnProps", [&] {
         mbInitColumns = true;
         SSOleDBGrid& grid = mSdgDBGrid(index);
         grid.SetCaption(index == kReceivablesGrid ? "Account Receivables" : "Receipts");
         mbSkipRowLoaded = true;
-        if (index == kReceivablesGrid) {
-            ApplyLayout(grid, kReceivableColumns);
-            grid.Column("ACTV_STTS_CD").fieldLength = 10;
-            grid.Column("CASE_ID").locked = false;
-            grid.Column("CUST_ID").locked = false;
-        } else {
-            ApplyLayout(grid, kReceiptColumns);
-        }
-        grid.ColumnsChanged();
+        if (index == kReceivablesGrid)
+            grid.InstallColumns(kReceivableColumns);
+        else
+            grid.InstallColumns(kReceiptColumns);
     });
     mbInitColumns = false;
     mbSkipRowLoaded = false;
@@ -421,7 +385,7 @@ void Tavrik_AdjustAcc::ShowFormNotAvailable(const std::string& what) {
 }
 
 void Tavrik_AdjustAcc::SendAccRecvPI() {
-    TrapErrors(session_, "Tavrik_AdjustAcc.SendAccRecvPI", [&] {
+    trapErrors_("SendAccRecvPI", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(kReceivablesGrid);
         PIRequest request =
             NewPIRequest(session_, moKovraMessage, session_.AppTitle, kReferenceSearchRequest);
@@ -436,7 +400,7 @@ void Tavrik_AdjustAcc::SendAccRecvPI() {
 }
 
 void Tavrik_AdjustAcc::DoCmdARDetail() {
-    TrapErrors(session_, "Tavrik_AdjustAcc.DoCmdARDetail", [&] {
+    trapErrors_("DoCmdARDetail", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(kReceivablesGrid);
         const std::string number = grid.Rows() == 0 ? std::string() : grid.CellText("ACCT_RCVBL_NBR");
         if (IsBlank(number))
@@ -445,29 +409,27 @@ void Tavrik_AdjustAcc::DoCmdARDetail() {
         session_.StatusService.ShowStatus("Searching for account receivable number " + number + "-" +
                                           grid.CellText("ACCT_RCVBL_CK_NBR"));
 
-        Tavrik_AccDetail& detail = session_.Forms.Load<Tavrik_AccDetail>(Tavrik_AccDetail::kFormName);
-        detail.Move((session_.Platform.ScreenWidth() - detail.Width()) / 2,
-                    (session_.Platform.ScreenHeight() - detail.Height()) / 2);
-        detail.mStrCustID = grid.CellText("CUST_ID");
-        detail.mLblAdjust(Tavrik_AccDetail::kArTypeDescription).SetCaption(grid.CellText("FORM_DESC"));
-        detail.mLblAdjust(Tavrik_AccDetail::kArNumber).SetCaption(number);
-        detail.mLblAdjust(Tavrik_AccDetail::kArCheckNumber).SetCaption(grid.CellText("ACCT_RCVBL_CK_NBR"));
-        detail.mLblAdjust(Tavrik_AccDetail::kArType).SetCaption(grid.CellText("ACCT_RCVBL_TYP_CD"));
+        ModalForm<Tavrik_AccDetail> detail(session_, Tavrik_AccDetail::kFormName);
+        detail->mStrCustID = grid.CellText("CUST_ID");
+        detail->mLblAdjust(Tavrik_AccDetail::kArTypeDescription).SetCaption(grid.CellText("FORM_DESC"));
+        detail->mLblAdjust(Tavrik_AccDetail::kArNumber).SetCaption(number);
+        detail->mLblAdjust(Tavrik_AccDetail::kArCheckNumber).SetCaption(grid.CellText("ACCT_RCVBL_CK_NBR"));
+        detail->mLblAdjust(Tavrik_AccDetail::kArType).SetCaption(grid.CellText("ACCT_RCVBL_TYP_CD"));
         const std::string status = Trim(grid.CellText("ACCT_STTS_CD"));
-        detail.mLblAdjust(Tavrik_AccDetail::kStatusDescription)
+        detail->mLblAdjust(Tavrik_AccDetail::kStatusDescription)
             .SetCaption(session_.CommonServices.GetCodeDescription(status, "CSTATUS"));
-        detail.mLblAdjust(Tavrik_AccDetail::kCustomerName).SetCaption(grid.CellText("CUST_NAME"));
+        detail->mLblAdjust(Tavrik_AccDetail::kCustomerName).SetCaption(grid.CellText("CUST_NAME"));
         if (const std::optional<CalendarDate> stopDate = CalendarDate::Parse(grid.CellText("STP_DT")))
-            detail.mDtpDTPicker.SetEarliestDate(stopDate);
+            detail->mDtpDTPicker.SetEarliestDate(stopDate);
 
         const std::optional<std::int64_t> numeric = FieldValue(Trim(number)).AsInteger();
         if (Trim(grid.CellText("ACTV_STTS_CD")) == "I" || !IsBlank(grid.CellText("CASE_ID")) ||
             (ToUpper(status) == "V" && numeric && AdjustmentRules::IsGeneratedForm(*numeric)))
-            detail.LockSave();
+            detail->LockSave();
 
-        detail.mBlnDirty = false;
-        session_.Platform.ShowModal(detail);
-        if (detail.mBlnDirty) {
+        detail->mBlnDirty = false;
+        detail.Show();
+        if (detail->mBlnDirty) {
             InitializeData();
             // The lists are read again: nothing is selected until the user picks a row.
             mCmdButton(kArDetail).SetEnabled(false);
@@ -475,12 +437,11 @@ void Tavrik_AdjustAcc::DoCmdARDetail() {
             if (!IsBlank(msRefTypCd) && !IsBlank(msRefNbr))
                 SendAdjustPI();
         }
-        session_.Forms.Unload(Tavrik_AccDetail::kFormName);
     });
 }
 
 void Tavrik_AdjustAcc::DoCmdReceipts() {
-    TrapErrors(session_, "Tavrik_AdjustAcc.DoCmdReceipts", [&] {
+    trapErrors_("DoCmdReceipts", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(kReceiptsGrid);
         if (grid.Rows() == 0 || IsBlank(grid.CellText("RCPT_NBR")))
             return;

@@ -7,6 +7,7 @@
 #include "common/CommandButton.h"
 #include "common/ControlArray.h"
 #include "common/DataSet.h"
+#include "common/ErrorTrap.h"
 #include "common/MessageObject.h"
 #include "common/ResizerInfo.h"
 #include "common/SSOleDBGrid.h"
@@ -75,6 +76,7 @@ private:
     std::string RefTypeDescription() const;
 
     Session& session_;
+    const ErrorTrap trapErrors_;
     std::string msRefNbr;
     std::string msRefTypCd;
     std::string msMessageID;

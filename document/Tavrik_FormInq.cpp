@@ -1,20 +1,11 @@
 #include "document/Tavrik_FormInq.h"
 
-#include "common/ErrorTrap.h"
 #include "common/TextUtil.h"
 
 namespace tavrik {
-namespace {
-
-constexpr const char* kLineBreak = "\r\n";
-
-bool IsNumeric(const std::string& text) {
-    return IsAllDigits(text);
-}
-
-} // namespace
-
-Tavrik_FormInq::Tavrik_FormInq(Session& session) : Form(kFormName), session_(session) {
+Tavrik_FormInq::Tavrik_FormInq(Session& session)
+    : Form(kFormName), session_(session), trapErrors_(session, kFormName), mErrors(session.CommonServices),
+      mPasteGuard(session.Platform) {
     SetCaption("Open Account");
     Resize(5400, 2300);
     mLblInq.Add(0).SetCaption("Account Type:");
@@ -41,7 +32,7 @@ Tavrik_FormInq::Tavrik_FormInq(Session& session) : Form(kFormName), session_(ses
 }
 
 void Tavrik_FormInq::Form_Load() {
-    TrapErrors(session_, "Tavrik_FormInq.Form_Load", [&] {
+    trapErrors_("Form_Load", [&] {
         session_.CommonServices.PrepareForm(*this);
         session_.Platform.SetMousePointer(MousePointer::Default);
         SetTabs();
@@ -74,14 +65,14 @@ void Tavrik_FormInq::SetTabs() {
 }
 
 void Tavrik_FormInq::Form_Activate() {
-    TrapErrors(session_, "Tavrik_FormInq.Form_Activate", [&] {
+    trapErrors_("Form_Activate", [&] {
         if (!mTxtDocNbr(0).Text().empty())
             session_.Platform.SetFocus(mCmdBttn(kOk));
     });
 }
 
 void Tavrik_FormInq::mFtcboDocType_Change() {
-    TrapErrors(session_, "Tavrik_FormInq.mFtcboDocType_Change", [&] {
+    trapErrors_("mFtcboDocType_Change", [&] {
         CommandButton& selectAccount = mCmdBttn(kSelectAccount);
         const auto& codes = moFormDocCodes ? moFormDocCodes->Recordset() : nullptr;
         if (!codes || codes->RecordCount() == 0) {
@@ -95,41 +86,34 @@ void Tavrik_FormInq::mFtcboDocType_Change() {
 }
 
 void Tavrik_FormInq::mTxtDocNbr_KeyPress(int& keyAscii) {
-    TrapErrors(session_, "Tavrik_FormInq.mTxtDocNbr_KeyPress", [&] {
+    trapErrors_("mTxtDocNbr_KeyPress", [&] {
         if (!session_.CommonServices.ValidateKeyPress(mFtcboDocType(0).Code(), mTxtDocNbr(0), keyAscii))
             session_.Platform.Beep();
     });
 }
 
 void Tavrik_FormInq::mTxtDocNbr_KeyDown(int keyCode, int shift) {
-    if (keyCode == kKeyInsert && shift == kShiftMask) {
-        mbKeyPaste = true;
-        msSavedText = mTxtDocNbr(0).Text();
-    }
+    mPasteGuard.KeyDown(mTxtDocNbr(0), keyCode, shift);
 }
 
 void Tavrik_FormInq::mTxtDocNbr_KeyUp() {
-    mbKeyPaste = false;
+    mPasteGuard.KeyUp();
 }
 
 void Tavrik_FormInq::mTxtDocNbr_MouseDown() {
-    mbMousePaste = true;
-    msSavedText = mTxtDocNbr(0).Text();
+    mPasteGuard.MouseDown(mTxtDocNbr(0));
 }
 
 void Tavrik_FormInq::mTxtDocNbr_MouseUp() {
-    mbMousePaste = false;
+    mPasteGuard.MouseUp();
 }
 
 void Tavrik_FormInq::mTxtDocNbr_Change() {
-    TrapErrors(session_, "Tavrik_FormInq.mTxtDocNbr_Change", [&] {
-        if (!mbKeyPaste && !mbMousePaste)
-            return;
-        std::string message;
-        if (session_.CommonServices.ValidateDocNumber(mFtcboDocType(0).Code(), mTxtDocNbr(0).Text(), message))
-            return;
-        session_.Platform.Beep();
-        mTxtDocNbr(0).SetText(msSavedText);
+    trapErrors_("mTxtDocNbr_Change", [&] {
+        mPasteGuard.Change(mTxtDocNbr(0), [this](const std::string& pasted) {
+            std::string message;
+            return session_.CommonServices.ValidateDocNumber(mFtcboDocType(0).Code(), pasted, message);
+        });
     });
 }
 
@@ -139,42 +123,39 @@ void Tavrik_FormInq::DefaultFieldColor() {
 }
 
 void Tavrik_FormInq::CheckEdit() {
-    msErrorText.clear();
+    mErrors.Clear();
     DefaultFieldColor();
 
     Tavrik_CodesCombo& type = mFtcboDocType(0);
-    if (type.EntryIndicator() < 1) {
-        msErrorText += std::string("Account Type is required") + kLineBreak;
-        session_.CommonServices.SetErrorColor(type);
-    } else if (type.Code().empty()) {
-        msErrorText += std::string("Select or enter a valid Account Type") + kLineBreak;
-        session_.CommonServices.SetErrorColor(type);
-    }
+    if (type.EntryIndicator() < 1)
+        mErrors.Add("Account Type is required", type);
+    else if (type.Code().empty())
+        mErrors.Add("Select or enter a valid Account Type", type);
 
     if (IsBlank(mTxtDocNbr(0).Text())) {
-        msErrorText += std::string("Account Number is required") + kLineBreak;
-        session_.CommonServices.SetErrorColor(mTxtDocNbr(0));
+        mErrors.Add("Account Number is required", mTxtDocNbr(0));
         return;
     }
     CheckAccountNumber();
 }
 
+// The number's messages run on without line breaks, as the dialog has always shown them.
 void Tavrik_FormInq::CheckAccountNumber() {
     TextBox& box = mTxtDocNbr(0);
     const std::string number = Trim(box.Text());
     const std::string description = ToUpper(mFtcboDocType(0).Description());
-    const std::size_t errorsBefore = msErrorText.size();
+    const std::size_t errorsBefore = mErrors.Text().size();
     const bool hasDash = number.find('-') != std::string::npos;
 
     if (description == "PAYMENT PLAN" || description == "ALERT") {
-        if (!IsNumeric(number))
-            msErrorText += "Only numeric is allowed";
+        if (!IsAllDigits(number))
+            mErrors.Append("Only numeric is allowed");
     } else if (description == "CHECK NUMBER") {
         if (hasDash)
-            msErrorText += "Only AlphaNumeric is allowed";
-    } else if (hasDash || number.size() > 7 || !IsNumeric(number)) {
+            mErrors.Append("Only AlphaNumeric is allowed");
+    } else if (hasDash || number.size() > 7 || !IsAllDigits(number)) {
         if (!hasDash)
-            msErrorText += "Account Number is Invalid";
+            mErrors.Append("Account Number is Invalid");
         else
             CheckWithCheckDigit(PadLeft(number, 9, '0'));
     } else {
@@ -183,26 +164,26 @@ void Tavrik_FormInq::CheckAccountNumber() {
         box.SetText(completed);
         CheckWithCheckDigit(completed);
     }
-    if (msErrorText.size() != errorsBefore)
-        session_.CommonServices.SetErrorColor(box);
+    if (mErrors.Text().size() != errorsBefore)
+        mErrors.Mark(box);
 }
 
 void Tavrik_FormInq::CheckWithCheckDigit(const std::string& number) {
     std::string message;
     if (!session_.CommonServices.ValidateDocNumber(mFtcboDocType(0).Code(), number, message))
-        msErrorText += message;
+        mErrors.Append(message);
 }
 
 void Tavrik_FormInq::mCmdBttn_Click(int index) {
-    TrapErrors(session_, "Tavrik_FormInq.mCmdBttn_Click", [&] {
+    trapErrors_("mCmdBttn_Click", [&] {
         CommandButton& pressed = mCmdBttn(index);
         const bool wasEnabled = pressed.Enabled();
         pressed.SetEnabled(false);
-        TrapErrors(session_, "Tavrik_FormInq.mCmdBttn_Click", [&] {
+        trapErrors_("mCmdBttn_Click", [&] {
             if (index == kOk) {
                 CheckEdit();
-                if (!msErrorText.empty())
-                    session_.Platform.MsgBox(msErrorText, MsgBoxIcon::Critical, MsgBoxButtons::OK,
+                if (!mErrors.Empty())
+                    session_.Platform.MsgBox(mErrors.Text(), MsgBoxIcon::Critical, MsgBoxButtons::OK,
                                              session_.gsHostCaption);
                 else
                     Hide();

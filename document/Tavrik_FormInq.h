@@ -3,11 +3,14 @@
 // leaves the result in its controls for the document to read once it is hidden.
 #pragma once
 
+#include "common/CheckMessages.h"
 #include "common/CommandButton.h"
 #include "common/ControlArray.h"
 #include "common/DataSet.h"
+#include "common/ErrorTrap.h"
 #include "common/Form.h"
 #include "common/Label.h"
+#include "common/PasteGuard.h"
 #include "common/Session.h"
 #include "common/Tavrik_CodesCombo.h"
 #include "common/TextBox.h"
@@ -45,7 +48,7 @@ public:
     void mCmdBttn_Click(int index);
 
     // The messages of the last check, each rule's text as the dialog shows it.
-    const std::string& ErrorText() const { return msErrorText; }
+    const std::string& ErrorText() const { return mErrors.Text(); }
 
 private:
     void CheckEdit();
@@ -56,11 +59,10 @@ private:
     void DoSelectAccount();
 
     Session& session_;
+    const ErrorTrap trapErrors_;
     std::shared_ptr<DataSet> moFormDocCodes;
-    std::string msErrorText;
-    std::string msSavedText;
-    bool mbMousePaste = false;
-    bool mbKeyPaste = false;
+    CheckMessages mErrors;
+    PasteGuard mPasteGuard;
 };
 
 } // namespace tavrik

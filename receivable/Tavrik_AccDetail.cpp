@@ -1,66 +1,56 @@
 #include "receivable/Tavrik_AccDetail.h"
 
 #include "common/AdjustmentRules.h"
+#include "common/CheckBoxCell.h"
 #include "common/DataSetOpener.h"
-#include "common/ErrorTrap.h"
+#include "common/ModalForm.h"
 #include "common/NewPIRequest.h"
 #include "common/RequestNumbers.h"
 #include "common/TextUtil.h"
 #include "receivable/Tavrik_Activity.h"
 #include "receivable/Tavrik_LicPurchOpt.h"
 
+#include <algorithm>
+#include <span>
+
 namespace tavrik {
 namespace {
 
-constexpr const char* kLineBreak = "\r\n";
+using namespace column_layout;
 
-struct AssessmentColumn {
-    const char* caption;
-    const char* name;
-    double width;
-    bool shown;
-    ColumnAlignment alignment;
-    ColumnDataType type;
+// The first eleven columns, the same in both grids; each grid's check-box column and hidden fields
+// follow.
+constexpr GridColumnLayout kAssessmentColumns[] = {
+    {"", "VLTN_ASSMT_STTS_CD", "", 600, false, kLeft, kText},
+    {"", "VLTN_ASSMT_SEQ_NBR", "", 600, false, kLeft, kText},
+    {"", "TRNSCTN_NBR", "", 600, false, kLeft, kText},
+    {"", "CUST_ID", "", 600, false, kLeft, kText},
+    {"", "CUST_NM", "", 600, false, kLeft, kText},
+    {"Assessment Date", "ASSMT_ISSUE_DT", "", 1700, true, kCenter, kDate},
+    {"Last Adjust Date", "ADJSTMT_DT", "", 1750, true, kCenter, kDate},
+    {"", "ASSMT_CD", "", 600, false, kLeft, kText},
+    {"Description", "Description", "", 2700, true, kLeft, kText},
+    {"Assessment", "CL_ASMT_AMT", "", 1300, true, kRight, kCurrency},
+    {"Amount Due", "BAL_DUE_AMT", "", 1300, true, kRight, kCurrency},
 };
 
-// The first eleven columns, the same in both grids.
-constexpr AssessmentColumn kAssessmentColumns[] = {
-    {"", "VLTN_ASSMT_STTS_CD", 600, false, ColumnAlignment::Left, ColumnDataType::Text},
-    {"", "VLTN_ASSMT_SEQ_NBR", 600, false, ColumnAlignment::Left, ColumnDataType::Text},
-    {"", "TRNSCTN_NBR", 600, false, ColumnAlignment::Left, ColumnDataType::Text},
-    {"", "CUST_ID", 600, false, ColumnAlignment::Left, ColumnDataType::Text},
-    {"", "CUST_NM", 600, false, ColumnAlignment::Left, ColumnDataType::Text},
-    {"Assessment Date", "ASSMT_ISSUE_DT", 1700, true, ColumnAlignment::Center, ColumnDataType::Date},
-    {"Last Adjust Date", "ADJSTMT_DT", 1750, true, ColumnAlignment::Center, ColumnDataType::Date},
-    {"", "ASSMT_CD", 600, false, ColumnAlignment::Left, ColumnDataType::Text},
-    {"Description", "Description", 2700, true, ColumnAlignment::Left, ColumnDataType::Text},
-    {"Assessment", "CL_ASMT_AMT", 1300, true, ColumnAlignment::Right, ColumnDataType::Currency},
-    {"Amount Due", "BAL_DUE_AMT", 1300, true, ColumnAlignment::Right, ColumnDataType::Currency},
+constexpr GridColumnLayout kAvailableColumns[] = {
+    {"Remove", "Remove", "", 900, true, kCenter, kText, "", false, ColumnStyle::CheckBox},
+    {"", "LIC_PRCHS_OPTN_IND", "", 600, false, kLeft, kText},
 };
 
-GridColumn MakeColumn(const std::string& caption, const std::string& name, double width, bool shown) {
-    GridColumn column;
-    column.caption = caption;
-    column.name = name;
-    column.width = width;
-    column.visible = shown;
-    column.locked = true;
-    return column;
-}
+constexpr GridColumnLayout kAdjustedColumns[] = {
+    {"Reinstate", "REINSTATE", "", 900, true, kCenter, kText, "", false, ColumnStyle::CheckBox},
+    {"LPO_IND", "LIC_PRCHS_OPTN_IND", "", 600, false, kLeft, kText},
+    {"", "STTS_IND", "", 600, false, kLeft, kText},
+    {"ADJ_CD", "ASSMT_TYP_CD", "", 600, false, kLeft, kText},
+};
 
-void AddAssessmentColumns(SSOleDBGrid& grid, const char* tickColumn, const char* tickCaption) {
-    std::vector<GridColumn>& columns = grid.Columns();
-    for (const AssessmentColumn& wanted : kAssessmentColumns) {
-        GridColumn column = MakeColumn(wanted.caption, wanted.name, wanted.width, wanted.shown);
-        column.alignment = wanted.alignment;
-        column.dataType = wanted.type;
-        columns.push_back(std::move(column));
-    }
-    GridColumn tick = MakeColumn(tickCaption, tickColumn, 900, true);
-    tick.style = ColumnStyle::CheckBox;
-    tick.locked = false;
-    tick.alignment = ColumnAlignment::Center;
-    columns.push_back(std::move(tick));
+// The shared columns and then the grid's own.
+std::vector<GridColumnLayout> AssessmentLayout(std::span<const GridColumnLayout> own) {
+    std::vector<GridColumnLayout> layout(std::begin(kAssessmentColumns), std::end(kAssessmentColumns));
+    layout.insert(layout.end(), own.begin(), own.end());
+    return layout;
 }
 
 std::string FieldText(const Recordset& rows, std::string_view field) {
@@ -85,7 +75,8 @@ FieldValue NumberField(const std::string& cell) {
 
 } // namespace
 
-Tavrik_AccDetail::Tavrik_AccDetail(Session& session) : Form(kFormName), session_(session) {
+Tavrik_AccDetail::Tavrik_AccDetail(Session& session)
+    : Form(kFormName), session_(session), trapErrors_(session, kFormName), mErrors(session.CommonServices) {
     SetCaption("Account Receivable Detail");
     Resize(11400, 8400);
     mDtpDTPicker.SetLatestDate(CalendarDate::FromYmd(9999, 12, 31));
@@ -94,16 +85,10 @@ Tavrik_AccDetail::Tavrik_AccDetail(Session& session) : Form(kFormName), session_
 
     SSOleDBGrid& available = mSdgDBGrid.Add(kAvailableGrid);
     available.SetCaption("Available Assessments");
-    AddAssessmentColumns(available, "Remove", "Remove");
-    available.Columns().push_back(MakeColumn("", "LIC_PRCHS_OPTN_IND", 600, false));
-    available.ColumnsChanged();
+    available.InstallColumns(AssessmentLayout(kAvailableColumns));
     SSOleDBGrid& adjusted = mSdgDBGrid.Add(kAdjustedGrid);
     adjusted.SetCaption("Adjusted  Assessments");
-    AddAssessmentColumns(adjusted, "REINSTATE", "Reinstate");
-    adjusted.Columns().push_back(MakeColumn("LPO_IND", "LIC_PRCHS_OPTN_IND", 600, false));
-    adjusted.Columns().push_back(MakeColumn("", "STTS_IND", 600, false));
-    adjusted.Columns().push_back(MakeColumn("ADJ_CD", "ASSMT_TYP_CD", 600, false));
-    adjusted.ColumnsChanged();
+    adjusted.InstallColumns(AssessmentLayout(kAdjustedColumns));
 
     mCmdButton.Add(kAccountActivity).SetCaption("Account Activity");
     mCmdButton.Add(kSave).SetCaption("Save");
@@ -141,7 +126,7 @@ Tavrik_AccDetail::Tavrik_AccDetail(Session& session) : Form(kFormName), session_
 // ---- set-up -------------------------------------------------------------------------------------
 
 void Tavrik_AccDetail::Form_Load() {
-    TrapErrors(session_, "Tavrik_AccDetail.Form_Load", [&] {
+    trapErrors_("Form_Load", [&] {
         mDtpDTPicker.SetEarliestDate(CalendarDate::FromYmd(1993, 1, 1));
         session_.StatusService.SetReady(true);
         mbViewOnly = !session_.CommonServices.HasPrivilege("ADJUSTAR");
@@ -180,7 +165,7 @@ void Tavrik_AccDetail::LockSave() {
 }
 
 void Tavrik_AccDetail::SetTabs() {
-    TrapErrors(session_, "Tavrik_AccDetail.SetTabs", [&] {
+    trapErrors_("SetTabs", [&] {
         mDtpDTPicker.SetTabIndex(0);
         Tavrik_CodesCombo(0).SetTabIndex(1);
         mTxtAdjust(0).SetTabIndex(2);
@@ -191,7 +176,7 @@ void Tavrik_AccDetail::SetTabs() {
 }
 
 void Tavrik_AccDetail::DefaultFieldColor() {
-    TrapErrors(session_, "Tavrik_AccDetail.DefaultFieldColor", [&] {
+    trapErrors_("DefaultFieldColor", [&] {
         session_.CommonServices.SetDefaultColor(mDtpDTPicker);
         session_.CommonServices.SetDefaultColor(Tavrik_CodesCombo(0));
         session_.CommonServices.SetDefaultColor(mTxtAdjust(0));
@@ -199,14 +184,14 @@ void Tavrik_AccDetail::DefaultFieldColor() {
 }
 
 void Tavrik_AccDetail::SetGridBolding(SSOleDBGrid& grid) {
-    TrapErrors(session_, "Tavrik_AccDetail.SetGridBolding", [&] {
+    trapErrors_("SetGridBolding", [&] {
         grid.SetHeadFontBold(true);
         grid.SetAllColumnsStyleSet("UNBOLD", false);
     });
 }
 
 void Tavrik_AccDetail::InitializeData() {
-    TrapErrors(session_, "Tavrik_AccDetail.InitializeData", [&] {
+    trapErrors_("InitializeData", [&] {
         mDtpDTPicker.SetValue(session_.Platform.Today());
         mDtpDTPicker.SetValue(std::nullopt);
         // A form just deleted, or a generated form just voided, stays locked.
@@ -225,7 +210,7 @@ void Tavrik_AccDetail::InitializeData() {
 // ---- assessments ------------------------------------------------------------------------------
 
 void Tavrik_AccDetail::LoadAssessments(DataSet& assessments) {
-    TrapErrors(session_, "Tavrik_AccDetail.LoadAssessments", [&] {
+    trapErrors_("LoadAssessments", [&] {
         ClearGrids();
         const std::shared_ptr<Recordset>& rows = assessments.Recordset();
         if (!rows)
@@ -266,7 +251,7 @@ void Tavrik_AccDetail::LoadAssessments(DataSet& assessments) {
 }
 
 void Tavrik_AccDetail::mSdgDBGrid_RowLoaded(int index, SSOleDBGrid::Bookmark) {
-    TrapErrors(session_, "Tavrik_AccDetail.mSdgDBGrid_RowLoaded", [&] {
+    trapErrors_("mSdgDBGrid_RowLoaded", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(index);
         for (const char* column : {"CL_ASMT_AMT", "BAL_DUE_AMT"})
             if (const std::optional<Currency> amount = Currency::Parse(grid.CellText(column)))
@@ -275,14 +260,14 @@ void Tavrik_AccDetail::mSdgDBGrid_RowLoaded(int index, SSOleDBGrid::Bookmark) {
 }
 
 void Tavrik_AccDetail::mSdgDBGrid_Change(int index) {
-    TrapErrors(session_, "Tavrik_AccDetail.mSdgDBGrid_Change", [&] {
+    trapErrors_("mSdgDBGrid_Change", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(index);
-        SetGridsRedraw(false);
         Currency total;
-        for (std::size_t row = 0; row < grid.Rows(); ++row)
-            if (IsTicked(grid.CellTextAt(row, TickColumn(index))))
+        {
+            const RedrawPause pause = PauseGridRedraw();
+            for (std::size_t row : grid.TickedRows(TickColumn(index)))
                 total += AmountOf(grid.CellTextAt(row, "CL_ASMT_AMT"));
-        SetGridsRedraw(true);
+        }
 
         const int own = index == kAvailableGrid ? kTotalRemoval : kTotalReinstated;
         const int other = index == kAvailableGrid ? kTotalReinstated : kTotalRemoval;
@@ -294,33 +279,30 @@ void Tavrik_AccDetail::mSdgDBGrid_Change(int index) {
 }
 
 void Tavrik_AccDetail::mSdgDBGrid_AfterUpdate(int index) {
-    TrapErrors(session_, "Tavrik_AccDetail.mSdgDBGrid_AfterUpdate", [&] {
-        if (IsTicked(mSdgDBGrid(index).CellText(TickColumn(index))))
+    trapErrors_("mSdgDBGrid_AfterUpdate", [&] {
+        if (CheckBoxCell::IsTicked(mSdgDBGrid(index).CellText(TickColumn(index))))
             CheckEdit();
     });
 }
 
 void Tavrik_AccDetail::mDtpDTPicker_Change() {
-    TrapErrors(session_, "Tavrik_AccDetail.mDtpDTPicker_Change", [&] { CheckEditUnlessPending(); });
+    trapErrors_("mDtpDTPicker_Change", [&] { CheckEditUnlessPending(); });
 }
 
 void Tavrik_AccDetail::Tavrik_CodesCombo_Change(int) {
-    TrapErrors(session_, "Tavrik_AccDetail.Tavrik_CodesCombo_Change", [&] { CheckEditUnlessPending(); });
+    trapErrors_("Tavrik_CodesCombo_Change", [&] { CheckEditUnlessPending(); });
 }
 
 void Tavrik_AccDetail::CheckEditUnlessPending() {
-    SetGridsRedraw(false);
-    mbNoRedraw = true;
+    const RedrawPause pause = PauseGridRedraw();
     if (!IsSavePending())
         CheckEdit();
-    mbNoRedraw = false;
-    SetGridsRedraw(true);
 }
 
 // ---- requests and replies ---------------------------------------------------------------------
 
 void Tavrik_AccDetail::SendAccountPI() {
-    TrapErrors(session_, "Tavrik_AccDetail.SendAccountPI", [&] {
+    trapErrors_("SendAccountPI", [&] {
         PIRequest request = NewPIRequest(session_, moKovraMessage, ReplyAddress(), kAccountActivityRequest);
         msMessageID = request.MessageID();
         request.AddPentraxKey("key:ACCT_RCVBL_NBR", mLblAdjust(kArNumber).Caption());
@@ -338,12 +320,12 @@ void Tavrik_AccDetail::SendAccountPI() {
 void Tavrik_AccDetail::moKovraMessage_DataReady(const std::string& formName) {
     if (formName != ReplyAddress())
         return;
-    TrapErrors(session_, "Tavrik_AccDetail.moKovraMessage_DataReady", [&] {
+    trapErrors_("moKovraMessage_DataReady", [&] {
         // Whatever this reply is, no update of this window is on its way any more.
         mbUpdateOut = false;
         session_.StatusService.SetReady(true);
         const std::string errorText = session_.CommonServices.GetReply(
-            formName, "Tavrik_AccDetail.moKovraMessage_DataReady", msMessageID);
+            formName, trapErrors_.Context("moKovraMessage_DataReady"), msMessageID);
         if (!errorText.empty()) {
             session_.Platform.MsgBox(errorText, MsgBoxIcon::Critical, MsgBoxButtons::OK,
                                      session_.gsHostCaption);
@@ -375,9 +357,9 @@ void Tavrik_AccDetail::moKovraMessage_DataReady(const std::string& formName) {
         }
         if (std::shared_ptr<DataSet> activity =
                 session_.DataSetService.GetDataSet("ACCOUNTACTIVITY", formName, msMessageID))
-            if (session_.Forms.IsVisible(Tavrik_Activity::kFormName))
-                dynamic_cast<Tavrik_Activity&>(*session_.Forms.Find(Tavrik_Activity::kFormName))
-                    .LoadActivity(activity.get());
+            if (auto* list = session_.Forms.FindAs<Tavrik_Activity>(Tavrik_Activity::kFormName);
+                list != nullptr && list->Visible())
+                list->LoadActivity(activity.get());
         if (std::shared_ptr<DataSet> assessments =
                 session_.DataSetService.GetDataSet("ASSESSMENT", formName, msMessageID))
             LoadAssessments(*assessments);
@@ -393,7 +375,7 @@ void Tavrik_AccDetail::moKovraMessage_MsgTimeout() {
 // ---- buttons ----------------------------------------------------------------------------------
 
 void Tavrik_AccDetail::mCmdButton_Click(int index) {
-    TrapErrors(session_, "Tavrik_AccDetail.mCmdButton_Click", [&] {
+    trapErrors_("mCmdButton_Click", [&] {
         CommandButton& clicked = mCmdButton(index);
         clicked.SetEnabled(false);
         if (index == kSave) {
@@ -410,7 +392,7 @@ void Tavrik_AccDetail::mCmdButton_Click(int index) {
                     return;
                 if (answer == MsgBoxAnswer::Yes) {
                     SaveData();
-                    if (!msErrorText.empty())
+                    if (!mErrors.Empty())
                         return;
                 }
             }
@@ -432,44 +414,40 @@ void Tavrik_AccDetail::mCmdButton_Click(int index) {
 
 void Tavrik_AccDetail::ShowActivityList() {
     SendAccountPI();
-    Tavrik_Activity& activity = session_.Forms.Load<Tavrik_Activity>(Tavrik_Activity::kFormName);
-    activity.SSFrame2.SetVisible(false);
-    activity.mFraActivity(Tavrik_Activity::kFilterFrame).SetVisible(false);
-    activity.mFraActivity(Tavrik_Activity::kArFrame).SetVisible(false);
+    ModalForm<Tavrik_Activity> activity(session_, Tavrik_Activity::kFormName);
+    activity->SSFrame2.SetVisible(false);
+    activity->mFraActivity(Tavrik_Activity::kFilterFrame).SetVisible(false);
+    activity->mFraActivity(Tavrik_Activity::kArFrame).SetVisible(false);
     for (int hidden : {Tavrik_Activity::kSave, Tavrik_Activity::kAdd, Tavrik_Activity::kUpdate,
                        Tavrik_Activity::kClearEntry})
-        activity.mCmdActivity(hidden).SetVisible(false);
-    const Frame& frame = activity.SSFrame1;
-    CommandButton& ok = activity.mCmdActivity(Tavrik_Activity::kClose);
+        activity->mCmdActivity(hidden).SetVisible(false);
+    const Frame& frame = activity->SSFrame1;
+    CommandButton& ok = activity->mCmdActivity(Tavrik_Activity::kClose);
     const int top = frame.Top() + 150;
-    activity.mSdgActivity.Move(frame.Left() + 75, top, activity.mSdgActivity.Width(), ok.Top() - 150 - top);
+    activity->mSdgActivity.Move(frame.Left() + 75, top, activity->mSdgActivity.Width(), ok.Top() - 150 - top);
     // The frame grows with the grid, so that it still frames it.
-    activity.SSFrame1.Move(frame.Left(), frame.Top(), frame.Width(), activity.mSdgActivity.Height() + 300);
+    activity->SSFrame1.Move(frame.Left(), frame.Top(), frame.Width(), activity->mSdgActivity.Height() + 300);
     ok.SetCaption("OK");
     ok.SetDefault(true);
     ok.SetCancel(true);
-    activity.Move((session_.Platform.ScreenWidth() - activity.Width()) / 2,
-                  (session_.Platform.ScreenHeight() - activity.Height()) / 2);
-    session_.Platform.ShowModal(activity);
-    session_.Forms.Unload(Tavrik_Activity::kFormName);
+    activity.Show();
 }
 
 // ---- saving -----------------------------------------------------------------------------------
 
 void Tavrik_AccDetail::SaveData() {
-    TrapErrors(session_, "Tavrik_AccDetail.SaveData", [&] {
+    trapErrors_("SaveData", [&] {
         if (!DataChanged()) {
             session_.StatusService.ShowStatus("Information did not change.  Save request canceled. ");
             return;
         }
-        SetGridsRedraw(false);
-        mbNoRedraw = true;
-        CheckEdit();
-        mbNoRedraw = false;
-        SetGridsRedraw(true);
-        if (!msErrorText.empty()) {
+        {
+            const RedrawPause pause = PauseGridRedraw();
+            CheckEdit();
+        }
+        if (!mErrors.Empty()) {
             session_.StatusService.ShowStatus("Error(s) found");
-            session_.Platform.MsgBox(msErrorText, MsgBoxIcon::Exclamation, MsgBoxButtons::OK,
+            session_.Platform.MsgBox(mErrors.Text(), MsgBoxIcon::Exclamation, MsgBoxButtons::OK,
                                      session_.gsHostCaption);
             return;
         }
@@ -503,16 +481,14 @@ void Tavrik_AccDetail::SaveData() {
             LoadAdjustARDTD(request);
         } else {
             if (LPOFee()) {
-                Tavrik_LicPurchOpt& dialog =
-                    session_.Forms.Load<Tavrik_LicPurchOpt>(Tavrik_LicPurchOpt::kFormName);
-                session_.Platform.ShowModal(dialog);
-                if (dialog.CancelClicked()) {
-                    session_.Forms.Unload(Tavrik_LicPurchOpt::kFormName);
+                ModalForm<Tavrik_LicPurchOpt> dialog(session_, Tavrik_LicPurchOpt::kFormName);
+                dialog.Show();
+                if (dialog->CancelClicked()) {
                     session_.StatusService.ShowStatus(
                         "License Purchase Option did not save. Save Request canceled.");
                     return;
                 }
-                LoadLPODTD(request);
+                LoadLPODTD(request, *dialog);
             }
             LoadAdjustARDTD(request);
             LoadAssessmentDTD(request);
@@ -533,122 +509,90 @@ void Tavrik_AccDetail::SaveData() {
     });
 }
 
-void Tavrik_AccDetail::CheckEdit(int) {
-    TrapErrors(session_, "Tavrik_AccDetail.CheckEdit", [&] {
-        msErrorText.clear();
-        mbErrorsFound = false;
+void Tavrik_AccDetail::CheckEdit() {
+    trapErrors_("CheckEdit", [&] {
+        mErrors.Clear();
         DefaultFieldColor();
         const std::string arType = Trim(mLblAdjust(kArType).Caption());
-        // The grid walks below leave the grids' redrawing to a caller that has switched it off.
-        const bool ownRedraw = !mbNoRedraw;
-        if (ownRedraw)
-            SetGridsRedraw(false);
+        // The grid walks below do not repaint the grids; a caller's own pause stays in force.
+        const RedrawPause pause = PauseGridRedraw();
         RunRules(arType);
-        if (ownRedraw)
-            SetGridsRedraw(true);
     });
 }
 
 void Tavrik_AccDetail::RunRules(const std::string& arType) {
-    CommonServices& common = session_.CommonServices;
     ::tavrik::Tavrik_CodesCombo& action = Tavrik_CodesCombo(0);
-    const auto fail = [this](const char* message) {
-        msErrorText += message;
-        msErrorText += kLineBreak;
-        mbErrorsFound = true;
-    };
 
     if (arType == "P" && IsVoidOrDelete()) {
-        fail("Can not void or delete a payment plan");
-        common.SetErrorColor(action);
+        mErrors.Add("Can not void or delete a payment plan", action);
         return;
     }
     if (IsVoided() && ActionCode() != "D") {
-        fail("Can not adjust a voided form");
+        mErrors.Add("Can not adjust a voided form");
         return;
     }
 
     const std::optional<CalendarDate>& adjusted = mDtpDTPicker.Value();
     if (!adjusted) {
-        fail("Adjusted Date is required");
-        common.SetErrorColor(mDtpDTPicker);
+        mErrors.Add("Adjusted Date is required", mDtpDTPicker);
     } else if (session_.Platform.Today() < *adjusted) {
-        fail("Date Adjusted must be current date or a prior date");
-        common.SetErrorColor(mDtpDTPicker);
+        mErrors.Add("Date Adjusted must be current date or a prior date", mDtpDTPicker);
     } else {
         const auto tickedBefore = [&](int index) {
             SSOleDBGrid& grid = mSdgDBGrid(index);
-            for (std::size_t row = 0; row < grid.Rows(); ++row) {
-                if (!IsTicked(grid.CellTextAt(row, TickColumn(index))))
-                    continue;
+            return std::ranges::any_of(grid.TickedRows(TickColumn(index)), [&](std::size_t row) {
                 const std::optional<CalendarDate> issued =
                     CalendarDate::Parse(grid.CellTextAt(row, "ASSMT_ISSUE_DT"));
-                if (issued && *adjusted < *issued)
-                    return true;
-            }
-            return false;
+                return issued && *adjusted < *issued;
+            });
         };
-        if (tickedBefore(kAvailableGrid)) {
-            fail("Date Adjusted must be >= assessment date in Available Assessments Grid");
-            common.SetErrorColor(mDtpDTPicker);
-        }
-        if (tickedBefore(kAdjustedGrid)) {
-            fail("Date Adjusted must be >= assessment date in Adjusted Assessments Grid");
-            common.SetErrorColor(mDtpDTPicker);
-        }
+        if (tickedBefore(kAvailableGrid))
+            mErrors.Add("Date Adjusted must be >= assessment date in Available Assessments Grid",
+                        mDtpDTPicker);
+        if (tickedBefore(kAdjustedGrid))
+            mErrors.Add("Date Adjusted must be >= assessment date in Adjusted Assessments Grid",
+                        mDtpDTPicker);
     }
 
-    int ticked = 0;
+    std::size_t ticked = 0;
     int lpoFees = 0;
     for (int index : {kAvailableGrid, kAdjustedGrid}) {
         SSOleDBGrid& grid = mSdgDBGrid(index);
-        for (std::size_t row = 0; row < grid.Rows(); ++row) {
-            if (!IsTicked(grid.CellTextAt(row, TickColumn(index))))
-                continue;
-            ++ticked;
-            if (index == kAvailableGrid && AdjustmentRules::IsLpoFee(grid.CellTextAt(row, "ASSMT_CD")))
-                ++lpoFees;
-        }
+        const std::vector<std::size_t> rows = grid.TickedRows(TickColumn(index));
+        ticked += rows.size();
+        if (index == kAvailableGrid)
+            lpoFees = static_cast<int>(std::ranges::count_if(rows, [&](std::size_t row) {
+                return AdjustmentRules::IsLpoFee(grid.CellTextAt(row, "ASSMT_CD"));
+            }));
     }
     if (IsVoidOrDelete()) {
-        if (ticked > 0) {
-            fail("You can not select Action and adjust a fee/penalty at the same time");
-            common.SetErrorColor(action);
-        }
+        if (ticked > 0)
+            mErrors.Add("You can not select Action and adjust a fee/penalty at the same time", action);
     } else {
-        if (ticked == 0) {
-            fail("Please adjust the account receivables or the Fees/Penalties");
-            common.SetErrorColor(action);
-        }
+        if (ticked == 0)
+            mErrors.Add("Please adjust the account receivables or the Fees/Penalties", action);
         if (lpoFees > 1)
-            fail("Adjust only one LPO at a time");
+            mErrors.Add("Adjust only one LPO at a time");
     }
-    if (IsBlank(mTxtAdjust(0).Text())) {
-        fail("Comment is required");
-        common.SetErrorColor(mTxtAdjust(0));
-    }
-    if (msErrorText.empty() && ActionCode() == "D" && !AdjustmentRules::IsDeletableType(arType)) {
-        fail("Only delete ENF001, ENF003, ENF507, and Temporary Permits");
-        common.SetErrorColor(action);
-    }
+    if (IsBlank(mTxtAdjust(0).Text()))
+        mErrors.Add("Comment is required", mTxtAdjust(0));
+    if (mErrors.Empty() && ActionCode() == "D" && !AdjustmentRules::IsDeletableType(arType))
+        mErrors.Add("Only delete ENF001, ENF003, ENF507, and Temporary Permits", action);
 }
 
 bool Tavrik_AccDetail::DataChanged() {
     bool changed = false;
-    TrapErrors(session_, "Tavrik_AccDetail.DataChanged", [&] {
+    trapErrors_("DataChanged", [&] {
         session_.StatusService.ShowStatus("Checking for data changes");
         changed = IsVoidOrDelete() || mDtpDTPicker.Value().has_value() || !IsBlank(mTxtAdjust(0).Text());
-        for (int index : {kAvailableGrid, kAdjustedGrid}) {
-            SSOleDBGrid& grid = mSdgDBGrid(index);
-            for (std::size_t row = 0; row < grid.Rows() && !changed; ++row)
-                changed = IsTicked(grid.CellTextAt(row, TickColumn(index)));
-        }
+        for (int index : {kAvailableGrid, kAdjustedGrid})
+            changed = changed || !mSdgDBGrid(index).TickedRows(TickColumn(index)).empty();
     });
     return changed;
 }
 
 void Tavrik_AccDetail::PendingSave(bool enable) {
-    TrapErrors(session_, "Tavrik_AccDetail.PendingSave", [&] {
+    trapErrors_("PendingSave", [&] {
         // A user who may only look never gets the inputs, whatever reply comes back; nor does an AR
         // its opener locked get "Save".
         const bool inputs = enable && !mbViewOnly;
@@ -663,26 +607,27 @@ void Tavrik_AccDetail::PendingSave(bool enable) {
 
 bool Tavrik_AccDetail::LPOFee() {
     bool found = false;
-    TrapErrors(session_, "Tavrik_AccDetail.LPOFee", [&] {
+    trapErrors_("LPOFee", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(kAvailableGrid);
-        for (std::size_t row = 0; row < grid.Rows() && !found; ++row)
-            found = IsTicked(grid.CellTextAt(row, TickColumn(kAvailableGrid))) &&
-                    ToUpper(Trim(grid.CellTextAt(row, "LIC_PRCHS_OPTN_IND"))) == "Y";
+        found = std::ranges::any_of(grid.TickedRows(TickColumn(kAvailableGrid)), [&](std::size_t row) {
+            return ToUpper(Trim(grid.CellTextAt(row, "LIC_PRCHS_OPTN_IND"))) == "Y";
+        });
     });
     return found;
 }
 
 void Tavrik_AccDetail::UpdateTimeout() {
-    TrapErrors(session_, "Tavrik_AccDetail.UpdateTimeout", [&] {
+    trapErrors_("UpdateTimeout", [&] {
         if (!IsSavePending())
             return;
         PendingSave(true);
         InitializeData();
         for (int index : {kAvailableGrid, kAdjustedGrid}) {
             SSOleDBGrid& grid = mSdgDBGrid(index);
-            for (std::size_t row = grid.Rows(); row-- > 0;)
-                if (IsTicked(grid.CellTextAt(row, TickColumn(index))))
-                    grid.RemoveItem(row);
+            const std::vector<std::size_t> ticked = grid.TickedRows(TickColumn(index));
+            // From the bottom up, so that the rows still to go keep their places.
+            for (auto row = ticked.rbegin(); row != ticked.rend(); ++row)
+                grid.RemoveItem(*row);
             if (grid.Rows() > 0)
                 grid.SetCurrentBookmark(grid.RowBookmark(0));
         }
@@ -715,9 +660,7 @@ void Tavrik_AccDetail::LoadAssessmentDTD(PIRequest& request) {
     for (int index : {kAvailableGrid, kAdjustedGrid}) {
         SSOleDBGrid& grid = mSdgDBGrid(index);
         const bool removal = index == kAvailableGrid;
-        for (std::size_t row = 0; row < grid.Rows(); ++row) {
-            if (!IsTicked(grid.CellTextAt(row, TickColumn(index))))
-                continue;
+        for (std::size_t row : grid.TickedRows(TickColumn(index))) {
             const auto cell = [&](std::string_view column) { return grid.CellTextAt(row, column); };
             rows.AddNew();
             rows.SetField("ACTION", "UPD");
@@ -738,9 +681,7 @@ void Tavrik_AccDetail::LoadAssessmentDTD(PIRequest& request) {
     request.AddDataSet("ASSESSMENT", assessment);
 }
 
-void Tavrik_AccDetail::LoadLPODTD(PIRequest& request) {
-    Tavrik_LicPurchOpt& dialog =
-        dynamic_cast<Tavrik_LicPurchOpt&>(*session_.Forms.Find(Tavrik_LicPurchOpt::kFormName));
+void Tavrik_AccDetail::LoadLPODTD(PIRequest& request, Tavrik_LicPurchOpt& dialog) {
     DataSet lpo(session_.DataSetOpener, "CTTNADTNINFO");
     Recordset& row = *lpo.Recordset();
     row.AddNew();
@@ -773,15 +714,13 @@ void Tavrik_AccDetail::LoadLPODTD(PIRequest& request) {
     }
     row.SetField("PRCHS_OPTN_TXT", dialog.mTxt(3).Text());
     row.Update();
-    session_.Forms.Unload(Tavrik_LicPurchOpt::kFormName);
     request.AddDataSet("CTTNADTNINFO", lpo);
 }
 
 // ---- small helpers ----------------------------------------------------------------------------
 
-void Tavrik_AccDetail::SetGridsRedraw(bool redraw) {
-    mSdgDBGrid(kAvailableGrid).SetRedraw(redraw);
-    mSdgDBGrid(kAdjustedGrid).SetRedraw(redraw);
+RedrawPause Tavrik_AccDetail::PauseGridRedraw() {
+    return {mSdgDBGrid(kAvailableGrid), mSdgDBGrid(kAdjustedGrid)};
 }
 
 void Tavrik_AccDetail::ClearGrids() {
@@ -819,10 +758,6 @@ std::string Tavrik_AccDetail::AdjDocDescription() {
 
 const char* Tavrik_AccDetail::TickColumn(int gridIndex) {
     return gridIndex == kAvailableGrid ? "Remove" : "REINSTATE";
-}
-
-bool Tavrik_AccDetail::IsTicked(const std::string& cell) {
-    return Trim(cell) == "-1";
 }
 
 } // namespace tavrik

@@ -3,13 +3,16 @@
 // or remove and reinstate single assessments), validated and sent to the back office.
 #pragma once
 
+#include "common/CheckMessages.h"
 #include "common/CommandButton.h"
 #include "common/ControlArray.h"
 #include "common/DataSet.h"
+#include "common/ErrorTrap.h"
 #include "common/Form.h"
 #include "common/Label.h"
 #include "common/MessageObject.h"
 #include "common/PIRequest.h"
+#include "common/RedrawPause.h"
 #include "common/SSOleDBGrid.h"
 #include "common/Session.h"
 #include "common/Tavrik_CodesCombo.h"
@@ -21,6 +24,8 @@
 #include <string>
 
 namespace tavrik {
+
+class Tavrik_LicPurchOpt;
 
 class Tavrik_AccDetail : public Form {
 public:
@@ -78,7 +83,7 @@ public:
 
     void mCmdButton_Click(int index);
     void SaveData();
-    void CheckEdit(int unused = 0);
+    void CheckEdit();
     bool DataChanged();
     void PendingSave(bool enable);
     bool LPOFee();
@@ -89,21 +94,21 @@ public:
     void LoadAssessments(DataSet& assessments);
 
     // The messages of the last check, one per line.
-    const std::string& ErrorText() const { return msErrorText; }
-    bool ErrorsFound() const { return mbErrorsFound; }
+    const std::string& ErrorText() const { return mErrors.Text(); }
 
 private:
     static constexpr const char* kSavePending = "SAVEPENDING";
 
     void LoadAdjustARDTD(PIRequest& request);
     void LoadAssessmentDTD(PIRequest& request);
-    void LoadLPODTD(PIRequest& request);
+    // Read from the dialog once it is hidden and before it is unloaded.
+    void LoadLPODTD(PIRequest& request, Tavrik_LicPurchOpt& dialog);
     // The rules of CheckEdit in their order; a rule that stops the check returns.
     void RunRules(const std::string& arType);
     // An entry changed: the check runs again with the grids' redrawing off, unless an update is out.
     void CheckEditUnlessPending();
     void ShowActivityList();
-    void SetGridsRedraw(bool redraw);
+    RedrawPause PauseGridRedraw();
     void ClearGrids();
     std::string ReplyAddress() const;
     std::string ActionCode() const;
@@ -112,16 +117,14 @@ private:
     bool IsGeneratedForm() const;
     std::string AdjDocDescription();
     static const char* TickColumn(int gridIndex);
-    static bool IsTicked(const std::string& cell);
 
     Session& session_;
+    const ErrorTrap trapErrors_;
     std::shared_ptr<MessageObject> moKovraMessage;
     std::string msSaveState;
     std::string msMessageID;
     bool mbTimedOut = false;
-    std::string msErrorText;
-    bool mbErrorsFound = false;
-    bool mbNoRedraw = false;
+    CheckMessages mErrors;
     // Without the adjustment privilege the window only shows the AR.
     bool mbViewOnly = false;
     bool mbSaveLocked = false;

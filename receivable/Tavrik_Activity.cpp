@@ -1,6 +1,6 @@
 #include "receivable/Tavrik_Activity.h"
 
-#include "common/ErrorTrap.h"
+#include "common/RedrawPause.h"
 #include "common/TextUtil.h"
 
 #include <optional>
@@ -8,38 +8,32 @@
 namespace tavrik {
 namespace {
 
-struct ActivityColumn {
-    const char* caption;
-    const char* name;
-    const char* dataField;
-    double width;
-    ColumnDataType type;
-    bool shown;
-};
+using namespace column_layout;
 
-constexpr ActivityColumn kActivityColumns[] = {
-    {"Date", "ACTVTY_DT", "ACTVTY_DT", 1300, ColumnDataType::Date, true},
-    {"Time", "ACTVTY_TM", "ACTVTY_TM", 700, ColumnDataType::Text, false},
-    {"Code", "ACCT_ACTVTY_CD", "ACCT_ACTVTY_CD", 700, ColumnDataType::Text, true},
-    {"Description", "Description", "", 2600, ColumnDataType::Text, true},
-    {"Activity Amount", "ACTVTY_AMT", "ACTVTY_AMT", 1500, ColumnDataType::Currency, true},
-    {"Balance", "ACTVTY_BAL_AMT", "ACTVTY_BAL_AMT", 1300, ColumnDataType::Currency, true},
-    {"RACF ID", "LST_UPDT_USER_ID", "LST_UPDT_USER_ID", 1000, ColumnDataType::Text, false},
-    {"Name", "Name", "", 1800, ColumnDataType::Text, true},
-    {"Comment", "ACTVTY_CMMT_TXT", "ACTVTY_CMMT_TXT", 2800, ColumnDataType::Text, true},
-    {"ACTION", "ACTION", "ACTION", 600, ColumnDataType::Text, false},
-    {"ADTL_INFO_TXT", "ADTL_INFO_TXT", "ADTL_INFO_TXT", 600, ColumnDataType::Text, false},
+constexpr GridColumnLayout kActivityColumns[] = {
+    {"Date", "ACTVTY_DT", "ACTVTY_DT", 1300, true, kCenter, kDate},
+    {"Time", "ACTVTY_TM", "ACTVTY_TM", 700, false, kLeft, kText},
+    {"Code", "ACCT_ACTVTY_CD", "ACCT_ACTVTY_CD", 700, true, kLeft, kText},
+    {"Description", "Description", "", 2600, true, kLeft, kText},
+    {"Activity Amount", "ACTVTY_AMT", "ACTVTY_AMT", 1500, true, kRight, kCurrency, "Currency"},
+    {"Balance", "ACTVTY_BAL_AMT", "ACTVTY_BAL_AMT", 1300, true, kRight, kCurrency, "Currency"},
+    {"RACF ID", "LST_UPDT_USER_ID", "LST_UPDT_USER_ID", 1000, false, kLeft, kText},
+    {"Name", "Name", "", 1800, true, kLeft, kText},
+    {"Comment", "ACTVTY_CMMT_TXT", "ACTVTY_CMMT_TXT", 2800, true, kLeft, kText},
+    {"ACTION", "ACTION", "ACTION", 600, false, kLeft, kText},
+    {"ADTL_INFO_TXT", "ADTL_INFO_TXT", "ADTL_INFO_TXT", 600, false, kLeft, kText},
 };
 
 } // namespace
 
-Tavrik_Activity::Tavrik_Activity(Session& session) : Form(kFormName), session_(session) {
+Tavrik_Activity::Tavrik_Activity(Session& session)
+    : Form(kFormName), session_(session), trapErrors_(session, kFormName) {
     SetCaption("Account Activity");
     Resize(12900, 7000);
     SSFrame1.Move(120, 120, 12600, 3700);
     mSdgActivity.Move(240, 360, 12360, 3300);
     mSdgActivity.SetCaption("Account Activity Information");
-    AddColumns();
+    mSdgActivity.InstallColumns(kActivityColumns);
 
     SSFrame2.SetCaption("Add/Update Account Activity Row");
     SSFrame2.Move(120, 3900, 6300, 2000);
@@ -82,28 +76,8 @@ Tavrik_Activity::Tavrik_Activity(Session& session) : Form(kFormName), session_(s
     });
 }
 
-void Tavrik_Activity::AddColumns() {
-    std::vector<GridColumn>& columns = mSdgActivity.Columns();
-    for (const ActivityColumn& wanted : kActivityColumns) {
-        GridColumn column;
-        column.caption = wanted.caption;
-        column.name = wanted.name;
-        column.dataField = wanted.dataField;
-        column.width = wanted.width;
-        column.visible = wanted.shown;
-        column.locked = true;
-        column.dataType = wanted.type;
-        column.alignment = wanted.type == ColumnDataType::Currency ? ColumnAlignment::Right
-                           : wanted.type == ColumnDataType::Date   ? ColumnAlignment::Center
-                                                                   : ColumnAlignment::Left;
-        column.numberFormat = wanted.type == ColumnDataType::Currency ? "Currency" : "";
-        columns.push_back(std::move(column));
-    }
-    mSdgActivity.ColumnsChanged();
-}
-
 void Tavrik_Activity::Form_Load() {
-    TrapErrors(session_, "Tavrik_Activity.Form_Load", [&] {
+    trapErrors_("Form_Load", [&] {
         session_.CommonServices.PrepareForm(*this);
         session_.CommonServices.SetDefaultColor(mSdgActivity);
         const CalendarDate earliest = *CalendarDate::FromYmd(1997, 1, 27);
@@ -112,11 +86,12 @@ void Tavrik_Activity::Form_Load() {
 }
 
 void Tavrik_Activity::Form_Activate() {
-    TrapErrors(session_, "Tavrik_Activity.Form_Activate", [&] {
+    trapErrors_("Form_Activate", [&] {
         if (Adodc1.Recordset()) {
-            mSdgActivity.SetRedraw(false);
-            Adodc1.Recordset()->Filter("");
-            mSdgActivity.SetRedraw(true);
+            {
+                const RedrawPause pause{mSdgActivity};
+                Adodc1.Recordset()->Filter("");
+            }
             mSdgActivity.Refresh();
         }
         session_.Platform.SetMousePointer(MousePointer::Default);
@@ -124,7 +99,7 @@ void Tavrik_Activity::Form_Activate() {
 }
 
 void Tavrik_Activity::LoadActivity(DataSet* activity) {
-    TrapErrors(session_, "Tavrik_ActivityDataset.LoadActivity", [&] {
+    ErrorTrap(session_, "Tavrik_ActivityDataset")("LoadActivity", [&] {
         std::optional<DataSet> empty;
         if (activity == nullptr)
             activity = &empty.emplace(session_.DataSetOpener, "ACCOUNTACTIVITY");
@@ -139,7 +114,7 @@ void Tavrik_Activity::LoadActivity(DataSet* activity) {
 }
 
 void Tavrik_Activity::mSdgActivity_RowLoaded(SSOleDBGrid::Bookmark) {
-    TrapErrors(session_, "Tavrik_Activity.mSdgActivity_RowLoaded", [&] {
+    trapErrors_("mSdgActivity_RowLoaded", [&] {
         CommonServices& common = session_.CommonServices;
         const std::string code = mSdgActivity.CellText("ACCT_ACTVTY_CD");
         mSdgActivity.SetCellText("Description", common.GetCodeDescription(code, "COLLECTN"));
@@ -158,7 +133,7 @@ void Tavrik_Activity::mSdgActivity_RowLoaded(SSOleDBGrid::Bookmark) {
 }
 
 void Tavrik_Activity::mCmdActivity_Click(int index) {
-    TrapErrors(session_, "Tavrik_Activity.mCmdActivity_Click", [&] {
+    trapErrors_("mCmdActivity_Click", [&] {
         // Only "OK" can be pressed in the read-only list, and no row can carry an action to save:
         // the window closes at once and its opener unloads it.
         if (index == kClose)

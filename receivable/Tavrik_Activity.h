@@ -7,6 +7,7 @@
 #include "common/CommandButton.h"
 #include "common/ControlArray.h"
 #include "common/DataSet.h"
+#include "common/ErrorTrap.h"
 #include "common/Form.h"
 #include "common/Frame.h"
 #include "common/Label.h"
@@ -54,9 +55,8 @@ public:
     void mCmdActivity_Click(int index);
 
 private:
-    void AddColumns();
-
     Session& session_;
+    const ErrorTrap trapErrors_;
 };
 
 } // namespace tavrik

@@ -1,14 +1,12 @@
 #include "receivable/Tavrik_LicPurchOpt.h"
 
 #include "common/Currency.h"
-#include "common/ErrorTrap.h"
 #include "common/TextUtil.h"
 #include "common/Utf8.h"
 
 namespace tavrik {
 namespace {
 
-constexpr const char* kLineBreak = "\r\n";
 // The largest amount the back office keeps for a licence purchase.
 constexpr Currency kLargestAmount = Currency::FromCents(999'999'999);
 
@@ -20,7 +18,9 @@ bool IsPointOrZero(const std::string& text) {
 
 } // namespace
 
-Tavrik_LicPurchOpt::Tavrik_LicPurchOpt(Session& session) : Form(kFormName), session_(session) {
+Tavrik_LicPurchOpt::Tavrik_LicPurchOpt(Session& session)
+    : Form(kFormName), session_(session), trapErrors_(session, "Tavrik_LicPurchOptFrm"),
+      mErrors(session.CommonServices), mPasteGuard(session.Platform) {
     SetCaption("License Purchase Option");
     Resize(5600, 6000);
     mLbl.Add(0).SetCaption("Please enter the following LPO fields:");
@@ -67,7 +67,7 @@ Tavrik_LicPurchOpt::Tavrik_LicPurchOpt(Session& session) : Form(kFormName), sess
 }
 
 void Tavrik_LicPurchOpt::Form_Load() {
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.Form_Load", [&] {
+    trapErrors_("Form_Load", [&] {
         session_.CommonServices.PrepareForm(*this);
         Tavrik_DTP1(kDatePurchased).SetEarliestDate(CalendarDate::FromYmd(1993, 1, 1));
         // Both pickers start blank; the time picker holds the current time, for a tick in its
@@ -94,7 +94,7 @@ void Tavrik_LicPurchOpt::SetTabs() {
 }
 
 void Tavrik_LicPurchOpt::GetTroopDistrict(std::string& troop, std::string& troopDistrict) {
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.GetTroopDistrict", [&] {
+    trapErrors_("GetTroopDistrict", [&] {
         const std::string entry = Trim(mTxt(kTroopDistrict).Text());
         troop = Utf8::Left(entry, 1);
         troopDistrict = entry.substr(troop.size());
@@ -102,7 +102,7 @@ void Tavrik_LicPurchOpt::GetTroopDistrict(std::string& troop, std::string& troop
 }
 
 void Tavrik_LicPurchOpt::mTxt_KeyPress(int index, int& keyAscii) {
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.mTxt_KeyPress", [&] {
+    trapErrors_("mTxt_KeyPress", [&] {
         CommonServices& services = session_.CommonServices;
         bool allowed = true;
         switch (index) {
@@ -131,57 +131,41 @@ void Tavrik_LicPurchOpt::mTxt_KeyPress(int index, int& keyAscii) {
 }
 
 void Tavrik_LicPurchOpt::mTxt_KeyDown(int index, int keyCode, int shift) {
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.mTxt_KeyDown", [&] {
-        if (keyCode != kKeyInsert || shift != kShiftMask)
-            return;
-        mbShiftInsert = true;
-        msOldText = mTxt(index).Text();
-    });
+    trapErrors_("mTxt_KeyDown", [&] { mPasteGuard.KeyDown(mTxt(index), keyCode, shift); });
 }
 
 void Tavrik_LicPurchOpt::mTxt_KeyUp(int) {
-    mbShiftInsert = false;
+    mPasteGuard.KeyUp();
 }
 
 void Tavrik_LicPurchOpt::mTxt_MouseDown(int index) {
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.mTxt_MouseDown", [&] {
-        mbMouseDown = true;
-        msOldText = mTxt(index).Text();
-    });
+    trapErrors_("mTxt_MouseDown", [&] { mPasteGuard.MouseDown(mTxt(index)); });
 }
 
 void Tavrik_LicPurchOpt::mTxt_MouseUp(int) {
-    mbMouseDown = false;
+    mPasteGuard.MouseUp();
 }
 
 void Tavrik_LicPurchOpt::mTxt_Change(int index) {
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.mTxt_Change", [&] {
+    trapErrors_("mTxt_Change", [&] {
         mbDataChanged = true;
-        if (mbShiftInsert || mbMouseDown) {
-            // The flags go first: putting the old text back is a change of its own.
-            mbShiftInsert = false;
-            mbMouseDown = false;
-            const std::string& pasted = mTxt(index).Text();
-            bool refused = false;
-            if (index == kWeight) {
-                // Digits only: a point or a dollar sign has no place in a weight.
-                refused = !IsAllDigits(Trim(pasted));
-            } else if (index == kAmount) {
+        mPasteGuard.Change(mTxt(index), [index](const std::string& pasted) {
+            // Digits only: a point or a dollar sign has no place in a weight.
+            if (index == kWeight)
+                return IsAllDigits(Trim(pasted));
+            if (index == kAmount) {
                 const std::optional<Currency> amount = Currency::Parse(pasted);
-                refused = !amount || *amount > kLargestAmount;
+                return amount && *amount <= kLargestAmount;
             }
-            if (refused) {
-                session_.Platform.Beep();
-                mTxt(index).SetText(msOldText);
-            }
-        }
+            return true;
+        });
         if (index == kTroopDistrict)
             TroopDistrictCheck();
     });
 }
 
 void Tavrik_LicPurchOpt::mTxt_LostFocus(int index) {
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.mTxt_LostFocus", [&] {
+    trapErrors_("mTxt_LostFocus", [&] {
         if (index == kAmount) {
             TextBox& amountBox = mTxt(kAmount);
             const std::string& text = amountBox.Text();
@@ -209,7 +193,7 @@ void Tavrik_LicPurchOpt::mRdo_Click(int) {
 
 bool Tavrik_LicPurchOpt::TroopDistrictCheck() {
     bool valid = false;
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.TroopDistrictCheck", [&] {
+    trapErrors_("TroopDistrictCheck", [&] {
         std::string troop;
         std::string district;
         GetTroopDistrict(troop, district);
@@ -232,11 +216,6 @@ void Tavrik_LicPurchOpt::DefaultFieldColor() {
     Tavrik_DTP1.ForEach([&](int, Tavrik_DTP& picker) { services.SetDefaultColor(picker); });
 }
 
-void Tavrik_LicPurchOpt::AddError(const char* message, Control& field) {
-    msErrorText += std::string(message) + kLineBreak;
-    session_.CommonServices.SetErrorColor(field);
-}
-
 bool Tavrik_LicPurchOpt::AnyInStateFieldFilled() const {
     return !IsBlank(mTxt(kPlate).Text()) || Tavrik_DTP1(kDatePurchased).Value() ||
            Tavrik_DTP1(kTimePurchased).Value() || !mTxt(kTroopDistrict).Text().empty() ||
@@ -244,8 +223,8 @@ bool Tavrik_LicPurchOpt::AnyInStateFieldFilled() const {
 }
 
 void Tavrik_LicPurchOpt::CheckEdit() {
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.CheckEdit", [&] {
-        msErrorText.clear();
+    trapErrors_("CheckEdit", [&] {
+        mErrors.Clear();
         DefaultFieldColor();
         TextBox& amount = mTxt(kAmount);
         if (IsPointOrZero(amount.Text()))
@@ -254,55 +233,55 @@ void Tavrik_LicPurchOpt::CheckEdit() {
         const bool inState = mRdo(kInState).Value();
         const bool outOfState = mRdo(kOutOfState).Value();
         if (!inState && !outOfState) {
-            AddError("In or Out of State is required", mRdo(kInState));
-            session_.CommonServices.SetErrorColor(mRdo(kOutOfState));
+            mErrors.Add("In or Out of State is required", mRdo(kInState));
+            mErrors.Mark(mRdo(kOutOfState));
         }
 
         const bool inStateFilled = AnyInStateFieldFilled();
         const bool commentEmpty = mTxt(kComment).Text().empty();
         if (!inStateFilled && commentEmpty) {
-            msErrorText += std::string("Enter a Comment or the In-State Fields") + kLineBreak;
+            mErrors.Add("Enter a Comment or the In-State Fields");
             if (!outOfState)
-                session_.CommonServices.SetErrorColor(mTxt(kPlate));
+                mErrors.Mark(mTxt(kPlate));
             if (!inState)
-                session_.CommonServices.SetErrorColor(mTxt(kComment));
+                mErrors.Mark(mTxt(kComment));
         }
 
         // A filled in-state field makes the purchase in-state, whichever option is picked.
         if (inStateFilled)
             CheckInStateFields();
         else if (commentEmpty && !inState)
-            AddError("Comment required for Out-of-State LPO", mTxt(kComment));
+            mErrors.Add("Comment required for Out-of-State LPO", mTxt(kComment));
     });
 }
 
 void Tavrik_LicPurchOpt::CheckInStateFields() {
     if (IsBlank(mTxt(kPlate).Text()))
-        AddError("Plate is required", mTxt(kPlate));
+        mErrors.Add("Plate is required", mTxt(kPlate));
     if (!Tavrik_DTP1(kDatePurchased).Value())
-        AddError("Date Purchased is required", Tavrik_DTP1(kDatePurchased));
+        mErrors.Add("Date Purchased is required", Tavrik_DTP1(kDatePurchased));
     if (!Tavrik_DTP1(kTimePurchased).Value())
-        AddError("Time Purchased is required", Tavrik_DTP1(kTimePurchased));
+        mErrors.Add("Time Purchased is required", Tavrik_DTP1(kTimePurchased));
 
     TextBox& troopDistrict = mTxt(kTroopDistrict);
     if (troopDistrict.Text().empty())
-        AddError("Troop/District is required", troopDistrict);
+        mErrors.Add("Troop/District is required", troopDistrict);
     else if (!TroopDistrictCheck())
-        AddError("Troop/District is incorrect", troopDistrict);
+        mErrors.Add("Troop/District is incorrect", troopDistrict);
 
     if (mTxt(kWeight).Text().empty())
-        AddError("Weight is required", mTxt(kWeight));
+        mErrors.Add("Weight is required", mTxt(kWeight));
 
     // A point or a zero amount was emptied before the rules ran.
     const std::string& amount = mTxt(kAmount).Text();
     if (IsBlank(amount))
-        AddError("Amount required for In-State LPO", mTxt(kAmount));
+        mErrors.Add("Amount required for In-State LPO", mTxt(kAmount));
     else if (!Currency::Parse(amount))
-        AddError("Amount must be a dollar value for In-State LPO", mTxt(kAmount));
+        mErrors.Add("Amount must be a dollar value for In-State LPO", mTxt(kAmount));
 }
 
 void Tavrik_LicPurchOpt::mCmd_Click(int index) {
-    TrapErrors(session_, "Tavrik_LicPurchOptFrm.mCmd_Click", [&] {
+    trapErrors_("mCmd_Click", [&] {
         if (index == kSave)
             DoSave();
         else if (index == kCancel)
@@ -312,8 +291,8 @@ void Tavrik_LicPurchOpt::mCmd_Click(int index) {
 
 void Tavrik_LicPurchOpt::DoSave() {
     CheckEdit();
-    if (!msErrorText.empty()) {
-        session_.Platform.MsgBox(msErrorText, MsgBoxIcon::Exclamation, MsgBoxButtons::OK,
+    if (!mErrors.Empty()) {
+        session_.Platform.MsgBox(mErrors.Text(), MsgBoxIcon::Exclamation, MsgBoxButtons::OK,
                                  session_.gsHostCaption);
         return;
     }

@@ -2,12 +2,15 @@
 // to an AR was bought; the AR detail form reads the entered values once the dialog is hidden.
 #pragma once
 
+#include "common/CheckMessages.h"
 #include "common/CommandButton.h"
 #include "common/ControlArray.h"
+#include "common/ErrorTrap.h"
 #include "common/Form.h"
 #include "common/Frame.h"
 #include "common/Label.h"
 #include "common/OptionButton.h"
+#include "common/PasteGuard.h"
 #include "common/Session.h"
 #include "common/Tavrik_DTP.h"
 #include "common/TextBox.h"
@@ -68,25 +71,22 @@ public:
     bool TroopDistrictCheck();
 
     // The messages of the last check, each followed by a line break.
-    const std::string& ErrorText() const { return msErrorText; }
+    const std::string& ErrorText() const { return mErrors.Text(); }
 
 private:
     void SetTabs();
     void DefaultFieldColor();
     void CheckInStateFields();
     bool AnyInStateFieldFilled() const;
-    void AddError(const char* message, Control& field);
     void DoSave();
     void DoCancel();
 
     Session& session_;
-    std::string msErrorText;
+    const ErrorTrap trapErrors_;
+    CheckMessages mErrors;
+    PasteGuard mPasteGuard;
     bool mbCancelClicked = false;
     bool mbDataChanged = false;
-    // The text of the box before a paste by Shift+Insert or the mouse, to put back a bad one.
-    std::string msOldText;
-    bool mbMouseDown = false;
-    bool mbShiftInsert = false;
 };
 
 } // namespace tavrik

@@ -148,5 +148,51 @@ TEST(SSOleDBGrid, unbound_rows_split_on_tabs_and_clear) {
     EXPECT_THROW(grid.DisplayRow(0), std::runtime_error);
 }
 
+TEST(SSOleDBGrid, ticked_rows_are_those_whose_check_box_cell_reads_ticked) {
+    SSOleDBGrid grid("g");
+    grid.Columns() = {MakeColumn("A", ""), MakeColumn("Tick", "")};
+    for (const char* row : {"a\t-1", "b\t0", "c\t", "d\t -1", "e\t1"})
+        grid.AddItem(row);
+    grid.RowLoaded.Connect([&grid](SSOleDBGrid::Bookmark) {
+        if (grid.CellText("A") == "c")
+            grid.SetCellText("Tick", "-1");
+    });
+
+    EXPECT_EQ(grid.TickedRows("TICK"), (std::vector<std::size_t>{0, 2, 3}));
+}
+
+TEST(SSOleDBGrid, installing_columns_replaces_them_and_keeps_the_style_sets_in_place) {
+    constexpr GridColumnLayout kFirst[] = {
+        {"One", "ONE", "F1", 100, true, ColumnAlignment::Left, ColumnDataType::Text},
+        {"Two", "TWO", "F2", 200, true, ColumnAlignment::Left, ColumnDataType::Text}};
+    constexpr GridColumnLayout kSecond[] = {
+        {"Amount", "AMT", "F3", 1300.5, false, ColumnAlignment::Right, ColumnDataType::Currency, "Currency"},
+        {"Tick", "TICK", "", 900, true, ColumnAlignment::Center, ColumnDataType::Text, "", false,
+         ColumnStyle::CheckBox, 10},
+        {"New", "NEW", "", 50, true, ColumnAlignment::Left, ColumnDataType::Text}};
+    SSOleDBGrid grid("g");
+    grid.InstallColumns(kFirst);
+    grid.SetAllColumnsStyleSet("UNBOLD", false);
+    int changes = 0;
+    grid.StateChanged.Connect([&changes] { ++changes; });
+
+    grid.InstallColumns(kSecond);
+
+    std::string rendered;
+    for (const GridColumn& column : grid.Columns())
+        rendered += column.caption + " " + column.name + "<-" + column.dataField + " " +
+                    std::to_string(column.width) + (column.visible ? " shown" : " hidden") +
+                    (column.locked ? " locked " : " editable ") + column.numberFormat + " " +
+                    std::to_string(static_cast<int>(column.alignment)) +
+                    std::to_string(static_cast<int>(column.dataType)) +
+                    std::to_string(static_cast<int>(column.style)) + " " +
+                    std::to_string(column.fieldLength) + " [" + column.styleSet + "/" + column.headStyleSet +
+                    "]\n";
+    EXPECT_EQ(rendered, "Amount AMT<-F3 1300.500000 hidden locked Currency 120 256 [UNBOLD/UNBOLD]\n"
+                        "Tick TICK<- 900.000000 shown editable  201 10 [UNBOLD/UNBOLD]\n"
+                        "New NEW<- 50.000000 shown locked  000 256 [/]\n");
+    EXPECT_EQ(changes, 1);
+}
+
 } // namespace
 } // namespace tavrik
