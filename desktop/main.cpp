@@ -141,7 +141,7 @@ void OpenDemoAccount(Session& session, Tavrik_AdjustAcc& document, KovraStatusSe
     });
     auto* typist = new QTimer(&window);
     QObject::connect(typist, &QTimer::timeout, &window, [&session, typist] {
-        auto* dialog = dynamic_cast<Tavrik_FormInq*>(session.Forms.Find(Tavrik_FormInq::kFormName));
+        auto* dialog = session.Forms.FindAs<Tavrik_FormInq>(Tavrik_FormInq::kFormName);
         if (dialog == nullptr || !dialog->Visible())
             return;
         typist->stop();

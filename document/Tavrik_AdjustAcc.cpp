@@ -1,6 +1,7 @@
 #include "document/Tavrik_AdjustAcc.h"
 
 #include "common/AdjustmentRules.h"
+#include "common/FormMessage.h"
 #include "common/ModalForm.h"
 #include "common/NewPIRequest.h"
 #include "common/RequestNumbers.h"
@@ -77,12 +78,8 @@ void Tavrik_AdjustAcc::UserDocument_Show(const std::string& hostTag, const std::
         session_.gsHostTag = hostTag;
         session_.gsHostCaption = hostCaption;
         session_.StatusService.SetToolbarButton(8, true, session_.gsHostTag);
-        if (!moKovraMessage) {
-            moKovraMessage = session_.MessageService.NewMessage();
-            moKovraMessage->DataReady.Connect(
-                [this](const std::string& formName) { moKovraMessage_DataReady(formName); });
-            moKovraMessage->MsgTimeout.Connect([this](int) { moKovraMessage_MsgTimeout(); });
-        }
+        if (!moKovraMessage)
+            moKovraMessage = NewFormMessage(session_, *this);
         ConfigureToolbar(false);
         SetTabs();
         session_.StatusService.ShowStatus("Loading information");

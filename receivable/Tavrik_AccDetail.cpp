@@ -3,6 +3,7 @@
 #include "common/AdjustmentRules.h"
 #include "common/CheckBoxCell.h"
 #include "common/DataSetOpener.h"
+#include "common/FormMessage.h"
 #include "common/ModalForm.h"
 #include "common/NewPIRequest.h"
 #include "common/RequestNumbers.h"
@@ -140,12 +141,8 @@ void Tavrik_AccDetail::Form_Load() {
             Tavrik_CodesCombo(0).SetEnabled(false);
             mTxtAdjust(0).SetEnabled(false);
         }
-        if (!moKovraMessage) {
-            moKovraMessage = session_.MessageService.NewMessage();
-            moKovraMessage->DataReady.Connect(
-                [this](const std::string& formName) { moKovraMessage_DataReady(formName); });
-            moKovraMessage->MsgTimeout.Connect([this](int) { moKovraMessage_MsgTimeout(); });
-        }
+        if (!moKovraMessage)
+            moKovraMessage = NewFormMessage(session_, *this);
         SetTabs();
         mDtpDTPicker.SetValue(session_.Platform.Today());
         mDtpDTPicker.SetValue(std::nullopt);
