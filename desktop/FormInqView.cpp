@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-
 namespace tavrik {
 
 FormInqView::FormInqView(Tavrik_FormInq& form, BoundWidgets& boundWidgets, QWidget* parent)
