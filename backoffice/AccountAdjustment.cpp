@@ -5,10 +5,10 @@
 #include "backoffice/RequestError.h"
 #include "backoffice/RequestKeys.h"
 #include "backoffice/SevenDigits.h"
-#include "backoffice/SqliteStatement.h"
 #include "common/AdjustmentRules.h"
 #include "common/TextUtil.h"
 #include "common/Utf8.h"
+#include "sqlite/SqliteStatement.h"
 
 #include <algorithm>
 #include <set>

@@ -5,9 +5,9 @@
 #include "backoffice/RequestError.h"
 #include "backoffice/RequestKeys.h"
 #include "backoffice/SevenDigits.h"
-#include "backoffice/SqliteStatement.h"
 #include "common/CheckDigit.h"
 #include "common/TextUtil.h"
+#include "sqlite/SqliteStatement.h"
 
 #include <charconv>
 

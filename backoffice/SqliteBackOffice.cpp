@@ -4,6 +4,7 @@
 #include "backoffice/AccountAdjustment.h"
 #include "backoffice/DemoData.h"
 #include "backoffice/LocalMoment.h"
+#include "backoffice/OpenStore.h"
 #include "backoffice/ReadDataSet.h"
 #include "backoffice/ReferenceData.h"
 #include "backoffice/ReferenceSearch.h"
@@ -11,11 +12,11 @@
 #include "backoffice/RequestError.h"
 #include "backoffice/RequestKeys.h"
 #include "backoffice/SchemaSql.h"
-#include "backoffice/SqliteStatement.h"
-#include "backoffice/SqliteTransaction.h"
-#include "backoffice/StoreBusy.h"
 #include "common/RequestNumbers.h"
 #include "common/TextUtil.h"
+#include "sqlite/SqliteStatement.h"
+#include "sqlite/SqliteTransaction.h"
+#include "sqlite/StoreBusy.h"
 
 namespace tavrik {
 
@@ -35,7 +36,7 @@ std::unique_ptr<BackOffice> BackOffice::Open(const std::filesystem::path& file, 
 
 SqliteBackOffice::SqliteBackOffice(const std::filesystem::path& file, Clock clock,
                                    std::chrono::milliseconds busyWait)
-    : database_(file, busyWait),
+    : database_(OpenStore(file, busyWait)),
       clock_(clock ? std::move(clock) : [] { return std::chrono::system_clock::now(); }) {
     PrepareStore(file);
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "backoffice/BackOffice.h"
-#include "backoffice/SqliteDatabase.h"
+#include "sqlite/SqliteDatabase.h"
 
 #include <filesystem>
 

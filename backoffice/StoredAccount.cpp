@@ -3,8 +3,8 @@
 #include "backoffice/RefusalTexts.h"
 #include "backoffice/RequestError.h"
 #include "backoffice/SevenDigits.h"
-#include "backoffice/SqliteStatement.h"
 #include "common/TextUtil.h"
+#include "sqlite/SqliteStatement.h"
 
 namespace tavrik {
 

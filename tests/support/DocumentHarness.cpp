@@ -1,8 +1,9 @@
 #include "tests/support/DocumentHarness.h"
 
-#include "backoffice/SqliteDatabase.h"
-#include "backoffice/SqliteStatement.h"
+#include "backoffice/OpenStore.h"
 #include "common/RequestNumbers.h"
+#include "sqlite/SqliteDatabase.h"
+#include "sqlite/SqliteStatement.h"
 
 #include <gtest/gtest.h>
 
@@ -126,7 +127,7 @@ std::string DocumentHarness::Render(SSOleDBGrid& grid) {
 }
 
 std::string DocumentHarness::StoreRows(const std::filesystem::path& storeFile, const std::string& sql) {
-    SqliteDatabase database(storeFile);
+    SqliteDatabase database = OpenStore(storeFile);
     SqliteStatement query(database, sql);
     std::string text;
     while (query.Step()) {
