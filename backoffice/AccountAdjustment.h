@@ -50,7 +50,6 @@ private:
         bool removal = false;
     };
 
-    void RequireAdjuster(const std::string& userId);
     void ReadAdjustment(const SentRow& row);
     void RequireAdjustable() const;
     void CheckWholeAccountAction(const RequestMessage& request) const;

@@ -4,8 +4,8 @@
 #include "backoffice/ReadDataSet.h"
 #include "backoffice/RequestError.h"
 #include "backoffice/RequestKeys.h"
-#include "backoffice/SevenDigits.h"
 #include "common/CheckDigit.h"
+#include "common/SevenDigits.h"
 #include "common/TextUtil.h"
 #include "sqlite/SqliteStatement.h"
 

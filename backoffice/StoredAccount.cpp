@@ -2,7 +2,7 @@
 
 #include "backoffice/RefusalTexts.h"
 #include "backoffice/RequestError.h"
-#include "backoffice/SevenDigits.h"
+#include "common/SevenDigits.h"
 #include "common/TextUtil.h"
 #include "sqlite/SqliteStatement.h"
 
