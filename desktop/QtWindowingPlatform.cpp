@@ -1,6 +1,7 @@
 #include "desktop/QtWindowingPlatform.h"
 
 #include "common/Form.h"
+#include "desktop/Twips.h"
 
 #include <QApplication>
 #include <QDate>
@@ -15,9 +16,6 @@
 
 namespace tavrik {
 namespace {
-
-// Twips per pixel at 96 dpi.
-constexpr int kTwipsPerPixel = 15;
 
 QMessageBox::Icon ToQt(MsgBoxIcon icon) {
     switch (icon) {
@@ -119,11 +117,11 @@ void QtWindowingPlatform::SetMousePointer(MousePointer pointer) {
 }
 
 int QtWindowingPlatform::ScreenWidth() const {
-    return AvailableScreenSize().width() * kTwipsPerPixel;
+    return PixelsToTwips(AvailableScreenSize().width());
 }
 
 int QtWindowingPlatform::ScreenHeight() const {
-    return AvailableScreenSize().height() * kTwipsPerPixel;
+    return PixelsToTwips(AvailableScreenSize().height());
 }
 
 void QtWindowingPlatform::SetFocus(Control& control) {
@@ -145,7 +143,7 @@ TimeOfDay QtWindowingPlatform::Now() const {
 void QtWindowingPlatform::ShowModal(Form& form) {
     std::unique_ptr<QDialog> dialog = views_.Create(form, QApplication::activeWindow());
     if (form.Left() != 0 || form.Top() != 0)
-        dialog->move(form.Left() / kTwipsPerPixel, form.Top() / kTwipsPerPixel);
+        dialog->move(TwipsToWholePixels(form.Left()), TwipsToWholePixels(form.Top()));
 
     // The form's events outlive this showing (it may be shown again), so its handler holds the
     // showing by a shared pointer and does nothing once the dialog is gone.
