@@ -61,11 +61,6 @@ void SSOleDBGrid::ColumnsChanged() {
     StateChanged.Raise();
 }
 
-void SSOleDBGrid::SetStyleSetBold(const std::string& styleSet, bool bold) {
-    styleSetBold_[styleSet] = bold;
-    StateChanged.Raise();
-}
-
 void SSOleDBGrid::SetAllColumnsStyleSet(const std::string& styleSet, bool bold) {
     styleSetBold_[styleSet] = bold;
     for (GridColumn& column : columns_) {
