@@ -64,11 +64,11 @@ void SqliteDatabase::Execute(std::string_view sql) {
         Fail(result);
 }
 
-void SqliteDatabase::Fail(int result, std::string_view context) const {
+void SqliteDatabase::Fail(int result) const {
     const int primary = result & 0xff;
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
         throw StoreBusy("Another connection is writing to the database; try again in a moment.");
-    throw std::runtime_error(std::string(context) + ErrorText());
+    throw std::runtime_error(ErrorText());
 }
 
 std::string SqliteDatabase::ErrorText() const {

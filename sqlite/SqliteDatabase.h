@@ -37,8 +37,8 @@ public:
     // The connection's last error message.
     std::string ErrorText() const;
     // Throws the failure of a call that answered result: StoreBusy while another connection holds
-    // the database, else std::runtime_error with context and the connection's message.
-    [[noreturn]] void Fail(int result, std::string_view context = {}) const;
+    // the database, else std::runtime_error with the connection's message.
+    [[noreturn]] void Fail(int result) const;
 
 private:
     sqlite3* handle_ = nullptr;
