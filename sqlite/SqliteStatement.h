@@ -26,7 +26,8 @@ public:
     SqliteStatement(const SqliteStatement&) = delete;
     SqliteStatement& operator=(const SqliteStatement&) = delete;
 
-    // The text after the first statement, unread.
+    // The text after the first statement, unread: a view of the text given, so only while that
+    // text lives.
     std::string_view Tail() const { return tail_; }
     // Whether the text held no statement at all (only blanks, semicolons or comments).
     bool IsEmpty() const { return statement_ == nullptr; }
