@@ -2,9 +2,9 @@
 
 #include "backoffice/ReadDataSet.h"
 #include "backoffice/RequestKeys.h"
-#include "backoffice/SqliteStatement.h"
 #include "backoffice/StoredAccount.h"
 #include "common/TextUtil.h"
+#include "sqlite/SqliteStatement.h"
 
 namespace tavrik {
 

@@ -2,9 +2,9 @@
 // "key:THIN" is not used), as data set "ACCOUNTACTIVITY" in the order it was recorded.
 #pragma once
 
-#include "backoffice/SqliteDatabase.h"
 #include "common/ReplyMessage.h"
 #include "common/RequestMessage.h"
+#include "sqlite/SqliteDatabase.h"
 
 namespace tavrik {
 

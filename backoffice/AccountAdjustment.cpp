@@ -4,11 +4,12 @@
 #include "backoffice/RefusalTexts.h"
 #include "backoffice/RequestError.h"
 #include "backoffice/RequestKeys.h"
-#include "backoffice/SevenDigits.h"
-#include "backoffice/SqliteStatement.h"
+#include "backoffice/RequirePrivilege.h"
 #include "common/AdjustmentRules.h"
+#include "common/SevenDigits.h"
 #include "common/TextUtil.h"
 #include "common/Utf8.h"
+#include "sqlite/SqliteStatement.h"
 
 #include <algorithm>
 #include <set>
@@ -44,7 +45,7 @@ std::optional<Currency> StoredAmount(const SqliteStatement& query, int column) {
 ReplyMessage AccountAdjustment::Handle(const RequestMessage& request) {
     if (KeyValue(request, "key:RECEIPT_NBR"))
         Refuse(RefusalTexts::kPaymentAdjustments);
-    RequireAdjuster(request.userId);
+    userNumber_ = std::to_string(RequirePrivilege(database_, request.userId, kAdjustAccounts));
     std::string number = RequiredKeyValue(request, "key:REF_NBR", "the account number");
     std::string type = ToUpper(RequiredKeyValue(request, "key:REF_TYP_CD", "the account type"));
     account_ = StoredAccount::Find(database_, number, type);
@@ -71,19 +72,6 @@ ReplyMessage AccountAdjustment::Handle(const RequestMessage& request) {
     ReplyMessage reply;
     reply.dataSets["ASSESSMENT"] = AccountAssessments(database_, account_.number, account_.type);
     return reply;
-}
-
-void AccountAdjustment::RequireAdjuster(const std::string& userId) {
-    std::string id = ToUpper(Trim(userId));
-    SqliteStatement user(database_,
-                         "SELECT USER_NBR, EXISTS (SELECT 1 FROM user_privilege p WHERE p.USER_ID = "
-                         "u.USER_ID AND p.PRVLG_NM = 'ADJUSTAR') FROM app_user u WHERE u.USER_ID = ?1");
-    user.Bind(1, id);
-    if (!user.Step())
-        Refuse(RefusalTexts::UnknownUser(id));
-    if (user.Integer(1) == 0)
-        Refuse(RefusalTexts::MayNotAdjustAccounts(id));
-    userNumber_ = std::to_string(user.Integer(0));
 }
 
 void AccountAdjustment::ReadAdjustment(const SentRow& row) {

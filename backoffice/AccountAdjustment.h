@@ -6,10 +6,10 @@
 #include "backoffice/LicensePurchaseOption.h"
 #include "backoffice/LocalMoment.h"
 #include "backoffice/SentRow.h"
-#include "backoffice/SqliteDatabase.h"
 #include "backoffice/StoredAccount.h"
 #include "common/ReplyMessage.h"
 #include "common/RequestMessage.h"
+#include "sqlite/SqliteDatabase.h"
 
 #include <cstdint>
 #include <optional>
@@ -50,7 +50,6 @@ private:
         bool removal = false;
     };
 
-    void RequireAdjuster(const std::string& userId);
     void ReadAdjustment(const SentRow& row);
     void RequireAdjustable() const;
     void CheckWholeAccountAction(const RequestMessage& request) const;

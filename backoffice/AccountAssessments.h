@@ -2,8 +2,8 @@
 // the detail search and for the reply to a saved adjustment.
 #pragma once
 
-#include "backoffice/SqliteDatabase.h"
 #include "common/DataTable.h"
+#include "sqlite/SqliteDatabase.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,11 +1,11 @@
 #include "backoffice/DemoData.h"
 
-#include "backoffice/SqliteStatement.h"
-#include "backoffice/SqliteTransaction.h"
 #include "common/CalendarDate.h"
 #include "common/CheckDigit.h"
 #include "common/Currency.h"
 #include "common/TextUtil.h"
+#include "sqlite/SqliteStatement.h"
+#include "sqlite/SqliteTransaction.h"
 
 #include <initializer_list>
 #include <map>

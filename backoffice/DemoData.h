@@ -53,7 +53,7 @@
 // and "11", so that a three-character troop/district such as "A10" exists.
 #pragma once
 
-#include "backoffice/SqliteDatabase.h"
+#include "sqlite/SqliteDatabase.h"
 
 #include <string>
 

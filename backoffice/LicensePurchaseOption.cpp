@@ -2,9 +2,9 @@
 
 #include "backoffice/RefusalTexts.h"
 #include "backoffice/RequestError.h"
-#include "backoffice/SqliteStatement.h"
 #include "common/TimeOfDay.h"
 #include "common/Utf8.h"
+#include "sqlite/SqliteStatement.h"
 
 namespace tavrik {
 

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "backoffice/SentRow.h"
-#include "backoffice/SqliteDatabase.h"
 #include "common/CalendarDate.h"
 #include "common/Currency.h"
+#include "sqlite/SqliteDatabase.h"
 
 #include <cstdint>
 #include <optional>

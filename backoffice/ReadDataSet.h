@@ -1,8 +1,8 @@
 // Turns the rows of a query into a reply table with the named data set's fields.
 #pragma once
 
-#include "backoffice/SqliteStatement.h"
 #include "common/DataTable.h"
+#include "sqlite/SqliteStatement.h"
 
 #include <string_view>
 

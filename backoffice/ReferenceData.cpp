@@ -1,7 +1,7 @@
 #include "backoffice/ReferenceData.h"
 
 #include "backoffice/ReadDataSet.h"
-#include "backoffice/SqliteStatement.h"
+#include "sqlite/SqliteStatement.h"
 
 namespace tavrik {
 

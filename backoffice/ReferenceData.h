@@ -2,8 +2,8 @@
 // user, by number) and "TROOPDISTRICT" (every district of every troop).
 #pragma once
 
-#include "backoffice/SqliteDatabase.h"
 #include "common/ReplyMessage.h"
+#include "sqlite/SqliteDatabase.h"
 
 namespace tavrik {
 

@@ -4,10 +4,10 @@
 #include "backoffice/ReadDataSet.h"
 #include "backoffice/RequestError.h"
 #include "backoffice/RequestKeys.h"
-#include "backoffice/SevenDigits.h"
-#include "backoffice/SqliteStatement.h"
 #include "common/CheckDigit.h"
+#include "common/SevenDigits.h"
 #include "common/TextUtil.h"
+#include "sqlite/SqliteStatement.h"
 
 #include <charconv>
 

@@ -3,9 +3,9 @@
 // instead (an empty set for an AR that has none or does not exist).
 #pragma once
 
-#include "backoffice/SqliteDatabase.h"
 #include "common/ReplyMessage.h"
 #include "common/RequestMessage.h"
+#include "sqlite/SqliteDatabase.h"
 
 #include <cstdint>
 #include <string>

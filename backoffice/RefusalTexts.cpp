@@ -25,8 +25,8 @@ std::string RefusalTexts::UnknownUser(std::string_view userId) {
     return "The user " + QuotedForError(userId) + " is not known to the back office.";
 }
 
-std::string RefusalTexts::MayNotAdjustAccounts(std::string_view userId) {
-    return "The user " + Text(userId) + " may not adjust accounts receivable.";
+std::string RefusalTexts::MayNot(std::string_view userId, std::string_view deed) {
+    return "The user " + Text(userId) + " may not " + Text(deed) + ".";
 }
 
 std::string RefusalTexts::AccountNumberNotValid(std::string_view sent) {

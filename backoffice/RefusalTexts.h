@@ -23,7 +23,8 @@ public:
 
     // Who sends.
     static std::string UnknownUser(std::string_view userId);
-    static std::string MayNotAdjustAccounts(std::string_view userId);
+    // deed: what the privilege the user lacks lets its holder do ("adjust accounts receivable").
+    static std::string MayNot(std::string_view userId, std::string_view deed);
 
     // Which AR.
     static std::string AccountNumberNotValid(std::string_view sent);

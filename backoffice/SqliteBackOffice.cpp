@@ -4,6 +4,7 @@
 #include "backoffice/AccountAdjustment.h"
 #include "backoffice/DemoData.h"
 #include "backoffice/LocalMoment.h"
+#include "backoffice/OpenStore.h"
 #include "backoffice/ReadDataSet.h"
 #include "backoffice/ReferenceData.h"
 #include "backoffice/ReferenceSearch.h"
@@ -11,11 +12,11 @@
 #include "backoffice/RequestError.h"
 #include "backoffice/RequestKeys.h"
 #include "backoffice/SchemaSql.h"
-#include "backoffice/SqliteStatement.h"
-#include "backoffice/SqliteTransaction.h"
-#include "backoffice/StoreBusy.h"
 #include "common/RequestNumbers.h"
 #include "common/TextUtil.h"
+#include "sqlite/SqliteStatement.h"
+#include "sqlite/SqliteTransaction.h"
+#include "sqlite/StoreBusy.h"
 
 namespace tavrik {
 
@@ -35,7 +36,7 @@ std::unique_ptr<BackOffice> BackOffice::Open(const std::filesystem::path& file, 
 
 SqliteBackOffice::SqliteBackOffice(const std::filesystem::path& file, Clock clock,
                                    std::chrono::milliseconds busyWait)
-    : database_(file, busyWait),
+    : database_(OpenStore(file, busyWait)),
       clock_(clock ? std::move(clock) : [] { return std::chrono::system_clock::now(); }) {
     PrepareStore(file);
 }
@@ -77,14 +78,42 @@ void SqliteBackOffice::AddTroopTable() {
     DemoData::AddTroops(database_);
 }
 
+const SqliteBackOffice::Route* SqliteBackOffice::FindRoute(int piNumber) {
+    using Office = SqliteBackOffice;
+    using Request = const RequestMessage&;
+    constexpr SqliteTransaction::Kind kRead = SqliteTransaction::Kind::Read;
+    constexpr SqliteTransaction::Kind kWrite = SqliteTransaction::Kind::Write;
+    static const Route routes[] = {
+        {kCodeTablesRequest, kRead, [](Office& office, Request) { return office.CodeTables(); }},
+        {kSessionRequest, kRead, [](Office& office, Request request) { return office.Session(request); }},
+        {kReferenceDataRequest, kRead,
+         [](Office& office, Request) { return ReferenceData(office.database_).Handle(); }},
+        {kAccountActivityRequest, kRead,
+         [](Office& office, Request request) { return AccountActivity(office.database_).Handle(request); }},
+        {kReferenceSearchRequest, kRead,
+         [](Office& office, Request request) { return ReferenceSearch(office.database_).Handle(request); }},
+        {kAdjustmentRequest, kWrite,
+         [](Office& office, Request request) {
+             return AccountAdjustment(office.database_, LocalMoment(office.clock_())).Handle(request);
+         }},
+    };
+    for (const Route& route : routes)
+        if (route.piNumber == piNumber)
+            return &route;
+    return nullptr;
+}
+
 ReplyMessage SqliteBackOffice::Handle(const RequestMessage& request) {
     try {
         return Answer(request);
     } catch (const RequestError& refusal) {
         return ReplyMessage::Error(refusal.what());
     } catch (const StoreBusy&) {
+        const Route* route = FindRoute(request.piNumber);
         return ReplyMessage::Error(
-            std::string(IsUpdate(request) ? RefusalTexts::kBusySaving : RefusalTexts::kBusyReading));
+            std::string(route != nullptr && route->access == SqliteTransaction::Kind::Write
+                            ? RefusalTexts::kBusySaving
+                            : RefusalTexts::kBusyReading));
     } catch (const std::exception& failure) {
         return ReplyMessage::Error(std::string("The back office could not answer: ") + failure.what());
     } catch (...) {
@@ -92,38 +121,14 @@ ReplyMessage SqliteBackOffice::Handle(const RequestMessage& request) {
     }
 }
 
-bool SqliteBackOffice::IsUpdate(const RequestMessage& request) {
-    return request.piNumber == kAdjustmentRequest;
-}
-
 ReplyMessage SqliteBackOffice::Answer(const RequestMessage& request) {
     RequireUtf8(request);
-    SqliteTransaction transaction(database_, IsUpdate(request) ? SqliteTransaction::Kind::Write
-                                                               : SqliteTransaction::Kind::Read);
-    ReplyMessage reply;
-    switch (request.piNumber) {
-    case kCodeTablesRequest:
-        reply = CodeTables();
-        break;
-    case kSessionRequest:
-        reply = Session(request);
-        break;
-    case kReferenceDataRequest:
-        reply = ReferenceData(database_).Handle();
-        break;
-    case kAccountActivityRequest:
-        reply = AccountActivity(database_).Handle(request);
-        break;
-    case kReferenceSearchRequest:
-        reply = ReferenceSearch(database_).Handle(request);
-        break;
-    case kAdjustmentRequest:
-        reply = AccountAdjustment(database_, LocalMoment(clock_())).Handle(request);
-        break;
-    default:
+    const Route* route = FindRoute(request.piNumber);
+    if (route == nullptr)
         return ReplyMessage::Error("The back office does not handle request " +
                                    std::to_string(request.piNumber) + ".");
-    }
+    SqliteTransaction transaction(database_, route->access);
+    ReplyMessage reply = route->handler(*this, request);
     transaction.Commit();
     return reply;
 }

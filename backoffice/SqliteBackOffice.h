@@ -3,7 +3,8 @@
 #pragma once
 
 #include "backoffice/BackOffice.h"
-#include "backoffice/SqliteDatabase.h"
+#include "sqlite/SqliteDatabase.h"
+#include "sqlite/SqliteTransaction.h"
 
 #include <filesystem>
 
@@ -17,9 +18,17 @@ public:
     ReplyMessage Handle(const RequestMessage& request) override;
 
 private:
+    // What the back office does with one request number: the transaction it reads or writes in, and
+    // who answers it.
+    struct Route {
+        int piNumber;
+        SqliteTransaction::Kind access;
+        ReplyMessage (*handler)(SqliteBackOffice& office, const RequestMessage& request);
+    };
+    static const Route* FindRoute(int piNumber);
+
     void PrepareStore(const std::filesystem::path& file);
     void AddTroopTable();
-    static bool IsUpdate(const RequestMessage& request);
     ReplyMessage Answer(const RequestMessage& request);
     ReplyMessage CodeTables();
     ReplyMessage Session(const RequestMessage& request);

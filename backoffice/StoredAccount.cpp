@@ -2,9 +2,9 @@
 
 #include "backoffice/RefusalTexts.h"
 #include "backoffice/RequestError.h"
-#include "backoffice/SevenDigits.h"
-#include "backoffice/SqliteStatement.h"
+#include "common/SevenDigits.h"
 #include "common/TextUtil.h"
+#include "sqlite/SqliteStatement.h"
 
 namespace tavrik {
 

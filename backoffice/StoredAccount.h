@@ -1,8 +1,8 @@
 // An AR as the account requests find it, by its number as shown ("0012345") and its type.
 #pragma once
 
-#include "backoffice/SqliteDatabase.h"
 #include "common/Currency.h"
+#include "sqlite/SqliteDatabase.h"
 
 #include <cstdint>
 #include <optional>

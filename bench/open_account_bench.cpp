@@ -4,17 +4,18 @@
 // the same run, as the user counter ratio_to_bare_query.
 #include "backoffice/BackOffice.h"
 #include "backoffice/DemoData.h"
-#include "backoffice/SqliteDatabase.h"
+#include "backoffice/OpenStore.h"
 #include "common/Session.h"
 #include "document/Tavrik_AdjustAcc.h"
 #include "document/Tavrik_FormInq.h"
 #include "library/KovraLibrary.h"
 #include "library/ManualDispatcher.h"
 #include "library/WorkerThreadTransport.h"
+#include "sqlite/SqliteDatabase.h"
+#include "sqlite/SqliteStatement.h"
 #include "tools/HeadlessPlatform.h"
 
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 #include <chrono>
 #include <iostream>
@@ -31,7 +32,7 @@ class OpenAccountStack {
 public:
     OpenAccountStack()
         : directory_(std::filesystem::temp_directory_path() / ("tavrik-bench-" + std::to_string(getpid()))),
-          store_(OpenStore()), bulk_(AddCustomer()),
+          store_(OpenBackOffice()), bulk_(AddCustomer()),
           transport_([this](const RequestMessage& request) { return store_->Handle(request); }),
           platform_(*CalendarDate::FromYmd(2026, 12, 6), std::cerr),
           library_(transport_, dispatcher_, platform_, "SUPER", directory_ / "errors.log"),
@@ -68,7 +69,7 @@ public:
 
     // The same customer's rows read straight from SQLite, every column of every row.
     std::size_t ReadWithBareQueries() {
-        SqliteDatabase database(directory_ / "store.sqlite");
+        SqliteDatabase database = OpenStore(directory_ / "store.sqlite");
         const char* queries[] = {
             "SELECT a.*, c.CUST_NM FROM acct_rcvbl a JOIN customer c ON c.CUST_ID = a.CUST_ID WHERE "
             "a.CUST_ID = ?1",
@@ -76,31 +77,27 @@ public:
             "FROM receipt r WHERE r.CUST_ID = ?1"};
         std::size_t rows = 0;
         for (const char* sql : queries) {
-            sqlite3_stmt* statement = nullptr;
-            if (sqlite3_prepare_v2(database.Handle(), sql, -1, &statement, nullptr) != SQLITE_OK)
-                throw std::runtime_error(database.ErrorText());
-            sqlite3_bind_text(statement, 1, bulk_.customerId.c_str(), -1, SQLITE_TRANSIENT);
-            while (sqlite3_step(statement) == SQLITE_ROW) {
-                for (int column = 0; column < sqlite3_column_count(statement); ++column)
-                    benchmark::DoNotOptimize(
-                        sqlite3_column_type(statement, column) == SQLITE_INTEGER
-                            ? sqlite3_column_int64(statement, column)
-                            : static_cast<sqlite3_int64>(sqlite3_column_bytes(statement, column)));
+            SqliteStatement statement(database, sql);
+            statement.Bind(1, bulk_.customerId);
+            while (statement.Step()) {
+                for (int column = 0; column < statement.ColumnCount(); ++column)
+                    benchmark::DoNotOptimize(statement.ColumnType(column) == SqliteStatement::Type::Integer
+                                                 ? statement.Integer(column)
+                                                 : static_cast<std::int64_t>(statement.Bytes(column)));
                 ++rows;
             }
-            sqlite3_finalize(statement);
         }
         return rows;
     }
 
 private:
-    std::unique_ptr<BackOffice> OpenStore() {
+    std::unique_ptr<BackOffice> OpenBackOffice() {
         std::filesystem::remove_all(directory_);
         std::filesystem::create_directories(directory_);
         return BackOffice::Open(directory_ / "store.sqlite");
     }
     DemoData::BulkCustomer AddCustomer() {
-        SqliteDatabase database(directory_ / "store.sqlite");
+        SqliteDatabase database = OpenStore(directory_ / "store.sqlite");
         DemoData::BulkCustomer customer = DemoData::AddBulkCustomer(database, kRows, kRows);
         // Both sides then read the main file, not a write-ahead log holding the bulk load.
         database.Execute("PRAGMA wal_checkpoint(TRUNCATE);");

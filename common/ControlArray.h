@@ -27,7 +27,6 @@ public:
                                     ") does not exist.");
         return *found->second;
     }
-    bool Has(int index) const { return controls_.count(index) != 0; }
     const std::string& Name() const { return name_; }
     template <class Visit> void ForEach(Visit&& visit) const {
         for (const auto& [index, control] : controls_)

@@ -22,7 +22,6 @@ public:
     static std::optional<Currency> Parse(std::string_view text);
 
     constexpr std::int64_t Units() const { return units_; }
-    bool IsZero() const { return units_ == 0; }
     Currency RoundedToCents() const;
 
     // "$"#,##0.00: "$1,234.56", "-$1,234.56".

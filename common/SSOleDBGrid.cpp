@@ -88,11 +88,6 @@ void SSOleDBGrid::InstallColumns(std::span<const GridColumnLayout> layout) {
     ColumnsChanged();
 }
 
-void SSOleDBGrid::SetStyleSetBold(const std::string& styleSet, bool bold) {
-    styleSetBold_[styleSet] = bold;
-    StateChanged.Raise();
-}
-
 void SSOleDBGrid::SetAllColumnsStyleSet(const std::string& styleSet, bool bold) {
     styleSetBold_[styleSet] = bold;
     for (GridColumn& column : columns_) {

@@ -36,7 +36,6 @@ public:
     void InstallColumns(std::span<const GridColumnLayout> layout);
 
     // Named style sets: whether their font is bold.
-    void SetStyleSetBold(const std::string& styleSet, bool bold);
     bool StyleSetBold(const std::string& styleSet) const;
     // Every column's cells and heading take the style set, which is drawn bold or not.
     void SetAllColumnsStyleSet(const std::string& styleSet, bool bold);

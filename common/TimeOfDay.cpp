@@ -1,6 +1,5 @@
 #include "common/TimeOfDay.h"
 
-
 namespace tavrik {
 
 std::optional<TimeOfDay> TimeOfDay::FromHm(int hours, int minutes) {

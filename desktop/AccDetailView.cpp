@@ -7,6 +7,7 @@
 #include "desktop/LabelBinding.h"
 #include "desktop/ModelLineEdit.h"
 #include "desktop/TextBoxBinding.h"
+#include "desktop/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -123,7 +124,7 @@ AccDetailView::AccDetailView(Tavrik_AccDetail& form, BoundWidgets& boundWidgets,
     layout->addLayout(buttons);
 
     ApplyTabOrder();
-    resize(form.Width() / 15, form.Height() / 15);
+    resize(TwipsToWholePixels(form.Width()), TwipsToWholePixels(form.Height()));
 }
 
 void AccDetailView::reject() {

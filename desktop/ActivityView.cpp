@@ -9,6 +9,7 @@
 #include "desktop/ModelEvents.h"
 #include "desktop/ModelLineEdit.h"
 #include "desktop/TextBoxBinding.h"
+#include "desktop/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,15 +30,13 @@ namespace {
 
 using Activity = Tavrik_Activity;
 
-constexpr int kTwipsPerPixel = 15;
-
 // Puts the widget where the control is, edge by edge, so that controls the form spaces apart keep
 // their exact gaps on the screen.
 void Place(QWidget& widget, const Control& control) {
-    const int left = control.Left() / kTwipsPerPixel;
-    const int top = control.Top() / kTwipsPerPixel;
-    const int right = (control.Left() + control.Width()) / kTwipsPerPixel;
-    const int bottom = (control.Top() + control.Height()) / kTwipsPerPixel;
+    const int left = TwipsToWholePixels(control.Left());
+    const int top = TwipsToWholePixels(control.Top());
+    const int right = TwipsToWholePixels(control.Left() + control.Width());
+    const int bottom = TwipsToWholePixels(control.Top() + control.Height());
     widget.setGeometry(left, top, right - left, bottom - top);
 }
 
@@ -51,7 +50,7 @@ void Follow(QWidget* widget, Control& control) {
 
 ActivityView::ActivityView(Tavrik_Activity& form, BoundWidgets& boundWidgets, QWidget* parent)
     : FormDialog(form, parent), form_(form) {
-    setFixedSize(form.Width() / kTwipsPerPixel, form.Height() / kTwipsPerPixel);
+    setFixedSize(TwipsToWholePixels(form.Width()), TwipsToWholePixels(form.Height()));
 
     // A frame and the grid of its contents: the frame's model places only the frame.
     const auto frame = [&](Frame& model) {

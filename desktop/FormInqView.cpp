@@ -5,13 +5,13 @@
 #include "desktop/LabelBinding.h"
 #include "desktop/ModelLineEdit.h"
 #include "desktop/TextBoxBinding.h"
+#include "desktop/Twips.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-
 
 namespace tavrik {
 
@@ -43,7 +43,7 @@ FormInqView::FormInqView(Tavrik_FormInq& form, BoundWidgets& boundWidgets, QWidg
     layout->addLayout(buttons, 2, 0, 1, 2);
 
     ApplyTabOrder();
-    resize(form.Width() / 15, form.Height() / 15);
+    resize(TwipsToWholePixels(form.Width()), TwipsToWholePixels(form.Height()));
 }
 
 void FormInqView::reject() {

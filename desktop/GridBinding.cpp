@@ -3,6 +3,7 @@
 #include "common/SSOleDBGrid.h"
 #include "desktop/ColumnWidths.h"
 #include "desktop/GridCellDelegate.h"
+#include "desktop/Twips.h"
 
 #include <QHeaderView>
 #include <QItemSelection>
@@ -82,7 +83,6 @@ void GridBinding::ShowColumnsAndRows() {
 
 void GridBinding::FitColumns() {
     const std::vector<GridColumn>& columns = grid_.Columns();
-    const double twipsPerPixel = 1440.0 / view_->logicalDpiX();
     QHeaderView& header = *view_->horizontalHeader();
     QStyleOptionHeader caption;
     caption.initFrom(&header);
@@ -104,7 +104,7 @@ void GridBinding::FitColumns() {
             header.style()->sizeFromContents(QStyle::CT_HeaderSection, &caption, QSize(), &header).width();
         const int valueWidth = measureValues ? ValuesWidth(section) : 0;
         sections.push_back(section);
-        designed.push_back(static_cast<int>(columns[index].width / twipsPerPixel + 0.5));
+        designed.push_back(static_cast<int>(TwipsToPixels(columns[index].width, view_->logicalDpiX()) + 0.5));
         needed.push_back(std::max(captionWidth, valueWidth));
     }
     const std::vector<int> widths =

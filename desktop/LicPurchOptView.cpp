@@ -9,6 +9,7 @@
 #include "desktop/MultiLineTextBoxBinding.h"
 #include "desktop/OptionButtonBinding.h"
 #include "desktop/TextBoxBinding.h"
+#include "desktop/Twips.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -101,7 +102,7 @@ LicPurchOptView::LicPurchOptView(Tavrik_LicPurchOpt& form, BoundWidgets& boundWi
     layout->addLayout(buttons, 9, 0, 1, 2);
 
     ApplyTabOrder();
-    resize(form.Width() / 15, form.Height() / 15);
+    resize(TwipsToWholePixels(form.Width()), TwipsToWholePixels(form.Height()));
 }
 
 void LicPurchOptView::reject() {

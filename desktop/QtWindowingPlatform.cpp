@@ -1,12 +1,12 @@
 #include "desktop/QtWindowingPlatform.h"
 
 #include "common/Form.h"
+#include "desktop/Twips.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QDialog>
 #include <QMessageBox>
-#include <QPointer>
 #include <QScreen>
 #include <QTime>
 #include <QTimer>
@@ -15,9 +15,6 @@
 
 namespace tavrik {
 namespace {
-
-// Twips per pixel at 96 dpi.
-constexpr int kTwipsPerPixel = 15;
 
 QMessageBox::Icon ToQt(MsgBoxIcon icon) {
     switch (icon) {
@@ -79,12 +76,6 @@ QSize AvailableScreenSize() {
     return screen == nullptr ? QSize() : screen->availableSize();
 }
 
-// One modal showing: the dialog while it runs, and whether the form ended it by hiding itself.
-struct Showing {
-    QPointer<QDialog> dialog;
-    bool hidden = false;
-};
-
 } // namespace
 
 QtWindowingPlatform::~QtWindowingPlatform() {
@@ -119,11 +110,11 @@ void QtWindowingPlatform::SetMousePointer(MousePointer pointer) {
 }
 
 int QtWindowingPlatform::ScreenWidth() const {
-    return AvailableScreenSize().width() * kTwipsPerPixel;
+    return PixelsToTwips(AvailableScreenSize().width());
 }
 
 int QtWindowingPlatform::ScreenHeight() const {
-    return AvailableScreenSize().height() * kTwipsPerPixel;
+    return PixelsToTwips(AvailableScreenSize().height());
 }
 
 void QtWindowingPlatform::SetFocus(Control& control) {
@@ -145,31 +136,29 @@ TimeOfDay QtWindowingPlatform::Now() const {
 void QtWindowingPlatform::ShowModal(Form& form) {
     std::unique_ptr<QDialog> dialog = views_.Create(form, QApplication::activeWindow());
     if (form.Left() != 0 || form.Top() != 0)
-        dialog->move(form.Left() / kTwipsPerPixel, form.Top() / kTwipsPerPixel);
+        dialog->move(TwipsToWholePixels(form.Left()), TwipsToWholePixels(form.Top()));
 
-    // The form's events outlive this showing (it may be shown again), so its handler holds the
-    // showing by a shared pointer and does nothing once the dialog is gone.
-    auto showing = std::make_shared<Showing>();
-    showing->dialog = dialog.get();
-    form.Hidden.Connect([showing] {
-        if (showing->dialog == nullptr)
-            return;
-        showing->hidden = true;
-        showing->dialog->done(QDialog::Accepted);
+    // Whether the form ended this showing by hiding itself. The handler is connected for this
+    // showing only (the form may be shown again), and the first event lives no longer than the dialog.
+    bool hidden = false;
+    QDialog* shown = dialog.get();
+    ScopedConnection hiding = form.Hidden.ConnectScoped([&hidden, shown] {
+        hidden = true;
+        shown->done(QDialog::Accepted);
     });
     form.MarkShown();
     // The first event the dialog's loop runs: the dialog is on the screen by then.
-    QTimer::singleShot(0, dialog.get(), [&form, showing] {
-        if (!showing->hidden)
+    QTimer::singleShot(0, shown, [&form, &hidden] {
+        if (!hidden)
             form.Form_Activate();
     });
     dialog->exec();
 
-    showing->dialog = nullptr;
+    hiding.Reset();
     dialog.reset();
     // Closed by the user while still shown: the view had its say in reject(), the form now hides.
     // A form that hid itself may have been unloaded meanwhile and is not touched again.
-    if (!showing->hidden)
+    if (!hidden)
         form.Hide();
 }
 

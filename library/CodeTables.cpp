@@ -3,8 +3,8 @@
 #include "common/DataSetDefinitions.h"
 #include "common/TextUtil.h"
 #include "library/JetDateLiterals.h"
-
-#include <sqlite3.h>
+#include "sqlite/SqliteStatement.h"
+#include "sqlite/SqliteTransaction.h"
 
 #include <cctype>
 #include <set>
@@ -16,20 +16,9 @@ namespace {
 
 constexpr const char* kTable = "TVK_CODE";
 
-struct StatementFinalizer {
-    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
-};
-using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
-
 const std::vector<FieldDefinition>& CodeFields() {
     static const std::vector<FieldDefinition>& fields = *DataSetDefinitions::Find(kTable);
     return fields;
-}
-
-// Once loaded, nothing may change the copy: reading is all a query may do.
-int ReadOnlyAuthorizer(void*, int action, const char*, const char*, const char*, const char*) {
-    return action == SQLITE_SELECT || action == SQLITE_READ || action == SQLITE_FUNCTION ? SQLITE_OK
-                                                                                         : SQLITE_DENY;
 }
 
 std::runtime_error QueryError(const std::string& why, std::string_view query) {
@@ -50,22 +39,17 @@ FieldType TypeOfColumn(std::string_view name) {
     return FieldType::Text;
 }
 
-std::string ColumnText(sqlite3_stmt* statement, int column) {
-    const unsigned char* text = sqlite3_column_text(statement, column);
-    return text == nullptr ? std::string() : std::string(reinterpret_cast<const char*>(text));
-}
-
-FieldValue ReadColumn(sqlite3_stmt* statement, int column, FieldType type) {
-    if (sqlite3_column_type(statement, column) == SQLITE_NULL)
+FieldValue ReadColumn(const SqliteStatement& statement, int column, FieldType type) {
+    if (statement.IsNull(column))
         return {};
-    const std::string text = ColumnText(statement, column);
+    const std::string text = statement.Text(column);
     switch (type) {
     case FieldType::Date:
         if (std::optional<CalendarDate> date = CalendarDate::ParseIso(text))
             return *date;
         return text;
     case FieldType::Integer:
-        return static_cast<std::int64_t>(sqlite3_column_int64(statement, column));
+        return statement.Integer(column);
     case FieldType::Text:
     case FieldType::Currency:
         break;
@@ -90,31 +74,40 @@ std::optional<std::string> StoredText(const FieldValue& value, const FieldDefini
     return date->FormatIso();
 }
 
+// Whatever follows the SELECT must be nothing but blanks, semicolons or comments; text that does not
+// even compile is something else too.
+bool HoldsAnotherStatement(SqliteDatabase& database, std::string_view rest) {
+    try {
+        return !SqliteStatement(database, rest).IsEmpty();
+    } catch (const std::runtime_error&) {
+        return true;
+    }
+}
+
+SqliteDatabase OpenCopy() {
+    try {
+        return SqliteDatabase(SqliteDatabase::InMemory{});
+    } catch (const std::runtime_error&) {
+        throw std::runtime_error("The code tables could not be opened in memory.");
+    }
+}
+
+// Runs a step of the load, naming what SQLite refused.
+template <class Step> auto Loading(Step&& step) {
+    try {
+        return step();
+    } catch (const std::runtime_error& failure) {
+        throw std::runtime_error(std::string("The code tables could not be loaded: ") + failure.what());
+    }
+}
+
 } // namespace
 
-void CodeTables::Closer::operator()(sqlite3* db) const {
-    sqlite3_close(db);
-}
-
-CodeTables::CodeTables(const DataTable& rows, const WindowingPlatform& platform) : platform_(platform) {
-    sqlite3* db = nullptr;
-    const int opened = sqlite3_open(":memory:", &db);
-    db_.reset(db);
-    if (opened != SQLITE_OK)
-        throw std::runtime_error("The code tables could not be opened in memory.");
+CodeTables::CodeTables(const DataTable& rows, const WindowingPlatform& platform)
+    : platform_(platform), database_(OpenCopy()) {
     Load(rows);
-    sqlite3_set_authorizer(db_.get(), &ReadOnlyAuthorizer, nullptr);
-}
-
-CodeTables::~CodeTables() = default;
-
-void CodeTables::Execute(const char* sql) {
-    char* error = nullptr;
-    if (sqlite3_exec(db_.get(), sql, nullptr, nullptr, &error) != SQLITE_OK) {
-        const std::string text = error == nullptr ? "unknown error" : error;
-        sqlite3_free(error);
-        throw std::runtime_error("The code tables could not be loaded: " + text);
-    }
+    // Once loaded, nothing may change the copy: reading is all a query may do.
+    database_.AllowOnlyReading();
 }
 
 void CodeTables::Load(const DataTable& rows) {
@@ -125,8 +118,8 @@ void CodeTables::Load(const DataTable& rows) {
         create += (i == 0 ? "" : ", ") + fields[i].name + " TEXT";
         insert += (i == 0 ? "?" : ", ?");
     }
-    Execute((create + ")").c_str());
-    Execute("CREATE INDEX TVK_CODE_BY_TABLE ON TVK_CODE (CD_TBL_ID, CD_TBL_CD)");
+    Loading([&] { database_.Execute(create + ")"); });
+    Loading([&] { database_.Execute("CREATE INDEX TVK_CODE_BY_TABLE ON TVK_CODE (CD_TBL_ID, CD_TBL_CD)"); });
 
     std::vector<std::optional<std::size_t>> columns;
     for (const FieldDefinition& field : fields)
@@ -136,34 +129,22 @@ void CodeTables::Load(const DataTable& rows) {
     const std::optional<std::size_t> descriptionColumn = rows.FieldIndex("CD_TBL_DES");
     const std::optional<std::size_t> infoColumn = rows.FieldIndex("ADTL_INFO_TXT");
 
-    Execute("BEGIN");
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(db_.get(), (insert + ")").c_str(), -1, &raw, nullptr) != SQLITE_OK)
-        throw std::runtime_error(std::string("The code tables could not be loaded: ") +
-                                 sqlite3_errmsg(db_.get()));
-    Statement statement(raw);
+    SqliteTransaction transaction =
+        Loading([&] { return SqliteTransaction(database_, SqliteTransaction::Kind::Write); });
+    SqliteStatement statement = Loading([&] { return SqliteStatement(database_, insert + ")"); });
     for (std::size_t r = 0; r < rows.rows.size(); ++r) {
         const std::vector<FieldValue>& row = rows.rows[r];
-        sqlite3_reset(statement.get());
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-            const int parameter = static_cast<int>(i + 1);
-            const std::optional<std::string> text =
-                columns[i] ? StoredText(row.at(*columns[i]), fields[i], r) : std::nullopt;
-            if (text)
-                sqlite3_bind_text(statement.get(), parameter, text->c_str(), static_cast<int>(text->size()),
-                                  SQLITE_TRANSIENT);
-            else
-                sqlite3_bind_null(statement.get(), parameter);
-        }
-        if (sqlite3_step(statement.get()) != SQLITE_DONE)
-            throw std::runtime_error(std::string("The code tables could not be loaded: ") +
-                                     sqlite3_errmsg(db_.get()));
+        statement.Reset();
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            statement.Bind(static_cast<int>(i + 1),
+                           columns[i] ? StoredText(row.at(*columns[i]), fields[i], r) : std::nullopt);
+        Loading([&] { statement.Run(); });
         if (tableColumn && codeColumn)
             texts_.try_emplace({Trim(row.at(*tableColumn).ToText()), Trim(row.at(*codeColumn).ToText())},
                                Texts{descriptionColumn ? row.at(*descriptionColumn).ToText() : std::string(),
                                      infoColumn ? row.at(*infoColumn).ToText() : std::string()});
     }
-    Execute("COMMIT");
+    Loading([&] { transaction.Commit(); });
 }
 
 DataTable CodeTables::Query(std::string_view query) const {
@@ -171,38 +152,34 @@ DataTable CodeTables::Query(std::string_view query) const {
         throw QueryError("only a SELECT may be run", query);
     const std::string translated = TranslateJetDateLiterals(query, platform_.Today());
 
-    sqlite3_stmt* raw = nullptr;
-    const char* tail = nullptr;
-    if (sqlite3_prepare_v2(db_.get(), translated.c_str(), static_cast<int>(translated.size()), &raw, &tail) !=
-        SQLITE_OK)
-        throw QueryError(sqlite3_errmsg(db_.get()), query);
-    Statement statement(raw);
-    if (statement == nullptr || !sqlite3_stmt_readonly(statement.get()))
+    std::optional<SqliteStatement> statement;
+    try {
+        statement.emplace(database_, translated);
+    } catch (const std::runtime_error& failure) {
+        throw QueryError(failure.what(), query);
+    }
+    if (statement->IsEmpty() || !statement->IsReadOnly())
         throw QueryError("only a SELECT may be run", query);
-    // Whatever follows the SELECT must be nothing but blanks, semicolons or comments.
-    sqlite3_stmt* rest = nullptr;
-    const int restResult = sqlite3_prepare_v2(db_.get(), tail, -1, &rest, nullptr);
-    Statement restStatement(rest);
-    if (restResult != SQLITE_OK || restStatement != nullptr)
+    if (HoldsAnotherStatement(database_, statement->Tail()))
         throw QueryError("only one statement may be run", query);
 
     DataTable table;
-    const int columnCount = sqlite3_column_count(statement.get());
+    const int columnCount = statement->ColumnCount();
     for (int c = 0; c < columnCount; ++c) {
-        const std::string name = sqlite3_column_name(statement.get(), c);
+        const std::string name = statement->ColumnName(c);
         table.fields.push_back(FieldDefinition{name, TypeOfColumn(name)});
     }
-    int stepped = SQLITE_ROW;
-    while ((stepped = sqlite3_step(statement.get())) == SQLITE_ROW) {
-        std::vector<FieldValue>& row = table.rows.emplace_back();
-        for (int c = 0; c < columnCount; ++c)
-            row.push_back(ReadColumn(statement.get(), c, table.fields[static_cast<std::size_t>(c)].type));
+    try {
+        while (statement->Step()) {
+            std::vector<FieldValue>& row = table.rows.emplace_back();
+            for (int c = 0; c < columnCount; ++c)
+                row.push_back(ReadColumn(*statement, c, table.fields[static_cast<std::size_t>(c)].type));
+        }
+    } catch (const std::runtime_error& failure) {
+        throw QueryError(failure.what(), query);
     }
-    if (stepped != SQLITE_DONE)
-        throw QueryError(sqlite3_errmsg(db_.get()), query);
     return table;
 }
-
 const CodeTables::Texts* CodeTables::Find(std::string_view code, std::string_view codeTableId) const {
     auto found = texts_.find(std::pair{Trim(codeTableId), Trim(code)});
     return found == texts_.end() ? nullptr : &found->second;
@@ -219,28 +196,22 @@ std::string CodeTables::Info(std::string_view code, std::string_view codeTableId
 }
 
 std::vector<CodeEntry> CodeTables::Codes(std::string_view codeTableId, bool allCodes) const {
-    const char* sql = allCodes ? "SELECT CD_TBL_CD, CD_TBL_DES FROM TVK_CODE WHERE CD_TBL_ID = ?1 "
-                                 "ORDER BY CD_TBL_DES, CD_TBL_CD, rowid"
-                               : "SELECT CD_TBL_CD, CD_TBL_DES FROM TVK_CODE WHERE CD_TBL_ID = ?1 "
-                                 "AND EFCTV_DT <= ?2 AND (END_DT IS NULL OR END_DT >= ?2) "
-                                 "ORDER BY CD_TBL_DES, CD_TBL_CD, rowid";
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(db_.get(), sql, -1, &raw, nullptr) != SQLITE_OK)
-        throw std::runtime_error(std::string("The codes could not be read: ") + sqlite3_errmsg(db_.get()));
-    Statement statement(raw);
-    const std::string table = Trim(codeTableId);
-    const std::string today = platform_.Today().FormatIso();
-    sqlite3_bind_text(statement.get(), 1, table.c_str(), static_cast<int>(table.size()), SQLITE_TRANSIENT);
+    SqliteStatement statement(database_,
+                              allCodes ? "SELECT CD_TBL_CD, CD_TBL_DES FROM TVK_CODE WHERE CD_TBL_ID = ?1 "
+                                         "ORDER BY CD_TBL_DES, CD_TBL_CD, rowid"
+                                       : "SELECT CD_TBL_CD, CD_TBL_DES FROM TVK_CODE WHERE CD_TBL_ID = ?1 "
+                                         "AND EFCTV_DT <= ?2 AND (END_DT IS NULL OR END_DT >= ?2) "
+                                         "ORDER BY CD_TBL_DES, CD_TBL_CD, rowid");
+    statement.Bind(1, Trim(codeTableId));
     if (!allCodes)
-        sqlite3_bind_text(statement.get(), 2, today.c_str(), static_cast<int>(today.size()),
-                          SQLITE_TRANSIENT);
+        statement.Bind(2, platform_.Today().FormatIso());
 
     std::vector<CodeEntry> codes;
     std::set<std::string> seen; // a code listed for several regions is offered once
-    while (sqlite3_step(statement.get()) == SQLITE_ROW) {
-        std::string code = ColumnText(statement.get(), 0);
+    while (statement.Step()) {
+        std::string code = statement.Text(0);
         if (seen.insert(code).second)
-            codes.push_back(CodeEntry{std::move(code), ColumnText(statement.get(), 1)});
+            codes.push_back(CodeEntry{std::move(code), statement.Text(1)});
     }
     return codes;
 }

@@ -5,15 +5,13 @@
 #include "common/CodeEntry.h"
 #include "common/DataTable.h"
 #include "common/WindowingPlatform.h"
+#include "sqlite/SqliteDatabase.h"
 
 #include <map>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
-
-struct sqlite3;
 
 namespace tavrik {
 
@@ -22,7 +20,6 @@ public:
     // Loads the rows of the code-table reply (data set "TVK_CODE"); "today" is always the
     // platform's. Throws std::runtime_error for rows that cannot be loaded.
     CodeTables(const DataTable& rows, const WindowingPlatform& platform);
-    ~CodeTables();
     CodeTables(const CodeTables&) = delete;
     CodeTables& operator=(const CodeTables&) = delete;
 
@@ -38,15 +35,11 @@ public:
     std::vector<CodeEntry> Codes(std::string_view codeTableId, bool allCodes) const;
 
 private:
-    struct Closer {
-        void operator()(sqlite3* db) const;
-    };
-
     void Load(const DataTable& rows);
-    void Execute(const char* sql);
 
     const WindowingPlatform& platform_;
-    std::unique_ptr<sqlite3, Closer> db_;
+    // Mutable: a query only reads, but SQLite's statements are prepared on the connection.
+    mutable SqliteDatabase database_;
     struct Texts {
         std::string description;
         std::string info;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the folders' dependency arrows from their includes: each folder may include only the
-# project folders it is allowed to use, Qt only in desktop/ (and its tests), SQLite and the
-# PostgreSQL client only in the store's folders. Prints every wrong include and exits 1 when there
+# project folders it is allowed to use, Qt only in desktop/ (and its tests), and a database client
+# only in sqlite/, the one wrapper everything else reaches SQLite through. Prints every wrong include and exits 1 when there
 # is one. Usage: check-layering.sh [SOURCE_ROOT]
 set -euo pipefail
 root=${1:-$(dirname "$0")/..}
@@ -10,20 +10,21 @@ cd "$root"
 # The project folders each folder may include (its own is always allowed). "*" is any.
 declare -A uses=(
     [common]=""
-    [library]="common"
-    [backoffice]="common"
+    [sqlite]=""
+    [library]="common sqlite"
+    [backoffice]="common sqlite"
     [document]="common receivable receipt select"
     [receivable]="common"
     [receipt]="common refund select"
     [refund]="common"
     [select]="common"
-    [tools]="common library backoffice document receivable receipt refund select"
-    [bench]="common library backoffice document receivable receipt refund select tools"
+    [tools]="common sqlite library backoffice document receivable receipt refund select"
+    [bench]="common sqlite library backoffice document receivable receipt refund select tools"
     [desktop]="*"
     [tests]="*"
 )
 # Folders where an engine's client library may be included.
-store_folders="library backoffice bench tests"
+store_folders="sqlite"
 # Folders where Qt may be included.
 qt_folders="desktop tests/desktop"
 
@@ -65,7 +66,7 @@ while IFS= read -r hit; do
         complain "$file" "includes Qt ($include) outside desktop/"
     fi
     if [[ "$include" =~ ^(sqlite3\.h|libpq-fe\.h|soci/.*)$ ]] && ! in_list "$folder" "$store_folders"; then
-        complain "$file" "includes a database client ($include) outside the store's folders"
+        complain "$file" "includes a database client ($include) outside sqlite/"
     fi
 done < <(grep -rHE --include='*.h' --include='*.cpp' '^[[:space:]]*#[[:space:]]*include' "${existing[@]}" | sort)
 

@@ -1,6 +1,7 @@
 #include "tests/backoffice/BackOfficeTestSupport.h"
 
-#include "backoffice/SqliteStatement.h"
+#include "backoffice/OpenStore.h"
+#include "sqlite/SqliteStatement.h"
 
 #include <atomic>
 #include <ctime>
@@ -62,7 +63,7 @@ std::chrono::system_clock::time_point LocalTime(int year, int month, int day, in
 }
 
 std::string QueryText(const std::filesystem::path& store, const std::string& sql) {
-    SqliteDatabase database(store);
+    SqliteDatabase database = OpenStore(store);
     SqliteStatement rows(database, sql);
     std::string text;
     while (rows.Step()) {

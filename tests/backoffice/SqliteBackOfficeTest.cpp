@@ -1,10 +1,11 @@
 #include "backoffice/BackOffice.h"
 #include "backoffice/DemoData.h"
-#include "backoffice/SqliteDatabase.h"
-#include "backoffice/SqliteStatement.h"
+#include "backoffice/OpenStore.h"
 #include "common/CheckDigit.h"
 #include "common/DataSetDefinitions.h"
 #include "common/RequestNumbers.h"
+#include "sqlite/SqliteDatabase.h"
+#include "sqlite/SqliteStatement.h"
 #include "tests/backoffice/BackOfficeTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -334,7 +335,7 @@ TEST(SqliteBackOffice, opening_a_store_of_the_version_before_adds_the_troops) {
     BackOffice::Open(file);
     const std::string tableSql =
         QueryText(file, "SELECT sql FROM sqlite_master WHERE name = 'troop_district'");
-    SqliteDatabase(file).Execute("DROP TABLE troop_district; PRAGMA user_version = 1;");
+    OpenStore(file).Execute("DROP TABLE troop_district; PRAGMA user_version = 1;");
 
     std::unique_ptr<BackOffice> reopened = BackOffice::Open(file);
 
@@ -352,7 +353,7 @@ TEST(SqliteBackOffice, reopening_keeps_the_store_and_opens_a_bulk_customer) {
     BackOffice::Open(file);
     DemoData::BulkCustomer bulk;
     {
-        SqliteDatabase database(file);
+        SqliteDatabase database = OpenStore(file);
         bulk = DemoData::AddBulkCustomer(database, 3000, 2000);
     }
 
@@ -372,7 +373,7 @@ TEST(SqliteBackOffice, demo_data_reaches_every_edge_case_the_roads_need) {
     TemporaryFolder folder;
     std::filesystem::path file = folder.Path() / "store.db";
     BackOffice::Open(file);
-    SqliteDatabase database(file);
+    SqliteDatabase database = OpenStore(file);
     // Each distinct value of a column, in order, joined by commas.
     auto distinct = [](std::string column, std::string from) {
         return "SELECT group_concat(v) FROM (SELECT DISTINCT " + column + " AS v FROM " + from +
@@ -406,7 +407,7 @@ TEST(SqliteBackOffice, stored_check_digits_are_the_luhn_digits_of_the_numbers) {
     TemporaryFolder folder;
     std::filesystem::path file = folder.Path() / "store.db";
     BackOffice::Open(file);
-    SqliteDatabase database(file);
+    SqliteDatabase database = OpenStore(file);
     SqliteStatement query(database,
                           "SELECT printf('%07d', ACCT_RCVBL_NBR), ACCT_RCVBL_CK_NBR FROM acct_rcvbl UNION "
                           "ALL SELECT printf('%07d', RCPT_NBR), RCPT_CK_NBR FROM receipt");
@@ -425,7 +426,7 @@ TEST(SqliteBackOffice, opening_a_file_that_is_not_a_store_fails_with_a_clear_tex
     std::filesystem::path garbage = folder.Path() / "garbage.db";
     std::ofstream(garbage) << std::string(4096, 'x');
     std::filesystem::path foreign = folder.Path() / "foreign.db";
-    SqliteDatabase(foreign).Execute("CREATE TABLE notes (text TEXT)");
+    OpenStore(foreign).Execute("CREATE TABLE notes (text TEXT)");
     const std::pair<std::filesystem::path, std::string> cases[] = {
         {garbage, "cannot be used: file is not a database"},
         {foreign, "is a SQLite database but not a back-office store."},
@@ -468,7 +469,7 @@ TEST(SqliteBackOffice, waits_for_another_desks_short_write_and_says_busy_when_it
     const std::filesystem::path file = folder.Path() / "store.db";
     const std::unique_ptr<BackOffice> impatient = BackOffice::Open(file, {}, 200ms);
     const std::unique_ptr<BackOffice> patient = BackOffice::Open(file, {}, 5s);
-    SqliteDatabase otherDesk(file);
+    SqliteDatabase otherDesk = OpenStore(file);
     const RequestMessage adjustment = Request(48, {});
     const RequestMessage search = Request(47, {Key("key:REF_NBR", "12345"), Key("key:REF_TYP_CD", "C")});
 

@@ -1,7 +1,7 @@
 #include "tests/support/Rendering.h"
 
-#include "backoffice/SqliteDatabase.h"
-#include "backoffice/SqliteStatement.h"
+#include "backoffice/OpenStore.h"
+#include "sqlite/SqliteStatement.h"
 
 namespace tavrik {
 
@@ -48,7 +48,7 @@ std::string RenderRows(const RequestMessage& request, const std::string& dataSet
 }
 
 std::string StoreRows(const std::filesystem::path& storeFile, const std::string& sql) {
-    SqliteDatabase database(storeFile);
+    SqliteDatabase database = OpenStore(storeFile);
     SqliteStatement query(database, sql);
     std::string text;
     while (query.Step()) {

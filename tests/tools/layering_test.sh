@@ -26,7 +26,10 @@ write document/Doc.cpp '#include "receivable/Tavrik_AccDetail.h"'
 write document/Doc.cpp '#include "common/Form.h"'
 write desktop/View.cpp '#include <QWidget>'
 write desktop/View.cpp '#include "library/KovraLibrary.h"'
-write backoffice/Store.cpp '#include <sqlite3.h>'
+write sqlite/SqliteDatabase.cpp '#include <sqlite3.h>'
+write backoffice/Handler.cpp '#include "sqlite/SqliteStatement.h"'
+write library/CodeTables.cpp '#include "sqlite/SqliteDatabase.h"'
+write bench/Bench.cpp '#include "sqlite/SqliteStatement.h"'
 write tests/desktop/ViewTest.cpp '#include <QTest>'
 expect "allowed arrows" 0 "Every include follows the folders' arrows."
 
@@ -53,5 +56,20 @@ expect "Qt in a form's tests" 1 "includes Qt (QtCore/QString) outside desktop/"
 
 write document/Doc.cpp '#include <sqlite3.h>'
 expect "SQLite in a form" 1 "document/Doc.cpp: includes a database client (sqlite3.h)"
+
+write backoffice/Store.cpp '#include <sqlite3.h>'
+expect "SQLite in the back office, past the wrapper" 1 "backoffice/Store.cpp: includes a database client (sqlite3.h) outside sqlite/"
+
+write library/CodeTables.cpp '#include <sqlite3.h>'
+expect "SQLite in the library, past the wrapper" 1 "library/CodeTables.cpp: includes a database client (sqlite3.h) outside sqlite/"
+
+write tests/backoffice/StoreTest.cpp '#include <sqlite3.h>'
+expect "SQLite in a test, past the wrapper" 1 "tests/backoffice/StoreTest.cpp: includes a database client (sqlite3.h) outside sqlite/"
+
+write sqlite/SqliteDatabase.h '#include "common/Currency.h"'
+expect "the wrapper using common" 1 "sqlite/ may not use common/"
+
+write receivable/Form.cpp '#include "sqlite/SqliteDatabase.h"'
+expect "a form using the wrapper" 1 "receivable/ may not use sqlite/"
 
 [ "$failures" -eq 0 ]

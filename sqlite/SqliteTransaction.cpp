@@ -1,4 +1,4 @@
-#include "backoffice/SqliteTransaction.h"
+#include "sqlite/SqliteTransaction.h"
 
 #include <sqlite3.h>
 

@@ -2,7 +2,7 @@
 // so that a handler either applies all of an update or nothing.
 #pragma once
 
-#include "backoffice/SqliteDatabase.h"
+#include "sqlite/SqliteDatabase.h"
 
 namespace tavrik {
 

@@ -1,4 +1,4 @@
-#include "backoffice/SevenDigits.h"
+#include "common/SevenDigits.h"
 
 #include "common/TextUtil.h"
 

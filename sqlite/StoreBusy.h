@@ -1,4 +1,4 @@
-// The store stayed locked by another desk's write for longer than the back office waits for it.
+// The database stayed locked by another connection's write for longer than this connection waits.
 #pragma once
 
 #include <stdexcept>

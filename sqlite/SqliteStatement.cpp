@@ -1,4 +1,4 @@
-#include "backoffice/SqliteStatement.h"
+#include "sqlite/SqliteStatement.h"
 
 #include <sqlite3.h>
 
@@ -7,35 +7,38 @@
 namespace tavrik {
 
 SqliteStatement::SqliteStatement(SqliteDatabase& database, std::string_view sql) : database_(database) {
+    const char* tail = nullptr;
     const int result =
-        sqlite3_prepare_v2(database.Handle(), sql.data(), static_cast<int>(sql.size()), &statement_, nullptr);
+        sqlite3_prepare_v2(database.Handle(), sql.data(), static_cast<int>(sql.size()), &statement_, &tail);
     if (result != SQLITE_OK)
-        database.Fail(result, "The back office could not prepare a query: ");
+        database.Fail(result);
+    tail_ = sql.substr(static_cast<std::size_t>(tail - sql.data()));
 }
 
 SqliteStatement::~SqliteStatement() {
     sqlite3_finalize(statement_);
 }
 
+bool SqliteStatement::IsReadOnly() const {
+    return sqlite3_stmt_readonly(statement_) != 0;
+}
+
 SqliteStatement& SqliteStatement::Bind(int index, std::string_view text) {
-    if (sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT) !=
-        SQLITE_OK)
-        throw std::runtime_error("The back office could not bind a query parameter: " +
-                                 database_.ErrorText());
-    return *this;
+    return Bound(
+        sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT));
 }
 
 SqliteStatement& SqliteStatement::Bind(int index, std::int64_t number) {
-    if (sqlite3_bind_int64(statement_, index, number) != SQLITE_OK)
-        throw std::runtime_error("The back office could not bind a query parameter: " +
-                                 database_.ErrorText());
-    return *this;
+    return Bound(sqlite3_bind_int64(statement_, index, number));
 }
 
 SqliteStatement& SqliteStatement::BindNull(int index) {
-    if (sqlite3_bind_null(statement_, index) != SQLITE_OK)
-        throw std::runtime_error("The back office could not bind a query parameter: " +
-                                 database_.ErrorText());
+    return Bound(sqlite3_bind_null(statement_, index));
+}
+
+SqliteStatement& SqliteStatement::Bound(int result) {
+    if (result != SQLITE_OK)
+        throw std::runtime_error("A query parameter could not be bound: " + database_.ErrorText());
     return *this;
 }
 
@@ -66,8 +69,23 @@ std::string SqliteStatement::ColumnName(int column) const {
     return sqlite3_column_name(statement_, column);
 }
 
+SqliteStatement::Type SqliteStatement::ColumnType(int column) const {
+    switch (sqlite3_column_type(statement_, column)) {
+    case SQLITE_INTEGER:
+        return Type::Integer;
+    case SQLITE_FLOAT:
+        return Type::Float;
+    case SQLITE_TEXT:
+        return Type::Text;
+    case SQLITE_BLOB:
+        return Type::Blob;
+    default:
+        return Type::Null;
+    }
+}
+
 bool SqliteStatement::IsNull(int column) const {
-    return sqlite3_column_type(statement_, column) == SQLITE_NULL;
+    return ColumnType(column) == Type::Null;
 }
 
 std::int64_t SqliteStatement::Integer(int column) const {
@@ -78,8 +96,11 @@ std::string SqliteStatement::Text(int column) const {
     const unsigned char* text = sqlite3_column_text(statement_, column);
     if (text == nullptr)
         return {};
-    return std::string(reinterpret_cast<const char*>(text),
-                       static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)));
+    return std::string(reinterpret_cast<const char*>(text), Bytes(column));
+}
+
+std::size_t SqliteStatement::Bytes(int column) const {
+    return static_cast<std::size_t>(sqlite3_column_bytes(statement_, column));
 }
 
 } // namespace tavrik

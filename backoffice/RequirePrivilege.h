@@ -1,0 +1,25 @@
+// The check every handler that changes the store makes first: the sending user exists and holds the
+// privilege the request needs.
+#pragma once
+
+#include "sqlite/SqliteDatabase.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace tavrik {
+
+// A privilege as user_privilege names it, and what it lets its holder do, as a refusal says it.
+struct Privilege {
+    std::string_view name;
+    std::string_view deed;
+};
+
+inline constexpr Privilege kAdjustAccounts{"ADJUSTAR", "adjust accounts receivable"};
+
+// Answers the user's number (the activity is recorded with it). Reads within the caller's
+// transaction. Throws RequestError when the user id (trimmed, upper-cased) is unknown or the user
+// lacks the privilege.
+std::int64_t RequirePrivilege(SqliteDatabase& database, std::string_view userId, const Privilege& privilege);
+
+} // namespace tavrik
