@@ -1,10 +1,6 @@
 #include "tests/backoffice/BackOfficeTestSupport.h"
 
-#include "backoffice/OpenStore.h"
-#include "sqlite/SqliteStatement.h"
-
 #include <atomic>
-#include <ctime>
 #include <unistd.h>
 
 namespace tavrik {
@@ -46,31 +42,6 @@ std::string Row(const DataTable& table, std::size_t row) {
     std::string text;
     for (const FieldValue& value : table.rows.at(row))
         text += value.ToStoreText() + "|";
-    return text;
-}
-
-std::chrono::system_clock::time_point LocalTime(int year, int month, int day, int hour, int minute,
-                                                int second) {
-    std::tm local{};
-    local.tm_year = year - 1900;
-    local.tm_mon = month - 1;
-    local.tm_mday = day;
-    local.tm_hour = hour;
-    local.tm_min = minute;
-    local.tm_sec = second;
-    local.tm_isdst = -1;
-    return std::chrono::system_clock::from_time_t(std::mktime(&local));
-}
-
-std::string QueryText(const std::filesystem::path& store, const std::string& sql) {
-    SqliteDatabase database = OpenStore(store);
-    SqliteStatement rows(database, sql);
-    std::string text;
-    while (rows.Step()) {
-        for (int column = 0; column < rows.ColumnCount(); ++column)
-            text += rows.Text(column) + "|";
-        text += "\n";
-    }
     return text;
 }
 

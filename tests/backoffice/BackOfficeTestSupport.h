@@ -4,6 +4,7 @@
 
 #include "common/DataTable.h"
 #include "common/RequestMessage.h"
+#include "tests/support/Rendering.h"
 
 #include <chrono>
 #include <filesystem>
@@ -32,11 +33,10 @@ RequestKey Key(std::string name, std::string value);
 std::vector<std::string> Column(const DataTable& table, std::string_view field);
 // One row as stored text, each value followed by "|".
 std::string Row(const DataTable& table, std::size_t row);
-// The moment of that local day and time.
-std::chrono::system_clock::time_point LocalTime(int year, int month, int day, int hour, int minute,
-                                                int second);
 // The rows a query answers, each value followed by "|", each row by a line break.
-std::string QueryText(const std::filesystem::path& store, const std::string& sql);
+inline std::string QueryText(const std::filesystem::path& store, const std::string& sql) {
+    return StoreRows(store, sql, kCellsEndedByBar);
+}
 // Every row of acct_rcvbl, assessment, account_activity and cttn_adtn_info, as text.
 std::string DumpAccounts(const std::filesystem::path& store);
 

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <ctime>
 #include <unistd.h>
 
 namespace tavrik {
@@ -24,14 +23,7 @@ std::filesystem::path NewDirectory() {
 
 // The back office's clock: the scripted platform's day and time, as local time.
 BackOffice::Clock FixedClock() {
-    std::tm local{};
-    local.tm_year = 2026 - 1900;
-    local.tm_mon = 11;
-    local.tm_mday = 6;
-    local.tm_hour = 10;
-    local.tm_min = 30;
-    local.tm_isdst = -1;
-    const auto moment = std::chrono::system_clock::from_time_t(std::mktime(&local));
+    const auto moment = LocalTime(2026, 12, 6, 10, 30, 0);
     return [moment] { return moment; };
 }
 

@@ -3,6 +3,8 @@
 #include "backoffice/OpenStore.h"
 #include "sqlite/SqliteStatement.h"
 
+#include <ctime>
+
 namespace tavrik {
 
 std::string RenderGrid(SSOleDBGrid& grid) {
@@ -47,17 +49,33 @@ std::string RenderRows(const RequestMessage& request, const std::string& dataSet
     return text;
 }
 
-std::string StoreRows(const std::filesystem::path& storeFile, const std::string& sql) {
+std::string StoreRows(const std::filesystem::path& storeFile, const std::string& sql, RowLayout layout) {
     SqliteDatabase database = OpenStore(storeFile);
     SqliteStatement query(database, sql);
     std::string text;
     while (query.Step()) {
-        for (int column = 0; column < query.ColumnCount(); ++column)
-            text += (column == 0 ? "" : " | ") +
-                    (query.IsNull(column) ? std::string("NULL") : query.Text(column));
+        for (int column = 0; column < query.ColumnCount(); ++column) {
+            if (column > 0)
+                text += layout.between;
+            text += query.IsNull(column) ? std::string(layout.null) : query.Text(column);
+        }
+        text += layout.last;
         text += "\n";
     }
     return text;
+}
+
+std::chrono::system_clock::time_point LocalTime(int year, int month, int day, int hour, int minute,
+                                                int second) {
+    std::tm local{};
+    local.tm_year = year - 1900;
+    local.tm_mon = month - 1;
+    local.tm_mday = day;
+    local.tm_hour = hour;
+    local.tm_min = minute;
+    local.tm_sec = second;
+    local.tm_isdst = -1;
+    return std::chrono::system_clock::from_time_t(std::mktime(&local));
 }
 
 } // namespace tavrik

@@ -5,8 +5,10 @@
 #include "common/RequestMessage.h"
 #include "common/SSOleDBGrid.h"
 
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace tavrik {
 
@@ -18,8 +20,20 @@ std::string RenderAllCells(SSOleDBGrid& grid);
 // A data set the request carries: one line per row, "FIELD=value " for every field that is set;
 // "(none)" when the request lacks it.
 std::string RenderRows(const RequestMessage& request, const std::string& dataSet);
-// The rows a query on the store in that file answers, one line each, cells separated by " | ",
-// NULL for a null.
-std::string StoreRows(const std::filesystem::path& storeFile, const std::string& sql);
+// How the rows of a query are written out: what stands between two cells, for a null, and after a
+// row's last cell. The scenario tests read " | " and NULL; the back office's own tests end every
+// cell with "|".
+struct RowLayout {
+    std::string_view between = " | ";
+    std::string_view null = "NULL";
+    std::string_view last = "";
+};
+inline constexpr RowLayout kCellsEndedByBar{"|", "", "|"};
+
+// The rows a query on the store in that file answers, one line each.
+std::string StoreRows(const std::filesystem::path& storeFile, const std::string& sql, RowLayout layout = {});
+// The moment of that local day and time: what the tests set the back office's clock to.
+std::chrono::system_clock::time_point LocalTime(int year, int month, int day, int hour, int minute,
+                                                int second);
 
 } // namespace tavrik
