@@ -17,11 +17,15 @@ MainWindow::MainWindow(KovraStatusService& status, QString tag, QString caption,
     toolbar_->setMovable(false);
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     // New, Print and Delete belong to the host's other documents; this one keeps them off while open.
-    AddToolbarButton(kNewButton, tr("New"), QStyle::SP_FileIcon, {});
-    AddToolbarButton(kOpenButton, tr("Open"), QStyle::SP_DialogOpenButton, callbacks_.fileOpen);
-    AddToolbarButton(kSaveButton, tr("Save"), QStyle::SP_DialogSaveButton, callbacks_.saveData);
-    AddToolbarButton(kPrintButton, tr("Print"), QStyle::SP_FileDialogDetailedView, {});
-    AddToolbarButton(kDeleteButton, tr("Delete"), QStyle::SP_TrashIcon, {});
+    // The host's commands have the usual keys too, so that a clerk reaches them without the mouse;
+    // Delete has none, since the Delete key edits text.
+    AddToolbarButton(kNewButton, tr("New"), QStyle::SP_FileIcon, QKeySequence::New, {});
+    AddToolbarButton(kOpenButton, tr("Open"), QStyle::SP_DialogOpenButton, QKeySequence::Open,
+                     callbacks_.fileOpen);
+    AddToolbarButton(kSaveButton, tr("Save"), QStyle::SP_DialogSaveButton, QKeySequence::Save,
+                     callbacks_.saveData);
+    AddToolbarButton(kPrintButton, tr("Print"), QStyle::SP_FileDialogDetailedView, QKeySequence::Print, {});
+    AddToolbarButton(kDeleteButton, tr("Delete"), QStyle::SP_TrashIcon, QKeySequence::UnknownKey, {});
 
     status_->setObjectName("status");
     statusMsg_->setObjectName("statusMsg");
@@ -52,9 +56,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::AddToolbarButton(int number, const QString& text, QStyle::StandardPixmap icon,
-                                  std::function<void()> command) {
+                                  QKeySequence::StandardKey key, std::function<void()> command) {
     QAction* action = toolbar_->addAction(style()->standardIcon(icon), text);
     action->setObjectName(QString("toolbarButton%1").arg(number));
+    action->setShortcut(key);
+    action->setToolTip(key == QKeySequence::UnknownKey
+                           ? text
+                           : text + " (" + QKeySequence(key).toString(QKeySequence::NativeText) + ")");
     if (command)
         connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
     toolbarButtons_[number] = action;

@@ -5,6 +5,7 @@
 
 #include "library/KovraStatusService.h"
 
+#include <QKeySequence>
 #include <QLabel>
 #include <QMainWindow>
 #include <QString>
@@ -54,7 +55,7 @@ protected:
 
 private:
     void AddToolbarButton(int number, const QString& text, QStyle::StandardPixmap icon,
-                          std::function<void()> command);
+                          QKeySequence::StandardKey key, std::function<void()> command);
     void FollowStatus(KovraStatusService& status);
 
     QString tag_;

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -43,6 +44,26 @@ TEST(MainWindow, toolbar_follows_only_its_own_host_tag_when_buttons_are_switched
     EXPECT_EQ(Toolbar(*window), "7- 8+ 9- 12- 14- ");
     EXPECT_EQ(window->property("tag").toString(), kTag);
     EXPECT_EQ(window->windowTitle(), "Account Adjustment");
+    EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
+}
+
+TEST(MainWindow, the_open_command_is_reached_by_its_key_without_the_mouse) {
+    KovraStatusService status;
+    int opened = 0;
+    MainWindowCallbacks callbacks;
+    callbacks.fileOpen = [&] { ++opened; };
+    auto window = MakeWindow(status, std::move(callbacks));
+    window->show();
+    QApplication::setActiveWindow(window.get());
+
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    window->ToolbarButton(MainWindow::kOpenButton)->setEnabled(false);
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(window->ToolbarButton(MainWindow::kSaveButton)->shortcut(), QKeySequence(QKeySequence::Save));
+    window->close();
+    window.reset();
     EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
 }
 
