@@ -86,16 +86,6 @@ TEST(ModalForm, unloads_on_every_way_out_so_the_next_opening_loads_a_fresh_form)
     }
 }
 
-TEST(ModalForm, says_when_the_form_was_unloaded_while_it_was_shown) {
-    ModalFixture fixture;
-    fixture.platform.QueueScript([&fixture](Form&) { fixture.session.Forms.Unload(ProbeForm::kFormName); });
-
-    ModalForm<ProbeForm> probe(fixture.session, ProbeForm::kFormName);
-    probe.Show();
-
-    EXPECT_FALSE(probe.IsLoaded());
-}
-
 TEST(FormRegistry, finds_a_loaded_form_by_its_type_only) {
     ModalFixture fixture;
     fixture.session.Forms.Load<ProbeForm>(ProbeForm::kFormName);
