@@ -1,5 +1,4 @@
 #include "desktop/DesktopApplication.h"
-#include "desktop/LicPurchOptView.h"
 #include "tests/desktop/VisibleTopLevelWindows.h"
 #include "tests/desktop/WidgetLookup.h"
 #include "tests/support/DocumentHarness.h"
@@ -385,24 +384,6 @@ TEST_F(ArDetailRoad, enter_in_the_comment_box_presses_no_button_when_the_form_ma
 
     EXPECT_FALSE(activityOpened);
     EXPECT_TRUE(defaults.isEmpty()) << defaults.join(", ").toStdString();
-}
-
-TEST_F(ArDetailRoad, the_lpo_dialog_shows_the_time_of_purchase_without_a_date) {
-    auto& form = desktop_->Session().Forms.Load<Tavrik_LicPurchOpt>(Tavrik_LicPurchOpt::kFormName);
-    auto view = std::make_unique<LicPurchOptView>(form, desktop_->Widgets());
-    view->show();
-    QTest::mouseClick(Child<QCheckBox>(view.get(), "Tavrik_DTP1(1).blank"), Qt::LeftButton);
-    auto* time = Child<QDateTimeEdit>(view.get(), "Tavrik_DTP1(1)");
-    auto* date = Child<QDateTimeEdit>(view.get(), "Tavrik_DTP1(0)");
-
-    time->setTime(QTime(14, 5));
-
-    EXPECT_EQ(time->text(), "14:05");
-    EXPECT_EQ(form.Tavrik_DTP1(Tavrik_LicPurchOpt::kTimePurchased).Time()->Format(), "14:05");
-    EXPECT_EQ(date->displayFormat(), "MM/dd/yyyy");
-    EXPECT_TRUE(view->grab().save(TAVRIK_SCREENSHOT_DIR "/lpo.png", "PNG"));
-    view.reset();
-    desktop_->Session().Forms.Unload(Tavrik_LicPurchOpt::kFormName);
 }
 
 } // namespace
