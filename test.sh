@@ -1,9 +1,20 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: once in a plain build and once under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, starts a private PostgreSQL server, builds, and runs every test: once in
+# a plain build and once under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
+
+# The store's PostgreSQL tests run against a private server, stopped however this script ends.
+pgdir=$(mktemp -d)
+trap 'tools/postgres-test-server.sh stop "$pgdir"' EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+TAVRIK_TEST_POSTGRES=$(tools/postgres-test-server.sh start "$pgdir") || {
+    echo "test.sh: the private PostgreSQL server for the tests did not start; no test was run." >&2
+    exit 1
+}
+export TAVRIK_TEST_POSTGRES
 
 jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -4,7 +4,7 @@
 #include "backoffice/RequestKeys.h"
 #include "backoffice/StoredAccount.h"
 #include "common/TextUtil.h"
-#include "sqlite/SqliteStatement.h"
+#include "store/StoreQuery.h"
 
 namespace tavrik {
 
@@ -15,9 +15,10 @@ ReplyMessage AccountActivity::Handle(const RequestMessage& request) {
 
     // ADTL_INFO_TXT and ACTION stay null: the window fills the first from the code table, and no row
     // it is sent is being edited.
-    SqliteStatement query(
+    StoreQuery query(
         database_,
-        "SELECT CAST(a.ACCT_RCVBL_CK_NBR AS TEXT) AS ACCT_CK_DGT_NBR, printf('%07d', a.ACCT_RCVBL_NBR) AS "
+        "SELECT CAST(a.ACCT_RCVBL_CK_NBR AS TEXT) AS ACCT_CK_DGT_NBR, SUBSTR(CAST(10000000 + "
+        "a.ACCT_RCVBL_NBR AS TEXT), 2) AS "
         "ACCT_RCVBL_NBR, a.ACCT_RCVBL_TYP_CD AS ACCT_RCVBL_TYP_CD, v.ACTVTY_DT AS ACTVTY_DT, "
         "v.ACTVTY_TM AS ACTVTY_TM, v.ACCT_ACTVTY_CD AS ACCT_ACTVTY_CD, v.ACTVTY_AMT AS ACTVTY_AMT, "
         "v.ACTVTY_BAL_AMT AS ACTVTY_BAL_AMT, v.ACTVTY_CMMT_TXT AS ACTVTY_CMMT_TXT, "

@@ -4,20 +4,20 @@
 
 #include "common/ReplyMessage.h"
 #include "common/RequestMessage.h"
-#include "sqlite/SqliteDatabase.h"
+#include "store/StoreConnection.h"
 
 namespace tavrik {
 
 class AccountActivity {
 public:
-    explicit AccountActivity(SqliteDatabase& database) : database_(database) {}
+    explicit AccountActivity(StoreConnection& database) : database_(database) {}
 
     // Reads within the caller's transaction. Throws RequestError for a malformed number or an AR that
     // does not exist with that type.
     ReplyMessage Handle(const RequestMessage& request);
 
 private:
-    SqliteDatabase& database_;
+    StoreConnection& database_;
 };
 
 } // namespace tavrik

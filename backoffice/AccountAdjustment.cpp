@@ -9,7 +9,7 @@
 #include "common/SevenDigits.h"
 #include "common/TextUtil.h"
 #include "common/Utf8.h"
-#include "sqlite/SqliteStatement.h"
+#include "store/StoreQuery.h"
 
 #include <algorithm>
 #include <set>
@@ -30,7 +30,7 @@ std::size_t RowCount(const DataTable* table) {
     return table == nullptr ? 0 : table->rows.size();
 }
 
-std::optional<Currency> StoredAmount(const SqliteStatement& query, int column) {
+std::optional<Currency> StoredAmount(const StoreQuery& query, int column) {
     if (query.IsNull(column))
         return std::nullopt;
     return Currency::FromUnits(query.Integer(column));
@@ -130,10 +130,10 @@ void AccountAdjustment::CheckWholeAccountAction(const RequestMessage& request) c
 }
 
 std::vector<AccountAdjustment::StoredAssessment> AccountAdjustment::StoredAssessments() const {
-    SqliteStatement query(database_, "SELECT VLTN_ASSMT_SEQ_NBR, TRNSCTN_NBR, ASSMT_CD, ASSMT_ISSUE_DT, "
-                                     "CL_ASMT_AMT, AC_ASMT_AMT, BAL_DUE_AMT, VLTN_ASSMT_STTS_CD, "
-                                     "LIC_PRCHS_OPTN_IND FROM assessment WHERE ACCT_RCVBL_NBR = ?1 "
-                                     "ORDER BY VLTN_ASSMT_SEQ_NBR");
+    StoreQuery query(database_, "SELECT VLTN_ASSMT_SEQ_NBR, TRNSCTN_NBR, ASSMT_CD, ASSMT_ISSUE_DT, "
+                                "CL_ASMT_AMT, AC_ASMT_AMT, BAL_DUE_AMT, VLTN_ASSMT_STTS_CD, "
+                                "LIC_PRCHS_OPTN_IND FROM assessment WHERE ACCT_RCVBL_NBR = ?1 "
+                                "ORDER BY VLTN_ASSMT_SEQ_NBR");
     query.Bind(1, account_.number);
     std::vector<StoredAssessment> assessments;
     while (query.Step()) {
@@ -266,15 +266,15 @@ void AccountAdjustment::ApplyChanges(const std::vector<Change>& changes) {
 
 void AccountAdjustment::SetAssessment(std::int64_t sequence, std::string_view status, Currency balanceDue) {
     if (nextTransaction_ == 0) {
-        SqliteStatement highest(database_,
-                                "SELECT MAX((SELECT COALESCE(MAX(TRNSCTN_NBR), 0) FROM assessment), "
-                                "(SELECT COALESCE(MAX(TRNSCTN_NBR), 0) FROM payment))");
+        StoreQuery highest(database_,
+                           "SELECT COALESCE(MAX(TRNSCTN_NBR), 0) FROM (SELECT TRNSCTN_NBR FROM assessment "
+                           "UNION ALL SELECT TRNSCTN_NBR FROM payment) AS used");
         highest.Step();
         nextTransaction_ = highest.Integer(0) + 1;
     }
-    SqliteStatement update(database_, "UPDATE assessment SET VLTN_ASSMT_STTS_CD = ?1, BAL_DUE_AMT = ?2, "
-                                      "ADJSTMT_DT = ?3, TRNSCTN_NBR = ?4, ROW_VERSION = ROW_VERSION + 1 "
-                                      "WHERE ACCT_RCVBL_NBR = ?5 AND VLTN_ASSMT_SEQ_NBR = ?6");
+    StoreQuery update(database_, "UPDATE assessment SET VLTN_ASSMT_STTS_CD = ?1, BAL_DUE_AMT = ?2, "
+                                 "ADJSTMT_DT = ?3, TRNSCTN_NBR = ?4, ROW_VERSION = ROW_VERSION + 1 "
+                                 "WHERE ACCT_RCVBL_NBR = ?5 AND VLTN_ASSMT_SEQ_NBR = ?6");
     update.Bind(1, status)
         .Bind(2, balanceDue.Units())
         .Bind(3, day_.FormatIso())
@@ -285,9 +285,9 @@ void AccountAdjustment::SetAssessment(std::int64_t sequence, std::string_view st
 }
 
 void AccountAdjustment::SaveAccount(std::optional<std::string_view> status) {
-    SqliteStatement update(database_, "UPDATE acct_rcvbl SET ACCT_STTS_CD = COALESCE(?1, ACCT_STTS_CD), "
-                                      "ACCT_RCVBL_BAL_AMT = ?2, ACCT_RCVBL_DUE_AMT = ?3, "
-                                      "ROW_VERSION = ROW_VERSION + 1 WHERE ACCT_RCVBL_NBR = ?4");
+    StoreQuery update(database_, "UPDATE acct_rcvbl SET ACCT_STTS_CD = COALESCE(?1, ACCT_STTS_CD), "
+                                 "ACCT_RCVBL_BAL_AMT = ?2, ACCT_RCVBL_DUE_AMT = ?3, "
+                                 "ROW_VERSION = ROW_VERSION + 1 WHERE ACCT_RCVBL_NBR = ?4");
     update.Bind(1, status)
         .Bind(2, account_.balance.Units())
         .Bind(3, account_.due.Units())
@@ -296,10 +296,12 @@ void AccountAdjustment::SaveAccount(std::optional<std::string_view> status) {
 }
 
 void AccountAdjustment::Record(std::string_view activityCode, Currency amount) {
-    SqliteStatement insert(database_,
-                           "INSERT INTO account_activity (ACCT_RCVBL_NBR, ACTVTY_DT, ACTVTY_TM, "
-                           "ACCT_ACTVTY_CD, ACTVTY_AMT, ACTVTY_BAL_AMT, ACTVTY_CMMT_TXT, "
-                           "LST_UPDT_USER_ID, LST_UPDT_TS) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+    StoreQuery insert(
+        database_,
+        "INSERT INTO account_activity (ACTIVITY_ID, ACCT_RCVBL_NBR, ACTVTY_DT, ACTVTY_TM, "
+        "ACCT_ACTVTY_CD, ACTVTY_AMT, ACTVTY_BAL_AMT, ACTVTY_CMMT_TXT, LST_UPDT_USER_ID, "
+        "LST_UPDT_TS) SELECT COALESCE(MAX(ACTIVITY_ID), 0) + 1, ?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9 "
+        "FROM account_activity");
     insert.Bind(1, account_.number)
         .Bind(2, day_.FormatIso())
         .Bind(3, now_.Time().Format())

@@ -9,7 +9,7 @@
 #include "backoffice/StoredAccount.h"
 #include "common/ReplyMessage.h"
 #include "common/RequestMessage.h"
-#include "sqlite/SqliteDatabase.h"
+#include "store/StoreConnection.h"
 
 #include <cstdint>
 #include <optional>
@@ -21,7 +21,7 @@ namespace tavrik {
 class AccountAdjustment {
 public:
     // now: the back office's clock, for "today" and the time the activity is recorded at.
-    AccountAdjustment(SqliteDatabase& database, LocalMoment now) : database_(database), now_(now) {}
+    AccountAdjustment(StoreConnection& database, LocalMoment now) : database_(database), now_(now) {}
 
     // Answers one request (an object serves one), within the caller's write transaction, which the
     // caller commits only when this returns. Every refusal is a RequestError thrown before anything
@@ -65,7 +65,7 @@ private:
     void SaveAccount(std::optional<std::string_view> status);
     void Record(std::string_view activityCode, Currency amount);
 
-    SqliteDatabase& database_;
+    StoreConnection& database_;
     LocalMoment now_;
     std::string userNumber_; // LST_UPDT_USER_ID of the activity recorded
     StoredAccount account_;

@@ -1,12 +1,12 @@
 #include "backoffice/AccountAssessments.h"
 
 #include "backoffice/ReadDataSet.h"
-#include "sqlite/SqliteStatement.h"
+#include "store/StoreQuery.h"
 
 namespace tavrik {
 
-DataTable AccountAssessments(SqliteDatabase& database, std::int64_t number, std::string_view type) {
-    SqliteStatement query(
+DataTable AccountAssessments(StoreConnection& database, std::int64_t number, std::string_view type) {
+    StoreQuery query(
         database,
         "SELECT s.VLTN_ASSMT_STTS_CD AS VLTN_ASSMT_STTS_CD, s.VLTN_ASSMT_SEQ_NBR AS VLTN_ASSMT_SEQ_NBR, "
         "s.TRNSCTN_NBR AS TRNSCTN_NBR, a.CUST_ID AS CUST_ID, c.CUST_NM AS CUST_NM, "

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "common/DataTable.h"
-#include "sqlite/SqliteDatabase.h"
+#include "store/StoreConnection.h"
 
 #include <cstdint>
 #include <string_view>
@@ -12,6 +12,6 @@ namespace tavrik {
 
 // Every assessment of the AR of that number and type, by sequence number; no rows when there is no
 // such AR. Reads within the caller's transaction.
-DataTable AccountAssessments(SqliteDatabase& database, std::int64_t number, std::string_view type);
+DataTable AccountAssessments(StoreConnection& database, std::int64_t number, std::string_view type);
 
 } // namespace tavrik

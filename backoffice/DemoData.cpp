@@ -4,8 +4,8 @@
 #include "common/CheckDigit.h"
 #include "common/Currency.h"
 #include "common/TextUtil.h"
-#include "sqlite/SqliteStatement.h"
-#include "sqlite/SqliteTransaction.h"
+#include "store/StoreQuery.h"
+#include "store/StoreTransaction.h"
 
 #include <initializer_list>
 #include <map>
@@ -21,7 +21,7 @@ using Cell = std::variant<std::nullptr_t, std::int64_t, std::string_view>;
 constexpr std::int64_t kFirstBulkNumber = 3000000;
 constexpr std::int64_t kLastNumber = 9999999;
 
-void Insert(SqliteStatement& statement, std::initializer_list<Cell> cells) {
+void Insert(StoreQuery& statement, std::initializer_list<Cell> cells) {
     int index = 1;
     for (const Cell& cell : cells) {
         if (const auto* number = std::get_if<std::int64_t>(&cell))
@@ -127,10 +127,10 @@ struct Overpayment {
     Cell destination = nullptr;
 };
 
-void AddCodes(SqliteDatabase& database) {
-    SqliteStatement code(database,
-                         "INSERT INTO tvk_code (CD_TBL_ID, CD_TBL_CD, CD_TBL_DES, REGION, EFCTV_DT, END_DT, "
-                         "ADTL_INFO_TXT) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+void AddCodes(StoreConnection& database) {
+    StoreQuery code(database,
+                    "INSERT INTO tvk_code (CD_TBL_ID, CD_TBL_CD, CD_TBL_DES, REGION, EFCTV_DT, END_DT, "
+                    "ADTL_INFO_TXT) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
     auto add = [&](std::string_view table, std::string_view value, std::string_view description,
                    Cell info = nullptr, std::string_view region = "R1", Cell endDate = nullptr) {
         Insert(code, {table, value, description, region, "1993-01-01", endDate, info});
@@ -195,10 +195,10 @@ void AddCodes(SqliteDatabase& database) {
     add("COLLECTN", "RF", "EXCESS FUND REFUNDED", "Paid back by warrant");
 }
 
-void AddUsers(SqliteDatabase& database) {
-    SqliteStatement user(database,
-                         "INSERT INTO app_user (USER_ID, USER_NBR, USER_NM, REGION) VALUES (?1, ?2, ?3, ?4)");
-    SqliteStatement privilege(database, "INSERT INTO user_privilege (USER_ID, PRVLG_NM) VALUES (?1, ?2)");
+void AddUsers(StoreConnection& database) {
+    StoreQuery user(database,
+                    "INSERT INTO app_user (USER_ID, USER_NBR, USER_NM, REGION) VALUES (?1, ?2, ?3, ?4)");
+    StoreQuery privilege(database, "INSERT INTO user_privilege (USER_ID, PRVLG_NM) VALUES (?1, ?2)");
     struct User {
         std::string_view id;
         std::int64_t number;
@@ -226,10 +226,10 @@ void AddUsers(SqliteDatabase& database) {
     }
 }
 
-void AddCustomers(SqliteDatabase& database) {
-    SqliteStatement customer(database,
-                             "INSERT INTO customer (CUST_ID, CUST_NM, CUST_TYP_CD, ADDR_1, ADR_2_ADR, CITY, "
-                             "STATE, ZIP) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+void AddCustomers(StoreConnection& database) {
+    StoreQuery customer(database,
+                        "INSERT INTO customer (CUST_ID, CUST_NM, CUST_TYP_CD, ADDR_1, ADR_2_ADR, CITY, "
+                        "STATE, ZIP) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
     Insert(customer, {"100001", "ACME FREIGHT LINES INC", "CARRIER", "1200 INDUSTRIAL PKWY", " SUITE 4",
                       "SPRINGFIELD", "IL", "62701"});
     Insert(customer, {"100002", "BLUE RIVER TRUCKING LLC", "CARRIER", "55 RIVER RD", nullptr, "DAVENPORT",
@@ -242,8 +242,8 @@ void AddCustomers(SqliteDatabase& database) {
                       "IL", "61820"});
 }
 
-void AddAccounts(SqliteDatabase& database) {
-    SqliteStatement insert(
+void AddAccounts(StoreConnection& database) {
+    StoreQuery insert(
         database, "INSERT INTO acct_rcvbl (ACCT_RCVBL_NBR, ACCT_RCVBL_CK_NBR, ACCT_RCVBL_TYP_CD, CUST_ID, "
                   "STP_DT, ACCT_RCVBL_DUE_DT, LST_PYMT_DT, ORIG_ASSMT_AMT, LTE_FEE_AMT, ACRD_INTRST_AMT, "
                   "ACCT_RCVBL_DUE_AMT, ACCT_RCVBL_BAL_AMT, ACCT_STTS_CD, ACTV_STTS_CD, CASE_ID, "
@@ -285,12 +285,12 @@ void AddAccounts(SqliteDatabase& database) {
                         each.planType, each.installments});
 }
 
-void AddAssessments(SqliteDatabase& database) {
-    SqliteStatement insert(
-        database, "INSERT INTO assessment (ACCT_RCVBL_NBR, VLTN_ASSMT_SEQ_NBR, TRNSCTN_NBR, ASSMT_CD, "
-                  "ASSMT_ISSUE_DT, ADJSTMT_DT, CL_ASMT_AMT, AC_ASMT_AMT, BAL_DUE_AMT, "
-                  "VLTN_ASSMT_STTS_CD, LIC_PRCHS_OPTN_IND) "
-                  "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)");
+void AddAssessments(StoreConnection& database) {
+    StoreQuery insert(database,
+                      "INSERT INTO assessment (ACCT_RCVBL_NBR, VLTN_ASSMT_SEQ_NBR, TRNSCTN_NBR, ASSMT_CD, "
+                      "ASSMT_ISSUE_DT, ADJSTMT_DT, CL_ASMT_AMT, AC_ASMT_AMT, BAL_DUE_AMT, "
+                      "VLTN_ASSMT_STTS_CD, LIC_PRCHS_OPTN_IND) "
+                      "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)");
     const Assessment assessments[] = {
         {12345, "P01", "2023-03-15", Cents(25000), nullptr, Cents(25000)},
         {12345, "F02", "2023-03-15", Cents(3500), nullptr, Cents(3500)},
@@ -321,11 +321,12 @@ void AddAssessments(SqliteDatabase& database) {
                         each.adjusted, each.amount, each.lpoAmount, each.balance, each.status, each.lpo});
 }
 
-void AddActivity(SqliteDatabase& database) {
-    SqliteStatement insert(database,
-                           "INSERT INTO account_activity (ACCT_RCVBL_NBR, ACTVTY_DT, ACTVTY_TM, "
-                           "ACCT_ACTVTY_CD, ACTVTY_AMT, ACTVTY_BAL_AMT, ACTVTY_CMMT_TXT, LST_UPDT_USER_ID, "
-                           "LST_UPDT_TS) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+void AddActivity(StoreConnection& database) {
+    StoreQuery insert(database,
+                      "INSERT INTO account_activity (ACTIVITY_ID, ACCT_RCVBL_NBR, ACTVTY_DT, ACTVTY_TM, "
+                      "ACCT_ACTVTY_CD, ACTVTY_AMT, ACTVTY_BAL_AMT, ACTVTY_CMMT_TXT, LST_UPDT_USER_ID, "
+                      "LST_UPDT_TS) SELECT COALESCE(MAX(ACTIVITY_ID), 0) + 1, ?1, ?2, ?3, ?4, ?5, ?6, ?7, "
+                      "?8, ?9 FROM account_activity");
     const Activity activities[] = {
         {12345, "2023-03-15", "08:30", "AS", Cents(51000), Cents(51000), "Citation issued", "1",
          "2023-03-15 08:30:12"},
@@ -346,21 +347,24 @@ void AddActivity(SqliteDatabase& database) {
                         each.comment, each.user, each.stamp});
 }
 
-void AddReceipts(SqliteDatabase& database) {
-    SqliteStatement receipt(database,
-                            "INSERT INTO receipt (RCPT_NBR, RCPT_CK_NBR, CUST_ID, RCPT_DT, RCPT_STTS_CD, "
-                            "TOT_PYMT_AMT, CNFRMTN_NBR) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
-    SqliteStatement fund(database,
-                         "INSERT INTO fund (RCPT_NBR, FUND_TYP_CD, FUND_RFRNC_NBR, FUND_AMT, EXPRTN_MO_DT, "
-                         "EXPRTN_DY_DT, EXPRTN_YR_DT) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
-    SqliteStatement payment(
-        database, "INSERT INTO payment (RCPT_NBR, ACCT_RCVBL_NBR, TRNSCTN_NBR, TRNSCTN_DT, PYMT_DT, "
-                  "CL_PYMT_AMT, ADJSTMT_DT, ACTVTY_STTS_CD, STTS_CD) "
-                  "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, 'A')");
-    SqliteStatement overpayment(database,
-                                "INSERT INTO overpayment (RCPT_NBR, CUST_ID, OVR_PYMT_DT, OVR_PYMT_TM, "
-                                "OVR_PYMT_AMT, OVR_PYMT_STTS_CD, DSTNTN_RCPT_NBR) "
-                                "VALUES (?1, ?2, ?3, '10:30', ?4, ?5, ?6)");
+void AddReceipts(StoreConnection& database) {
+    StoreQuery receipt(database,
+                       "INSERT INTO receipt (RCPT_NBR, RCPT_CK_NBR, CUST_ID, RCPT_DT, RCPT_STTS_CD, "
+                       "TOT_PYMT_AMT, CNFRMTN_NBR) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+    StoreQuery fund(
+        database, "INSERT INTO fund (FUND_ID, RCPT_NBR, FUND_TYP_CD, FUND_RFRNC_NBR, FUND_AMT, EXPRTN_MO_DT, "
+                  "EXPRTN_DY_DT, EXPRTN_YR_DT) SELECT COALESCE(MAX(FUND_ID), 0) + 1, ?1, ?2, ?3, ?4, ?5, ?6, "
+                  "?7 FROM fund");
+    StoreQuery payment(
+        database,
+        "INSERT INTO payment (PYMT_NBR, RCPT_NBR, ACCT_RCVBL_NBR, TRNSCTN_NBR, TRNSCTN_DT, PYMT_DT, "
+        "CL_PYMT_AMT, ADJSTMT_DT, ACTVTY_STTS_CD, STTS_CD) "
+        "SELECT COALESCE(MAX(PYMT_NBR), 0) + 1, ?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, 'A' FROM payment");
+    StoreQuery overpayment(
+        database,
+        "INSERT INTO overpayment (OVR_PYMT_ID, RCPT_NBR, CUST_ID, OVR_PYMT_DT, OVR_PYMT_TM, "
+        "OVR_PYMT_AMT, OVR_PYMT_STTS_CD, DSTNTN_RCPT_NBR) "
+        "SELECT COALESCE(MAX(OVR_PYMT_ID), 0) + 1, ?1, ?2, ?3, '10:30', ?4, ?5, ?6 FROM overpayment");
 
     const Receipt receipts[] = {
         {100001, "100001", "2023-04-10", "O", Cents(40000), "CNF230410-01"},
@@ -425,19 +429,21 @@ void AddReceipts(SqliteDatabase& database) {
 
 // Customer 100003: one receipt per refund-worksheet status, each refund handled by different officers
 // so that the four-eyes rule holds at every step.
-void AddRefunds(SqliteDatabase& database) {
-    SqliteStatement receipt(database,
-                            "INSERT INTO receipt (RCPT_NBR, RCPT_CK_NBR, CUST_ID, RCPT_DT, RCPT_STTS_CD, "
-                            "TOT_PYMT_AMT, CNFRMTN_NBR) VALUES (?1, ?2, '100003', ?3, 'O', ?4, ?5)");
-    SqliteStatement fund(database, "INSERT INTO fund (RCPT_NBR, FUND_TYP_CD, FUND_RFRNC_NBR, FUND_AMT) "
-                                   "VALUES (?1, 'K', ?2, ?3)");
-    SqliteStatement payment(database,
-                            "INSERT INTO payment (RCPT_NBR, ACCT_RCVBL_NBR, TRNSCTN_NBR, TRNSCTN_DT, "
-                            "PYMT_DT, CL_PYMT_AMT, STTS_CD) VALUES (?1, 60001, ?2, ?3, ?3, ?4, 'A')");
-    SqliteStatement overpayment(database,
-                                "INSERT INTO overpayment (RCPT_NBR, CUST_ID, OVR_PYMT_DT, OVR_PYMT_TM, "
-                                "OVR_PYMT_AMT, OVR_PYMT_STTS_CD) VALUES (?1, '100003', ?2, '11:00', ?3, ?4)");
-    SqliteStatement refund(
+void AddRefunds(StoreConnection& database) {
+    StoreQuery receipt(database,
+                       "INSERT INTO receipt (RCPT_NBR, RCPT_CK_NBR, CUST_ID, RCPT_DT, RCPT_STTS_CD, "
+                       "TOT_PYMT_AMT, CNFRMTN_NBR) VALUES (?1, ?2, '100003', ?3, 'O', ?4, ?5)");
+    StoreQuery fund(database, "INSERT INTO fund (FUND_ID, RCPT_NBR, FUND_TYP_CD, FUND_RFRNC_NBR, FUND_AMT) "
+                              "SELECT COALESCE(MAX(FUND_ID), 0) + 1, ?1, 'K', ?2, ?3 FROM fund");
+    StoreQuery payment(database,
+                       "INSERT INTO payment (PYMT_NBR, RCPT_NBR, ACCT_RCVBL_NBR, TRNSCTN_NBR, TRNSCTN_DT, "
+                       "PYMT_DT, CL_PYMT_AMT, STTS_CD) SELECT COALESCE(MAX(PYMT_NBR), 0) + 1, ?1, 60001, ?2, "
+                       "?3, ?3, ?4, 'A' FROM payment");
+    StoreQuery overpayment(
+        database, "INSERT INTO overpayment (OVR_PYMT_ID, RCPT_NBR, CUST_ID, OVR_PYMT_DT, OVR_PYMT_TM, "
+                  "OVR_PYMT_AMT, OVR_PYMT_STTS_CD) SELECT COALESCE(MAX(OVR_PYMT_ID), 0) + 1, ?1, '100003', "
+                  "?2, '11:00', ?3, ?4 FROM overpayment");
+    StoreQuery refund(
         database, "INSERT INTO refund (RFND_NBR, CUST_ID, RCPT_NBR, STTS_CD, RFND_TO_CD, RFND_AMT, "
                   "CREATED_DT, CREATOR_ID, VERIFY_ID, APPROVE_ID, RFND_BY_ID, VOID_ID, KDV_CMMT_TXT, "
                   "FISCAL_CMMT_TXT, RFND_CD, WRNT_NBR, RFND_DT, DT_MLD) VALUES (?1, '100003', ?2, ?3, '2', "
@@ -481,12 +487,12 @@ void AddRefunds(SqliteDatabase& database) {
                 step >= 1 ? Cell(std::int64_t{5}) : Cell(nullptr)});
     }
 
-    SqliteStatement next(database, "INSERT INTO form_number (NBR_TYP_CD, NEXT_NBR) VALUES ('U', 109)");
+    StoreQuery next(database, "INSERT INTO form_number (NBR_TYP_CD, NEXT_NBR) VALUES ('U', 109)");
     next.Run();
 }
 
-std::int64_t FirstFreeNumber(SqliteDatabase& database, std::string_view query) {
-    SqliteStatement highest(database, query);
+std::int64_t FirstFreeNumber(StoreConnection& database, std::string_view query) {
+    StoreQuery highest(database, query);
     highest.Step();
     return std::max(kFirstBulkNumber, highest.Integer(0) + 1);
 }
@@ -497,9 +503,8 @@ std::string Shown(std::int64_t number) {
 
 } // namespace
 
-void DemoData::AddTroops(SqliteDatabase& database) {
-    SqliteStatement insert(database,
-                           "INSERT INTO troop_district (PO_TRP_ID, PO_TRP_DSTRCT_ID) VALUES (?1, ?2)");
+void DemoData::AddTroops(StoreConnection& database) {
+    StoreQuery insert(database, "INSERT INTO troop_district (PO_TRP_ID, PO_TRP_DSTRCT_ID) VALUES (?1, ?2)");
     for (std::string_view troop : {"A", "B", "C", "D", "E", "F", "G", "H"})
         for (std::string_view district : {"1", "2", "3", "4", "5"})
             Insert(insert, {troop, district});
@@ -507,7 +512,7 @@ void DemoData::AddTroops(SqliteDatabase& database) {
     Insert(insert, {"A", "11"});
 }
 
-void DemoData::Fill(SqliteDatabase& database) {
+void DemoData::Fill(StoreConnection& database) {
     AddCodes(database);
     AddUsers(database);
     AddCustomers(database);
@@ -519,10 +524,10 @@ void DemoData::Fill(SqliteDatabase& database) {
     AddTroops(database);
 }
 
-DemoData::BulkCustomer DemoData::AddBulkCustomer(SqliteDatabase& database, int arCount, int receiptCount) {
+DemoData::BulkCustomer DemoData::AddBulkCustomer(StoreConnection& database, int arCount, int receiptCount) {
     if (arCount < 0 || receiptCount < 0 || arCount + receiptCount == 0)
         throw std::invalid_argument("A bulk customer needs at least one AR or receipt.");
-    SqliteTransaction transaction(database, SqliteTransaction::Kind::Write);
+    StoreTransaction transaction(database, StoreConnection::Access::Write);
     std::int64_t firstAccount =
         FirstFreeNumber(database, "SELECT COALESCE(MAX(ACCT_RCVBL_NBR), 0) FROM acct_rcvbl");
     std::int64_t firstReceipt = FirstFreeNumber(database, "SELECT COALESCE(MAX(RCPT_NBR), 0) FROM receipt");
@@ -530,14 +535,14 @@ DemoData::BulkCustomer DemoData::AddBulkCustomer(SqliteDatabase& database, int a
         throw std::invalid_argument("A bulk customer of that size would pass number 9999999.");
 
     std::string customerId = "B" + PadLeft(std::to_string(arCount > 0 ? firstAccount : firstReceipt), 7, '0');
-    SqliteStatement customer(database,
-                             "INSERT INTO customer (CUST_ID, CUST_NM, CUST_TYP_CD, ADDR_1, CITY, STATE, ZIP) "
-                             "VALUES (?1, ?2, 'CARRIER', '1 BULK WAY', 'SPRINGFIELD', 'IL', '62701')");
+    StoreQuery customer(database,
+                        "INSERT INTO customer (CUST_ID, CUST_NM, CUST_TYP_CD, ADDR_1, CITY, STATE, ZIP) "
+                        "VALUES (?1, ?2, 'CARRIER', '1 BULK WAY', 'SPRINGFIELD', 'IL', '62701')");
     Insert(customer, {std::string_view(customerId), std::string_view("BULK CARRIER " + customerId)});
 
     const CalendarDate firstDay = *CalendarDate::FromYmd(2019, 1, 1);
     constexpr std::string_view statuses[] = {"O", "P", "C", "O", "V"};
-    SqliteStatement account(
+    StoreQuery account(
         database, "INSERT INTO acct_rcvbl (ACCT_RCVBL_NBR, ACCT_RCVBL_CK_NBR, ACCT_RCVBL_TYP_CD, CUST_ID, "
                   "STP_DT, ACCT_RCVBL_DUE_DT, ORIG_ASSMT_AMT, ACCT_RCVBL_DUE_AMT, ACCT_RCVBL_BAL_AMT, "
                   "ACCT_STTS_CD) VALUES (?1, ?2, 'C', ?3, ?4, ?5, ?6, ?6, ?7, ?8)");
@@ -551,9 +556,9 @@ DemoData::BulkCustomer DemoData::AddBulkCustomer(SqliteDatabase& database, int a
                          amount, status == "O" ? amount : 0, status});
     }
 
-    SqliteStatement receipt(database,
-                            "INSERT INTO receipt (RCPT_NBR, RCPT_CK_NBR, CUST_ID, RCPT_DT, RCPT_STTS_CD, "
-                            "TOT_PYMT_AMT, CNFRMTN_NBR) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+    StoreQuery receipt(database,
+                       "INSERT INTO receipt (RCPT_NBR, RCPT_CK_NBR, CUST_ID, RCPT_DT, RCPT_STTS_CD, "
+                       "TOT_PYMT_AMT, CNFRMTN_NBR) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
     for (int i = 0; i < receiptCount; ++i) {
         std::int64_t number = firstReceipt + i;
         std::string confirmation = "BULK-" + std::to_string(number);

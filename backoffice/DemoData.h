@@ -53,7 +53,7 @@
 // and "11", so that a three-character troop/district such as "A10" exists.
 #pragma once
 
-#include "sqlite/SqliteDatabase.h"
+#include "store/StoreConnection.h"
 
 #include <string>
 
@@ -62,10 +62,10 @@ namespace tavrik {
 class DemoData {
 public:
     // Fills a store that has just been given the schema; runs inside the caller's transaction.
-    static void Fill(SqliteDatabase& database);
+    static void Fill(StoreConnection& database);
     // Adds the troops and their districts (part of Fill; on its own when an older store gains the
     // troop table). Runs inside the caller's transaction.
-    static void AddTroops(SqliteDatabase& database);
+    static void AddTroops(StoreConnection& database);
 
     // What opens a bulk customer through the reference search.
     struct BulkCustomer {
@@ -77,7 +77,7 @@ public:
     // Adds one customer with arCount open citations and receiptCount receipts, numbered above every
     // number in the store, in one transaction. Throws std::invalid_argument when both counts are
     // zero or the numbers would pass 9999999.
-    static BulkCustomer AddBulkCustomer(SqliteDatabase& database, int arCount, int receiptCount);
+    static BulkCustomer AddBulkCustomer(StoreConnection& database, int arCount, int receiptCount);
 };
 
 } // namespace tavrik

@@ -4,7 +4,7 @@
 #include "backoffice/RequestError.h"
 #include "common/TimeOfDay.h"
 #include "common/Utf8.h"
-#include "sqlite/SqliteStatement.h"
+#include "store/StoreQuery.h"
 
 namespace tavrik {
 
@@ -14,22 +14,21 @@ constexpr std::size_t kLongestPlate = 8;
 constexpr std::size_t kLongestComment = 254;
 constexpr Currency kHighestAmount = Currency::FromCents(999'999'999);
 
-bool TroopExists(SqliteDatabase& database, std::string_view troop) {
-    SqliteStatement query(database, "SELECT 1 FROM troop_district WHERE PO_TRP_ID = ?1");
+bool TroopExists(StoreConnection& database, std::string_view troop) {
+    StoreQuery query(database, "SELECT 1 FROM troop_district WHERE PO_TRP_ID = ?1");
     query.Bind(1, troop);
     return query.Step();
 }
 
-bool DistrictExists(SqliteDatabase& database, std::string_view troop, std::string_view district) {
-    SqliteStatement query(database,
-                          "SELECT 1 FROM troop_district WHERE PO_TRP_ID = ?1 AND PO_TRP_DSTRCT_ID = ?2");
+bool DistrictExists(StoreConnection& database, std::string_view troop, std::string_view district) {
+    StoreQuery query(database, "SELECT 1 FROM troop_district WHERE PO_TRP_ID = ?1 AND PO_TRP_DSTRCT_ID = ?2");
     query.Bind(1, troop).Bind(2, district);
     return query.Step();
 }
 
 } // namespace
 
-LicensePurchaseOption LicensePurchaseOption::FromRow(SqliteDatabase& database, const SentRow& row,
+LicensePurchaseOption LicensePurchaseOption::FromRow(StoreConnection& database, const SentRow& row,
                                                      const CalendarDate& today) {
     if (row.Code("ACTION") != "UPD")
         throw RequestError(RefusalTexts::RowAction("CTTNADTNINFO", "UPD", row.Text("ACTION")));
@@ -51,7 +50,7 @@ LicensePurchaseOption LicensePurchaseOption::FromRow(SqliteDatabase& database, c
 }
 
 LicensePurchaseOption::InState
-LicensePurchaseOption::ReadInState(SqliteDatabase& database, const SentRow& row, const CalendarDate& today) {
+LicensePurchaseOption::ReadInState(StoreConnection& database, const SentRow& row, const CalendarDate& today) {
     InState fields;
     fields.plate = row.Text("PRCHS_OPTN_TAG_NBR");
     if (Utf8::Length(fields.plate) > kLongestPlate)
@@ -94,12 +93,17 @@ LicensePurchaseOption::ReadInState(SqliteDatabase& database, const SentRow& row,
     return fields;
 }
 
-void LicensePurchaseOption::Store(SqliteDatabase& database, std::int64_t account) const {
-    SqliteStatement insert(database,
-                           "INSERT OR REPLACE INTO cttn_adtn_info (ACCT_RCVBL_NBR, PRCHS_OPTN_ST_CD, "
-                           "PRCHS_OPTN_TAG_NBR, PRCHS_OPTN_DT, PRCHS_OPTN_TM, PO_TRP_ID, PO_TRP_DSTRCT_ID, "
-                           "PRCHS_OPTN_WGT, TOT_PRCHS_OPTN_AMT, PRCHS_OPTN_TXT) "
-                           "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
+void LicensePurchaseOption::Store(StoreConnection& database, std::int64_t account) const {
+    StoreQuery insert(
+        database,
+        "INSERT INTO cttn_adtn_info (ACCT_RCVBL_NBR, PRCHS_OPTN_ST_CD, PRCHS_OPTN_TAG_NBR, "
+        "PRCHS_OPTN_DT, PRCHS_OPTN_TM, PO_TRP_ID, PO_TRP_DSTRCT_ID, PRCHS_OPTN_WGT, "
+        "TOT_PRCHS_OPTN_AMT, PRCHS_OPTN_TXT) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10) "
+        "ON CONFLICT (ACCT_RCVBL_NBR) DO UPDATE SET PRCHS_OPTN_ST_CD = excluded.PRCHS_OPTN_ST_CD, "
+        "PRCHS_OPTN_TAG_NBR = excluded.PRCHS_OPTN_TAG_NBR, PRCHS_OPTN_DT = excluded.PRCHS_OPTN_DT, "
+        "PRCHS_OPTN_TM = excluded.PRCHS_OPTN_TM, PO_TRP_ID = excluded.PO_TRP_ID, "
+        "PO_TRP_DSTRCT_ID = excluded.PO_TRP_DSTRCT_ID, PRCHS_OPTN_WGT = excluded.PRCHS_OPTN_WGT, "
+        "TOT_PRCHS_OPTN_AMT = excluded.TOT_PRCHS_OPTN_AMT, PRCHS_OPTN_TXT = excluded.PRCHS_OPTN_TXT");
     insert.Bind(1, account).Bind(2, state_).Bind(10, comment_);
     if (inState_) {
         insert.Bind(3, inState_->plate)

@@ -6,7 +6,7 @@
 #include "backoffice/SentRow.h"
 #include "common/CalendarDate.h"
 #include "common/Currency.h"
-#include "sqlite/SqliteDatabase.h"
+#include "store/StoreConnection.h"
 
 #include <cstdint>
 #include <optional>
@@ -18,11 +18,11 @@ class LicensePurchaseOption {
 public:
     // Reads the row within the caller's transaction (the troops it names must exist). Throws
     // RequestError with the first rule the row breaks.
-    static LicensePurchaseOption FromRow(SqliteDatabase& database, const SentRow& row,
+    static LicensePurchaseOption FromRow(StoreConnection& database, const SentRow& row,
                                          const CalendarDate& today);
 
     // Records it for the AR, replacing an earlier record.
-    void Store(SqliteDatabase& database, std::int64_t account) const;
+    void Store(StoreConnection& database, std::int64_t account) const;
 
 private:
     // In-state purchases carry the plate and the fields after it; any purchase may carry a comment.
@@ -36,7 +36,7 @@ private:
         Currency amount;
     };
 
-    static InState ReadInState(SqliteDatabase& database, const SentRow& row, const CalendarDate& today);
+    static InState ReadInState(StoreConnection& database, const SentRow& row, const CalendarDate& today);
 
     std::string state_; // "0" in state, "1" out of state
     std::optional<InState> inState_;

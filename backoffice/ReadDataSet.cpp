@@ -9,7 +9,7 @@ namespace tavrik {
 
 namespace {
 
-FieldValue ReadValue(const SqliteStatement& query, int column, FieldType type) {
+FieldValue ReadValue(const StoreQuery& query, int column, FieldType type) {
     if (query.IsNull(column))
         return {};
     switch (type) {
@@ -33,7 +33,7 @@ FieldValue ReadValue(const SqliteStatement& query, int column, FieldType type) {
 
 } // namespace
 
-DataTable ReadDataSet(SqliteStatement& query, std::string_view dataSetName) {
+DataTable ReadDataSet(StoreQuery& query, std::string_view dataSetName) {
     std::optional<DataTable> table = DataSetDefinitions::EmptyTable(dataSetName);
     if (!table)
         throw std::runtime_error("The back office has no definition of data set " + std::string(dataSetName) +

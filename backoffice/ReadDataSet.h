@@ -2,7 +2,7 @@
 #pragma once
 
 #include "common/DataTable.h"
-#include "sqlite/SqliteStatement.h"
+#include "store/StoreQuery.h"
 
 #include <string_view>
 
@@ -12,6 +12,6 @@ namespace tavrik {
 // columns by alias); a field no column fills stays null. Stored money is ten-thousandths, stored days
 // 'yyyy-mm-dd'. Throws std::runtime_error for an unknown data set, a column the data set lacks, or a
 // stored day that is not a date.
-DataTable ReadDataSet(SqliteStatement& query, std::string_view dataSetName);
+DataTable ReadDataSet(StoreQuery& query, std::string_view dataSetName);
 
 } // namespace tavrik

@@ -3,19 +3,19 @@
 #pragma once
 
 #include "common/ReplyMessage.h"
-#include "sqlite/SqliteDatabase.h"
+#include "store/StoreConnection.h"
 
 namespace tavrik {
 
 class ReferenceData {
 public:
-    explicit ReferenceData(SqliteDatabase& database) : database_(database) {}
+    explicit ReferenceData(StoreConnection& database) : database_(database) {}
 
     // Reads within the caller's transaction.
     ReplyMessage Handle();
 
 private:
-    SqliteDatabase& database_;
+    StoreConnection& database_;
 };
 
 } // namespace tavrik

@@ -7,7 +7,7 @@
 #include "common/CheckDigit.h"
 #include "common/SevenDigits.h"
 #include "common/TextUtil.h"
-#include "sqlite/SqliteStatement.h"
+#include "store/StoreQuery.h"
 
 #include <charconv>
 
@@ -60,7 +60,7 @@ std::int64_t RequireFormNumber(const std::string& text, std::string_view what) {
     return parsed->number;
 }
 
-std::vector<std::string> ReadCustomers(SqliteStatement& query) {
+std::vector<std::string> ReadCustomers(StoreQuery& query) {
     std::vector<std::string> customers;
     while (query.Step())
         customers.push_back(query.Text(0));
@@ -105,23 +105,23 @@ ReplyMessage ReferenceSearch::Handle(const RequestMessage& request) {
 }
 
 std::vector<std::string> ReferenceSearch::CustomersOfAccount(std::int64_t number, const std::string& type) {
-    SqliteStatement query(
-        database_, "SELECT CUST_ID FROM acct_rcvbl WHERE ACCT_RCVBL_NBR = ?1 AND ACCT_RCVBL_TYP_CD = ?2");
+    StoreQuery query(database_,
+                     "SELECT CUST_ID FROM acct_rcvbl WHERE ACCT_RCVBL_NBR = ?1 AND ACCT_RCVBL_TYP_CD = ?2");
     query.Bind(1, number).Bind(2, type);
     return ReadCustomers(query);
 }
 
 std::vector<std::string> ReferenceSearch::CustomersOfReceipt(std::int64_t number) {
-    SqliteStatement query(database_, "SELECT CUST_ID FROM receipt WHERE RCPT_NBR = ?1");
+    StoreQuery query(database_, "SELECT CUST_ID FROM receipt WHERE RCPT_NBR = ?1");
     query.Bind(1, number);
     return ReadCustomers(query);
 }
 
 std::vector<std::string> ReferenceSearch::CustomersOfCheck(const std::string& checkNumber) {
     // The same check number may have been written by several customers; each one's lists come back.
-    SqliteStatement query(database_,
-                          "SELECT DISTINCT r.CUST_ID FROM fund f JOIN receipt r ON r.RCPT_NBR = f.RCPT_NBR "
-                          "WHERE f.FUND_TYP_CD = 'K' AND f.FUND_RFRNC_NBR = ?1 ORDER BY r.CUST_ID");
+    StoreQuery query(database_,
+                     "SELECT DISTINCT r.CUST_ID FROM fund f JOIN receipt r ON r.RCPT_NBR = f.RCPT_NBR "
+                     "WHERE f.FUND_TYP_CD = 'K' AND f.FUND_RFRNC_NBR = ?1 ORDER BY r.CUST_ID");
     query.Bind(1, checkNumber);
     return ReadCustomers(query);
 }
@@ -131,9 +131,10 @@ ReplyMessage ReferenceSearch::CustomerLists(const std::vector<std::string>& cust
     if (customers.empty())
         return reply;
 
-    SqliteStatement accounts(
+    StoreQuery accounts(
         database_,
-        "SELECT a.CUST_ID AS CUST_ID, c.CUST_NM AS CUST_NAME, printf('%07d', a.ACCT_RCVBL_NBR) AS "
+        "SELECT a.CUST_ID AS CUST_ID, c.CUST_NM AS CUST_NAME, SUBSTR(CAST(10000000 + a.ACCT_RCVBL_NBR AS "
+        "TEXT), 2) AS "
         "ACCT_RCVBL_NBR, "
         "CAST(a.ACCT_RCVBL_CK_NBR AS TEXT) AS ACCT_RCVBL_CK_NBR, a.ACCT_RCVBL_TYP_CD AS ACCT_RCVBL_TYP_CD, "
         "a.STP_DT AS STP_DT, a.ACCT_RCVBL_DUE_DT AS ACCT_RCVBL_DUE_DT, a.ORIG_ASSMT_AMT AS ORIG_ASSMT_AMT, "
@@ -143,9 +144,9 @@ ReplyMessage ReferenceSearch::CustomerLists(const std::vector<std::string>& cust
         "a.ASSMT_PP_TYP_CD AS ASSMT_PP_TYP_CD, a.INSTLMT_NBR AS INSTLMT_NBR "
         "FROM acct_rcvbl a JOIN customer c ON c.CUST_ID = a.CUST_ID "
         "WHERE a.CUST_ID = ?1 ORDER BY a.ACCT_RCVBL_NBR");
-    SqliteStatement receipts(
+    StoreQuery receipts(
         database_,
-        "SELECT r.RCPT_DT AS RCPT_DT, printf('%07d', r.RCPT_NBR) AS RCPT_NBR, "
+        "SELECT r.RCPT_DT AS RCPT_DT, SUBSTR(CAST(10000000 + r.RCPT_NBR AS TEXT), 2) AS RCPT_NBR, "
         "r.RCPT_STTS_CD AS RCPT_STTS_CD, r.TOT_PYMT_AMT AS TOT_PYMT_AMT, "
         "(SELECT SUM(o.OVR_PYMT_AMT) FROM overpayment o WHERE o.RCPT_NBR = r.RCPT_NBR) AS OVR_PYMT_AMT, "
         "r.CUST_ID AS CUST_ID, r.CNFRMTN_NBR AS CNFRMTN_NBR "

@@ -5,7 +5,7 @@
 
 #include "common/ReplyMessage.h"
 #include "common/RequestMessage.h"
-#include "sqlite/SqliteDatabase.h"
+#include "store/StoreConnection.h"
 
 #include <cstdint>
 #include <string>
@@ -15,7 +15,7 @@ namespace tavrik {
 
 class ReferenceSearch {
 public:
-    explicit ReferenceSearch(SqliteDatabase& database) : database_(database) {}
+    explicit ReferenceSearch(StoreConnection& database) : database_(database) {}
 
     // Reads within the caller's transaction. A reference that matches nothing is a reply without
     // data sets; a malformed one throws RequestError.
@@ -28,7 +28,7 @@ private:
     ReplyMessage CustomerLists(const std::vector<std::string>& customers);
     ReplyMessage Assessments(std::int64_t number, const std::string& type);
 
-    SqliteDatabase& database_;
+    StoreConnection& database_;
 };
 
 } // namespace tavrik

@@ -3,17 +3,18 @@
 #include "backoffice/RefusalTexts.h"
 #include "backoffice/RequestError.h"
 #include "common/TextUtil.h"
-#include "sqlite/SqliteStatement.h"
+#include "store/StoreQuery.h"
 
 #include <string>
 
 namespace tavrik {
 
-std::int64_t RequirePrivilege(SqliteDatabase& database, std::string_view userId, const Privilege& privilege) {
+std::int64_t RequirePrivilege(StoreConnection& database, std::string_view userId,
+                              const Privilege& privilege) {
     const std::string id = ToUpper(Trim(userId));
-    SqliteStatement user(database,
-                         "SELECT USER_NBR, EXISTS (SELECT 1 FROM user_privilege p WHERE p.USER_ID = "
-                         "u.USER_ID AND p.PRVLG_NM = ?2) FROM app_user u WHERE u.USER_ID = ?1");
+    StoreQuery user(database,
+                    "SELECT USER_NBR, CASE WHEN EXISTS (SELECT 1 FROM user_privilege p WHERE p.USER_ID = "
+                    "u.USER_ID AND p.PRVLG_NM = ?2) THEN 1 ELSE 0 END FROM app_user u WHERE u.USER_ID = ?1");
     user.Bind(1, id).Bind(2, privilege.name);
     if (!user.Step())
         throw RequestError(RefusalTexts::UnknownUser(id));

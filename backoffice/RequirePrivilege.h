@@ -2,7 +2,7 @@
 // privilege the request needs.
 #pragma once
 
-#include "sqlite/SqliteDatabase.h"
+#include "store/StoreConnection.h"
 
 #include <cstdint>
 #include <string_view>
@@ -20,6 +20,6 @@ inline constexpr Privilege kAdjustAccounts{"ADJUSTAR", "adjust accounts receivab
 // Answers the user's number (the activity is recorded with it). Reads within the caller's
 // transaction. Throws RequestError when the user id (trimmed, upper-cased) is unknown or the user
 // lacks the privilege.
-std::int64_t RequirePrivilege(SqliteDatabase& database, std::string_view userId, const Privilege& privilege);
+std::int64_t RequirePrivilege(StoreConnection& database, std::string_view userId, const Privilege& privilege);
 
 } // namespace tavrik

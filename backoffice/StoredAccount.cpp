@@ -4,7 +4,7 @@
 #include "backoffice/RequestError.h"
 #include "common/SevenDigits.h"
 #include "common/TextUtil.h"
-#include "sqlite/SqliteStatement.h"
+#include "store/StoreQuery.h"
 
 namespace tavrik {
 
@@ -12,14 +12,14 @@ std::string StoredAccount::Shown() const {
     return SevenDigits(number);
 }
 
-StoredAccount StoredAccount::Find(SqliteDatabase& database, const std::string& shownNumber,
+StoredAccount StoredAccount::Find(StoreConnection& database, const std::string& shownNumber,
                                   const std::string& type) {
     std::optional<std::int64_t> number = ParseSevenDigits(shownNumber);
     if (!number)
         throw RequestError(RefusalTexts::AccountNumberNotValid(shownNumber));
-    SqliteStatement query(database, "SELECT ACCT_RCVBL_CK_NBR, CUST_ID, ACCT_STTS_CD, ACTV_STTS_CD, CASE_ID, "
-                                    "ACCT_RCVBL_DUE_AMT, ACCT_RCVBL_BAL_AMT FROM acct_rcvbl "
-                                    "WHERE ACCT_RCVBL_NBR = ?1 AND ACCT_RCVBL_TYP_CD = ?2");
+    StoreQuery query(database, "SELECT ACCT_RCVBL_CK_NBR, CUST_ID, ACCT_STTS_CD, ACTV_STTS_CD, CASE_ID, "
+                               "ACCT_RCVBL_DUE_AMT, ACCT_RCVBL_BAL_AMT FROM acct_rcvbl "
+                               "WHERE ACCT_RCVBL_NBR = ?1 AND ACCT_RCVBL_TYP_CD = ?2");
     query.Bind(1, *number).Bind(2, type);
     if (!query.Step())
         throw RequestError(RefusalTexts::NoSuchAccount(SevenDigits(*number), type));

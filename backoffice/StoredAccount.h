@@ -2,7 +2,7 @@
 #pragma once
 
 #include "common/Currency.h"
-#include "sqlite/SqliteDatabase.h"
+#include "store/StoreConnection.h"
 
 #include <cstdint>
 #include <optional>
@@ -26,7 +26,7 @@ struct StoredAccount {
 
     // Reads within the caller's transaction. Throws RequestError when the number is not up to seven
     // digits or no AR of that number has that type.
-    static StoredAccount Find(SqliteDatabase& database, const std::string& shownNumber,
+    static StoredAccount Find(StoreConnection& database, const std::string& shownNumber,
                               const std::string& type);
 };
 

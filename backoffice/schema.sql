@@ -1,5 +1,7 @@
--- The back office's store. Money is INTEGER ten-thousandths of a dollar; days are 'yyyy-mm-dd' text;
--- times of day are 'HH:MM' text. Column names are the names the data sets carry.
+-- The back office's store, the same on SQLite and PostgreSQL. Money is BIGINT ten-thousandths of a
+-- dollar; days are 'yyyy-mm-dd' text; times of day are 'HH:MM' text. Column names are the names the
+-- data sets carry. Keys are given by the back office, never made by the engine (MAX + 1 in the
+-- writing transaction), so that both engines take the same statements.
 
 -- Code tables: one row per code, region and period of validity.
 CREATE TABLE tvk_code (
@@ -48,11 +50,11 @@ CREATE TABLE acct_rcvbl (
     STP_DT             TEXT,
     ACCT_RCVBL_DUE_DT  TEXT,
     LST_PYMT_DT        TEXT,
-    ORIG_ASSMT_AMT     INTEGER NOT NULL DEFAULT 0,
-    LTE_FEE_AMT        INTEGER NOT NULL DEFAULT 0,
-    ACRD_INTRST_AMT    INTEGER NOT NULL DEFAULT 0,
-    ACCT_RCVBL_DUE_AMT INTEGER NOT NULL DEFAULT 0,
-    ACCT_RCVBL_BAL_AMT INTEGER NOT NULL DEFAULT 0,
+    ORIG_ASSMT_AMT     BIGINT  NOT NULL DEFAULT 0,
+    LTE_FEE_AMT        BIGINT  NOT NULL DEFAULT 0,
+    ACRD_INTRST_AMT    BIGINT  NOT NULL DEFAULT 0,
+    ACCT_RCVBL_DUE_AMT BIGINT  NOT NULL DEFAULT 0,
+    ACCT_RCVBL_BAL_AMT BIGINT  NOT NULL DEFAULT 0,
     ACCT_STTS_CD       TEXT NOT NULL,
     ACTV_STTS_CD       TEXT NOT NULL DEFAULT 'A',
     CASE_ID            TEXT,
@@ -70,9 +72,9 @@ CREATE TABLE assessment (
     ASSMT_CD           TEXT,
     ASSMT_ISSUE_DT     TEXT NOT NULL,
     ADJSTMT_DT         TEXT,
-    CL_ASMT_AMT        INTEGER NOT NULL,
-    AC_ASMT_AMT        INTEGER,
-    BAL_DUE_AMT        INTEGER,
+    CL_ASMT_AMT        BIGINT  NOT NULL,
+    AC_ASMT_AMT        BIGINT ,
+    BAL_DUE_AMT        BIGINT ,
     VLTN_ASSMT_STTS_CD TEXT NOT NULL CHECK (VLTN_ASSMT_STTS_CD IN ('A', 'I')),
     LIC_PRCHS_OPTN_IND TEXT,
     ROW_VERSION        INTEGER NOT NULL DEFAULT 1,
@@ -96,7 +98,7 @@ CREATE TABLE cttn_adtn_info (
     PO_TRP_ID          TEXT,
     PO_TRP_DSTRCT_ID   TEXT,
     PRCHS_OPTN_WGT     INTEGER,
-    TOT_PRCHS_OPTN_AMT INTEGER,
+    TOT_PRCHS_OPTN_AMT BIGINT ,
     PRCHS_OPTN_TXT     TEXT
 );
 
@@ -106,8 +108,8 @@ CREATE TABLE account_activity (
     ACTVTY_DT        TEXT NOT NULL,
     ACTVTY_TM        TEXT NOT NULL,
     ACCT_ACTVTY_CD   TEXT NOT NULL,
-    ACTVTY_AMT       INTEGER NOT NULL DEFAULT 0,
-    ACTVTY_BAL_AMT   INTEGER NOT NULL DEFAULT 0,
+    ACTVTY_AMT       BIGINT  NOT NULL DEFAULT 0,
+    ACTVTY_BAL_AMT   BIGINT  NOT NULL DEFAULT 0,
     ACTVTY_CMMT_TXT  TEXT,
     LST_UPDT_USER_ID TEXT,
     LST_UPDT_TS      TEXT NOT NULL
@@ -121,7 +123,7 @@ CREATE TABLE receipt (
     CUST_ID      TEXT NOT NULL REFERENCES customer (CUST_ID),
     RCPT_DT      TEXT NOT NULL,
     RCPT_STTS_CD TEXT NOT NULL,
-    TOT_PYMT_AMT INTEGER NOT NULL,
+    TOT_PYMT_AMT BIGINT  NOT NULL,
     CNFRMTN_NBR  TEXT,
     ROW_VERSION  INTEGER NOT NULL DEFAULT 1
 );
@@ -133,7 +135,7 @@ CREATE TABLE fund (
     RCPT_NBR       INTEGER NOT NULL REFERENCES receipt (RCPT_NBR),
     FUND_TYP_CD    TEXT NOT NULL,
     FUND_RFRNC_NBR TEXT,
-    FUND_AMT       INTEGER NOT NULL,
+    FUND_AMT       BIGINT  NOT NULL,
     EXPRTN_MO_DT   TEXT,
     EXPRTN_DY_DT   TEXT,
     EXPRTN_YR_DT   TEXT
@@ -150,7 +152,7 @@ CREATE TABLE payment (
     TRNSCTN_NBR    INTEGER NOT NULL UNIQUE,
     TRNSCTN_DT     TEXT NOT NULL,
     PYMT_DT        TEXT NOT NULL,
-    CL_PYMT_AMT    INTEGER NOT NULL,
+    CL_PYMT_AMT    BIGINT  NOT NULL,
     ADJSTMT_DT     TEXT,
     ACTVTY_STTS_CD TEXT,
     STTS_CD        TEXT,
@@ -166,7 +168,7 @@ CREATE TABLE overpayment (
     CUST_ID          TEXT NOT NULL REFERENCES customer (CUST_ID),
     OVR_PYMT_DT      TEXT NOT NULL,
     OVR_PYMT_TM      TEXT NOT NULL,
-    OVR_PYMT_AMT     INTEGER NOT NULL,
+    OVR_PYMT_AMT     BIGINT  NOT NULL,
     OVR_PYMT_STTS_CD TEXT NOT NULL,
     DSTNTN_RCPT_NBR  INTEGER REFERENCES receipt (RCPT_NBR),
     ROW_VERSION      INTEGER NOT NULL DEFAULT 1
@@ -180,7 +182,7 @@ CREATE TABLE refund (
     RCPT_NBR        INTEGER NOT NULL REFERENCES receipt (RCPT_NBR),
     STTS_CD         TEXT NOT NULL CHECK (STTS_CD IN ('0', '1', '2', '3', '4', '5', 'T', 'V')),
     RFND_TO_CD      TEXT CHECK (RFND_TO_CD IN ('2', '3', '4')),
-    RFND_AMT        INTEGER NOT NULL,
+    RFND_AMT        BIGINT  NOT NULL,
     CREATED_DT      TEXT,
     CREATOR_ID      INTEGER REFERENCES app_user (USER_NBR),
     VERIFY_ID       INTEGER REFERENCES app_user (USER_NBR),

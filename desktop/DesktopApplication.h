@@ -24,10 +24,11 @@ public:
     static constexpr const char* kHostTag = "TAVRIK-ADJUST-1";
     static constexpr const char* kHostCaption = "Account Adjustment";
 
-    // Opens the store (a file that does not exist yet becomes the demo database) and signs the user
-    // on. Throws std::runtime_error with a clear text when either fails; the error log lies beside
-    // the store.
-    DesktopApplication(const std::filesystem::path& store, const std::string& userId);
+    // Opens the store (a SQLite file or a PostgreSQL URI; a file that does not exist yet becomes the
+    // demo database) and signs the user on: on PostgreSQL, with an empty user id, the database role
+    // that connected. Throws std::runtime_error with a clear text when either fails. The error log
+    // lies beside a store file, else in the user's data folder.
+    DesktopApplication(const std::string& store, const std::string& userId);
     DesktopApplication(const DesktopApplication&) = delete;
     DesktopApplication& operator=(const DesktopApplication&) = delete;
 

@@ -2,6 +2,7 @@
 // common library and the document together, and shows the document in the container's window.
 #include "desktop/DesktopApplication.h"
 #include "document/Tavrik_FormInq.h"
+#include "store/OpenStore.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -25,9 +26,11 @@ constexpr int kScreenshotTimeoutMs = 60000;
 constexpr int kPollMs = 50;
 
 struct Options {
-    std::filesystem::path store;
+    std::string store;
+    // Empty on PostgreSQL, where the clerk is the database role that connects.
     std::string user;
     QString screenshot;
+    bool initDemo = false;
     bool platformGiven = false;
 };
 
@@ -69,15 +72,22 @@ Options ParseOptions(const QStringList& arguments) {
     }
     const QString demoStore =
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/demo.sqlite";
-    const QCommandLineOption dbOption("db",
-                                      "The back-office store FILE (default: " + demoStore +
-                                          ", the demo database, made on first start).",
-                                      "FILE");
-    const QCommandLineOption userOption(
-        "user", "The signed-on user ID (default: SUPER, who holds every privilege).", "ID", "SUPER");
+    const QCommandLineOption dbOption(
+        "db",
+        "The back-office store: a SQLite FILE (default: " + demoStore +
+            ", the demo database, made on first start), or a PostgreSQL connection URI "
+            "(postgresql://...; libpq's PG* variables and service files apply) for an office of many desks.",
+        "FILE|URI");
+    const QCommandLineOption userOption("user",
+                                        "The signed-on user ID on a SQLite store (default: SUPER, who holds "
+                                        "every privilege). On PostgreSQL the clerk is the database role "
+                                        "that connects.",
+                                        "ID", "SUPER");
+    const QCommandLineOption initDemoOption(
+        "init-demo", "Creates the schema and the demo data in the empty store --db names, then quits.");
     const QCommandLineOption screenshotOption(
         "screenshot", "Opens the demo account C 12345, saves a PNG of the window to FILE and quits.", "FILE");
-    parser.addOptions({dbOption, userOption, screenshotOption});
+    parser.addOptions({dbOption, userOption, initDemoOption, screenshotOption});
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
         const QString complaint = parser.errorText().isEmpty()
                                       ? "Unexpected argument: " + parser.positionalArguments().constFirst()
@@ -98,9 +108,28 @@ Options ParseOptions(const QStringList& arguments) {
     Options options;
     options.platformGiven = parser.isSet("platform");
     options.store = (parser.isSet(dbOption) ? parser.value(dbOption) : demoStore).toStdString();
-    options.user = parser.value(userOption).toStdString();
+    const bool postgres = IsPostgresLocation(options.store);
+    if (postgres && parser.isSet(userOption)) {
+        std::cerr << "tavrik-adjust: --user names the clerk only on a SQLite store; on PostgreSQL the clerk "
+                     "is the database role that connects.\n";
+        std::exit(2);
+    }
+    options.user = postgres ? "" : parser.value(userOption).toStdString();
+    options.initDemo = parser.isSet(initDemoOption);
     options.screenshot = parser.value(screenshotOption);
     return options;
+}
+
+// Makes the empty store a back-office store with the demo data, without a screen.
+int InitDemo(const std::string& store) {
+    try {
+        BackOffice::CreateDemoStore(store);
+    } catch (const std::exception& error) {
+        std::cerr << "tavrik-adjust: " << error.what() << "\n";
+        return 1;
+    }
+    std::cout << "tavrik-adjust: The back-office store with the demo data is ready in " << store << ".\n";
+    return 0;
 }
 
 // Said on stderr, and in a box too when someone is there to read it.
@@ -186,6 +215,8 @@ int main(int argc, char** argv) {
         QCoreApplication core(argc, argv);
         options = tavrik::ParseOptions(QCoreApplication::arguments());
     }
+    if (options.initDemo)
+        return tavrik::InitDemo(options.store);
     if (!options.platformGiven && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
         qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         std::cerr << "tavrik-adjust: There is no display to show the window on. Start it from a desktop, "

@@ -3,8 +3,8 @@
 #include "common/DataSetDefinitions.h"
 #include "common/TextUtil.h"
 #include "library/JetDateLiterals.h"
-#include "sqlite/SqliteStatement.h"
-#include "sqlite/SqliteTransaction.h"
+#include "store/SqliteStatement.h"
+#include "store/StoreTransaction.h"
 
 #include <cctype>
 #include <set>
@@ -129,8 +129,8 @@ void CodeTables::Load(const DataTable& rows) {
     const std::optional<std::size_t> descriptionColumn = rows.FieldIndex("CD_TBL_DES");
     const std::optional<std::size_t> infoColumn = rows.FieldIndex("ADTL_INFO_TXT");
 
-    SqliteTransaction transaction =
-        Loading([&] { return SqliteTransaction(database_, SqliteTransaction::Kind::Write); });
+    StoreTransaction transaction =
+        Loading([&] { return StoreTransaction(database_, StoreConnection::Access::Write); });
     SqliteStatement statement = Loading([&] { return SqliteStatement(database_, insert + ")"); });
     for (std::size_t r = 0; r < rows.rows.size(); ++r) {
         const std::vector<FieldValue>& row = rows.rows[r];

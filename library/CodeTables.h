@@ -5,7 +5,7 @@
 #include "common/CodeEntry.h"
 #include "common/DataTable.h"
 #include "common/WindowingPlatform.h"
-#include "sqlite/SqliteDatabase.h"
+#include "store/SqliteDatabase.h"
 
 #include <map>
 #include <string>

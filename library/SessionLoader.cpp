@@ -27,11 +27,13 @@ SessionLoader::LoadedSession SessionLoader::Load(Transport& transport, const std
     request.keys.push_back(RequestKey{"key:USER_ID", userId, "=", "PENTRAX"});
     const ReplyMessage reply = SubmitAndWait(transport, std::move(request), timeout);
 
+    // No user id: the back office signs on the clerk its store connection names.
+    const std::string who = userId.empty() ? "The clerk" : "The user \"" + userId + "\"";
     if (!reply.errorText.empty())
-        throw std::runtime_error("The user \"" + userId + "\" could not be signed on: " + reply.errorText);
+        throw std::runtime_error(who + " could not be signed on: " + reply.errorText);
     auto userInfo = reply.dataSets.find("USERINFO");
     if (userInfo == reply.dataSets.end() || userInfo->second.rows.empty())
-        throw std::runtime_error("The user \"" + userId + "\" is not known to the back office.");
+        throw std::runtime_error(who + " is not known to the back office.");
 
     const DataTable& users = userInfo->second;
     const std::vector<FieldValue>& user = users.rows.front();

@@ -8,23 +8,26 @@
 #include "library/KovraLibrary.h"
 #include "library/ManualDispatcher.h"
 #include "library/WorkerThreadTransport.h"
+#include "store/OpenStore.h"
 #include "tools/HeadlessPlatform.h"
 
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace tavrik {
 namespace {
 
-constexpr const char* kUsage = R"(Usage: tavrik-check [TYPE NUMBER] [--db FILE] [--user ID]
+constexpr const char* kUsage = R"(Usage: tavrik-check [TYPE NUMBER] [--db FILE|URI] [--user ID]
 
 Opens an account through the document and the Open Account dialog and prints both lists.
   TYPE NUMBER  account type code and number as a clerk types them (default: C 12345)
   --db FILE    the store (default: $XDG_DATA_HOME/tavrik-adjust/demo.sqlite, created on first use)
-  --user ID    the signed-on user (default: SUPER, who has every privilege)
+  --db URI     a PostgreSQL store (postgresql://...); the clerk is the database role that connects
+  --user ID    the signed-on user on a SQLite store (default: SUPER, who has every privilege)
 )";
 
 std::filesystem::path DefaultStore() {
@@ -67,8 +70,8 @@ void PrintGrid(SSOleDBGrid& grid) {
 int Run(const std::vector<std::string>& arguments) {
     std::string type = "C";
     std::string number = "12345";
-    std::filesystem::path store = DefaultStore();
-    std::string user = "SUPER";
+    std::string store = DefaultStore().string();
+    std::optional<std::string> user;
     std::vector<std::string> positional;
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string& argument = arguments[index];
@@ -95,17 +98,28 @@ int Run(const std::vector<std::string>& arguments) {
         return 2;
     }
 
-    const bool created = !std::filesystem::exists(store);
-    if (created)
-        std::filesystem::create_directories(store.parent_path());
+    const bool postgres = IsPostgresLocation(store);
+    if (postgres && user) {
+        std::cerr << "--user names the clerk only on a SQLite store; on PostgreSQL the clerk is the database "
+                     "role that connects.\n";
+        return 2;
+    }
+    const std::filesystem::path errorLogFolder =
+        postgres ? DefaultStore().parent_path() : std::filesystem::path(store).parent_path();
+    const bool created = !postgres && !std::filesystem::exists(store);
+    if (!errorLogFolder.empty())
+        std::filesystem::create_directories(errorLogFolder);
     std::unique_ptr<BackOffice> backOffice = BackOffice::Open(store);
-    std::cout << (created ? "Created the demo database " : "Using the database ") << store << "\n";
+    // A PostgreSQL URI may carry a password: the store is named by its kind only.
+    std::cout << (created ? "Created the demo database " : "Using the database ")
+              << (postgres ? std::string("on PostgreSQL") : store) << "\n";
 
     ManualDispatcher dispatcher;
     WorkerThreadTransport transport(
         [&](const RequestMessage& request) { return backOffice->Handle(request); });
     HeadlessPlatform platform(Today(), std::cout);
-    KovraLibrary library(transport, dispatcher, platform, user, store.parent_path() / "errors.log");
+    KovraLibrary library(transport, dispatcher, platform, postgres ? "" : user.value_or("SUPER"),
+                         errorLogFolder / "errors.log");
     library.Status().StatusChanged.Connect(
         [](const std::string& text) { std::cout << "Status: " << text << "\n"; });
     library.Status().StatusMsgChanged.Connect(

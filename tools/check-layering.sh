@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks the folders' dependency arrows from their includes: each folder may include only the
 # project folders it is allowed to use, Qt only in desktop/ (and its tests), and a database client
-# only in sqlite/, the one wrapper everything else reaches SQLite through. Prints every wrong include and exits 1 when there
-# is one. Usage: check-layering.sh [SOURCE_ROOT]
+# only in store/, the one layer everything else reaches SQLite and PostgreSQL through. Prints every
+# wrong include and exits 1 when there is one. Usage: check-layering.sh [SOURCE_ROOT]
 set -euo pipefail
 root=${1:-$(dirname "$0")/..}
 cd "$root"
@@ -10,21 +10,21 @@ cd "$root"
 # The project folders each folder may include (its own is always allowed). "*" is any.
 declare -A uses=(
     [common]=""
-    [sqlite]=""
-    [library]="common sqlite"
-    [backoffice]="common sqlite"
+    [store]=""
+    [library]="common store"
+    [backoffice]="common store"
     [document]="common receivable receipt select"
     [receivable]="common"
     [receipt]="common refund select"
     [refund]="common"
     [select]="common"
-    [tools]="common sqlite library backoffice document receivable receipt refund select"
-    [bench]="common sqlite library backoffice document receivable receipt refund select tools"
+    [tools]="common store library backoffice document receivable receipt refund select"
+    [bench]="common store library backoffice document receivable receipt refund select tools"
     [desktop]="*"
     [tests]="*"
 )
 # Folders where an engine's client library may be included.
-store_folders="sqlite"
+store_folders="store"
 # Folders where Qt may be included.
 qt_folders="desktop tests/desktop"
 
@@ -66,7 +66,7 @@ while IFS= read -r hit; do
         complain "$file" "includes Qt ($include) outside desktop/"
     fi
     if [[ "$include" =~ ^(sqlite3\.h|libpq-fe\.h|soci/.*)$ ]] && ! in_list "$folder" "$store_folders"; then
-        complain "$file" "includes a database client ($include) outside sqlite/"
+        complain "$file" "includes a database client ($include) outside store/"
     fi
 done < <(grep -rHE --include='*.h' --include='*.cpp' '^[[:space:]]*#[[:space:]]*include' "${existing[@]}" | sort)
 

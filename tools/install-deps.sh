@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests, the format check and the application need, only when one is missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config libsqlite3-dev sqlite3 libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake ninja-build g++ pkg-config libsqlite3-dev sqlite3 libpq-dev postgresql libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev xvfb xauth clang-format)
 missing=()
 for package in "${packages[@]}"; do

@@ -1,13 +1,23 @@
 #include "backoffice/BackOffice.h"
 #include "backoffice/RefusalTexts.h"
 #include "common/DataSetDefinitions.h"
+#include "common/RequestNumbers.h"
+#include "common/TextUtil.h"
 #include "common/Utf8.h"
+#include "store/OpenStore.h"
+#include "store/StoreQuery.h"
 #include "tests/backoffice/BackOfficeTestSupport.h"
+#include "tests/support/TestStore.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <functional>
+#include <latch>
+#include <map>
 #include <set>
+#include <thread>
 
 namespace tavrik {
 namespace {
@@ -59,27 +69,42 @@ void AddLpo(RequestMessage& request) {
     request.dataSets["CTTNADTNINFO"] = std::move(lpo);
 }
 
-class AccountAdjustmentTest : public testing::Test {
+class AccountAdjustmentTest : public StoreTest {
 protected:
-    AccountAdjustmentTest() { OpenStore("store.db"); }
+    AccountAdjustmentTest() { NewStore(); }
 
     // A new store with the demo data; the clock stands at 09/15/2023 10:30:05.
-    void OpenStore(const std::string& name) {
-        office_.reset();
-        store_ = folder_.Path() / name;
-        office_ = BackOffice::Open(store_, [] { return LocalTime(2023, 9, 15, 10, 30, 5); });
+    void NewStore() {
+        desks_.clear();
+        store_ = std::make_unique<TestStore>(Engine());
     }
+
+    // The request as the desk of the user it names sends it (where the engine knows its users, the
+    // desk is signed on as that user). A user id that names no clerk is sent from SUPER's desk.
+    ReplyMessage Send(const RequestMessage& request) {
+        const bool plain =
+            !request.userId.empty() && std::all_of(request.userId.begin(), request.userId.end(),
+                                                   [](unsigned char c) { return std::isalnum(c) != 0; });
+        const std::string user = plain ? ToUpper(request.userId) : "SUPER";
+        std::unique_ptr<BackOffice>& desk = desks_[user];
+        if (!desk)
+            desk =
+                BackOffice::Open(store_->LocationFor(user), [] { return LocalTime(2023, 9, 15, 10, 30, 5); });
+        return desk->Handle(request);
+    }
+
+    const std::string& Location() const { return store_->Location(); }
 
     ReadAccount Read(const std::string& number, const std::string& type) {
         RequestMessage search = Request(47, {Key("key:REF_NBR", number), Key("key:REF_TYP_CD", type)});
-        const DataTable accounts = office_->Handle(search).dataSets.at("ACNTSRCVBL");
+        const DataTable accounts = Send(search).dataSets.at("ACNTSRCVBL");
         std::size_t row = 0;
         while (Column(accounts, "ACCT_RCVBL_NBR").at(row) != number)
             ++row;
         ReadAccount read{number, type, Column(accounts, "ACCT_RCVBL_CK_NBR").at(row),
                          Column(accounts, "CUST_ID").at(row)};
         search.keys.push_back(Key("key:LPO", "NO"));
-        read.assessments = office_->Handle(search).dataSets.at("ASSESSMENT");
+        read.assessments = Send(search).dataSets.at("ASSESSMENT");
         return read;
     }
 
@@ -123,8 +148,8 @@ protected:
 
     // The newest activity rows of the AR as request 41 answers them, from ACTVTY_DT on.
     std::string LastActivity(const std::string& number, const std::string& type, std::size_t count) {
-        ReplyMessage reply = office_->Handle(
-            Request(41, {Key("key:ACCT_RCVBL_NBR", number), Key("key:ACCT_RCVBL_TYP_CD", type)}));
+        ReplyMessage reply =
+            Send(Request(41, {Key("key:ACCT_RCVBL_NBR", number), Key("key:ACCT_RCVBL_TYP_CD", type)}));
         const DataTable& rows = reply.dataSets.at("ACCOUNTACTIVITY");
         std::string text;
         for (std::size_t row = rows.rows.size() - count; row < rows.rows.size(); ++row) {
@@ -136,30 +161,30 @@ protected:
     }
 
     std::string Account(std::int64_t number) {
-        return QueryText(store_,
+        return QueryText(Location(),
                          "SELECT ACCT_STTS_CD, ACCT_RCVBL_BAL_AMT, ACCT_RCVBL_DUE_AMT, ROW_VERSION FROM "
                          "acct_rcvbl WHERE ACCT_RCVBL_NBR = " +
                              std::to_string(number));
     }
 
     std::string Assessments(std::int64_t number) {
-        return QueryText(store_, "SELECT VLTN_ASSMT_SEQ_NBR, VLTN_ASSMT_STTS_CD, TRNSCTN_NBR, BAL_DUE_AMT, "
-                                 "ADJSTMT_DT, ROW_VERSION FROM assessment WHERE ACCT_RCVBL_NBR = " +
-                                     std::to_string(number) + " ORDER BY 1");
+        return QueryText(Location(),
+                         "SELECT VLTN_ASSMT_SEQ_NBR, VLTN_ASSMT_STTS_CD, TRNSCTN_NBR, BAL_DUE_AMT, "
+                         "ADJSTMT_DT, ROW_VERSION FROM assessment WHERE ACCT_RCVBL_NBR = " +
+                             std::to_string(number) + " ORDER BY 1");
     }
 
-    TemporaryFolder folder_;
-    std::filesystem::path store_;
-    std::unique_ptr<BackOffice> office_;
+    std::unique_ptr<TestStore> store_;
+    std::map<std::string, std::unique_ptr<BackOffice>> desks_;
 };
 
 // Removes F02 and the LPO fee F01 (issued on the adjustment date itself) and reinstates F05.
-TEST_F(AccountAdjustmentTest, removal_and_reinstatement_renew_assessments_balances_activity_and_lpo) {
+TEST_P(AccountAdjustmentTest, removal_and_reinstatement_renew_assessments_balances_activity_and_lpo) {
     RequestMessage save = Save(Read("0012345", "C"), {2, 3, 4}, "", "2023-03-20");
     save.userId = "adjar";
     AddLpo(save);
 
-    ReplyMessage reply = office_->Handle(save);
+    ReplyMessage reply = Send(save);
 
     ASSERT_EQ(reply.errorText, "");
     EXPECT_EQ(Assessments(12345), "1|A|500001|2500000||1|\n"
@@ -167,7 +192,7 @@ TEST_F(AccountAdjustmentTest, removal_and_reinstatement_renew_assessments_balanc
                                   "3|I|710011|0|2023-03-20|2|\n"
                                   "4|A|710012|750000|2023-03-20|2|\n");
     EXPECT_EQ(Account(12345), "O|2675000|3550000|2|\n");
-    EXPECT_EQ(QueryText(store_, "SELECT * FROM cttn_adtn_info"),
+    EXPECT_EQ(QueryText(Location(), "SELECT * FROM cttn_adtn_info"),
               "12345|0|ABC-123|2023-09-01|14:05|A|10|12000|12345000||\n");
     EXPECT_EQ(LastActivity("0012345", "C", 4),
               "2023-03-20|10:30|RM|-35.00|312.50|Clerk error|3|2023-09-15 10:30:05|||\n"
@@ -177,7 +202,7 @@ TEST_F(AccountAdjustmentTest, removal_and_reinstatement_renew_assessments_balanc
     EXPECT_EQ(AllRows(reply.dataSets.at("ASSESSMENT")), AllRows(Read("0012345", "C").assessments));
 }
 
-TEST_F(AccountAdjustmentTest, void_and_delete_clear_the_balance_and_every_active_assessment) {
+TEST_P(AccountAdjustmentTest, void_and_delete_clear_the_balance_and_every_active_assessment) {
     struct Case {
         std::string number;
         std::string type;
@@ -195,16 +220,17 @@ TEST_F(AccountAdjustmentTest, void_and_delete_clear_the_balance_and_every_active
     };
     for (const Case& each : cases) {
         SCOPED_TRACE(each.number + " " + each.action);
-        OpenStore(each.number + each.action + ".db");
+        NewStore();
         const std::string number = std::to_string(std::stoll(each.number));
 
-        ReplyMessage reply = office_->Handle(Save(Read(each.number, each.type), {}, each.action));
+        ReplyMessage reply = Send(Save(Read(each.number, each.type), {}, each.action));
 
         ASSERT_EQ(reply.errorText, "");
         EXPECT_EQ(Account(std::stoll(number)), each.account + "\n");
-        EXPECT_EQ(QueryText(store_, "SELECT group_concat(DISTINCT VLTN_ASSMT_STTS_CD || ADJSTMT_DT || "
-                                    "(TRNSCTN_NBR > 710009)) FROM assessment WHERE ACCT_RCVBL_NBR = " +
-                                        number),
+        EXPECT_EQ(QueryText(Location(),
+                            "SELECT DISTINCT VLTN_ASSMT_STTS_CD || ADJSTMT_DT || CASE WHEN TRNSCTN_NBR > "
+                            "710009 THEN 1 ELSE 0 END FROM assessment WHERE ACCT_RCVBL_NBR = " +
+                                number),
                   each.assessments + "|\n");
         EXPECT_EQ(LastActivity(each.number, each.type, 1),
                   "2023-09-15|10:30|" + each.activity + "|Clerk error|1|2023-09-15 10:30:05|||\n");
@@ -213,7 +239,7 @@ TEST_F(AccountAdjustmentTest, void_and_delete_clear_the_balance_and_every_active
     }
 }
 
-TEST_F(AccountAdjustmentTest, refusals_say_why_and_change_nothing) {
+TEST_P(AccountAdjustmentTest, refusals_say_why_and_change_nothing) {
     using T = RefusalTexts;
     struct Case {
         std::string name;
@@ -288,7 +314,7 @@ TEST_F(AccountAdjustmentTest, refusals_say_why_and_change_nothing) {
         lpo("no plate and no comment", std::string(T::kLpoComment),
             Set("CTTNADTNINFO", "PRCHS_OPTN_TAG_NBR", "")),
     };
-    const std::string before = DumpAccounts(store_);
+    const std::string before = DumpAccounts(Location());
     for (const Case& each : cases) {
         SCOPED_TRACE(each.name);
         RequestMessage save = Save(Read(each.number, each.type), each.ticked, each.action, each.day);
@@ -297,15 +323,15 @@ TEST_F(AccountAdjustmentTest, refusals_say_why_and_change_nothing) {
         if (each.change)
             each.change(save);
 
-        ReplyMessage reply = office_->Handle(save);
+        ReplyMessage reply = Send(save);
 
         EXPECT_EQ(reply.errorText, each.error);
         EXPECT_TRUE(reply.dataSets.empty());
-        EXPECT_EQ(DumpAccounts(store_), before);
+        EXPECT_EQ(DumpAccounts(Location()), before);
     }
 }
 
-TEST_F(AccountAdjustmentTest, second_save_from_the_same_read_is_refused_whole) {
+TEST_P(AccountAdjustmentTest, second_save_from_the_same_read_is_refused_whole) {
     struct Case {
         std::string number;
         std::set<std::int64_t> first;
@@ -317,37 +343,37 @@ TEST_F(AccountAdjustmentTest, second_save_from_the_same_read_is_refused_whole) {
     for (const Case& each : cases) {
         SCOPED_TRACE(each.number);
         ReadAccount read = Read(each.number, "C");
-        ASSERT_EQ(office_->Handle(Save(read, each.first, each.action)).errorText, "");
-        const std::string saved = DumpAccounts(store_);
+        ASSERT_EQ(Send(Save(read, each.first, each.action)).errorText, "");
+        const std::string saved = DumpAccounts(Location());
 
-        ReplyMessage reply = office_->Handle(Save(read, each.second, each.action));
+        ReplyMessage reply = Send(Save(read, each.second, each.action));
 
         EXPECT_EQ(reply.errorText, RefusalTexts::ChangedSinceRead(each.number));
-        EXPECT_EQ(DumpAccounts(store_), saved);
+        EXPECT_EQ(DumpAccounts(Location()), saved);
     }
 }
 
 // The comment (254), the plate (8) and the LPO comment (254) count characters: exactly the limit
 // fits whatever bytes each character takes, one more is refused, and nothing is cut.
-TEST_F(AccountAdjustmentTest, text_limits_count_characters_of_one_to_four_bytes) {
+TEST_P(AccountAdjustmentTest, text_limits_count_characters_of_one_to_four_bytes) {
     using T = RefusalTexts;
     for (const std::string character : {"a", "\u00e9", "\u20ac", "\U0001F600"}) {
         SCOPED_TRACE(character);
-        OpenStore("limits" + std::to_string(character.size()) + ".db");
+        NewStore();
         const auto save = [&](std::size_t comment, std::size_t plate, std::size_t lpoComment) {
             RequestMessage request = Save(Read("0012345", "C"), {3});
             AddLpo(request);
             Set("ADJUSTAR", "ADJST_CMMT_TXT", Repeat(character, comment))(request);
             Set("CTTNADTNINFO", "PRCHS_OPTN_TAG_NBR", Repeat(character, plate))(request);
             Set("CTTNADTNINFO", "PRCHS_OPTN_TXT", Repeat(character, lpoComment))(request);
-            return office_->Handle(request).errorText;
+            return Send(request).errorText;
         };
-        const std::string before = DumpAccounts(store_);
+        const std::string before = DumpAccounts(Location());
 
         const std::string longComment = save(255, 8, 254);
         const std::string longPlate = save(254, 9, 254);
         const std::string longLpoComment = save(254, 8, 255);
-        const std::string unchanged = DumpAccounts(store_);
+        const std::string unchanged = DumpAccounts(Location());
         const std::string atTheLimits = save(254, 8, 254);
 
         EXPECT_EQ(longComment, T::TooLong("comment", 254));
@@ -355,16 +381,16 @@ TEST_F(AccountAdjustmentTest, text_limits_count_characters_of_one_to_four_bytes)
         EXPECT_EQ(longLpoComment, T::TooLong("License Purchase Option comment", 254));
         EXPECT_EQ(unchanged, before);
         EXPECT_EQ(atTheLimits, "");
-        EXPECT_EQ(QueryText(store_,
+        EXPECT_EQ(QueryText(Location(),
                             "SELECT DISTINCT ACTVTY_CMMT_TXT FROM account_activity WHERE LST_UPDT_TS = "
                             "'2023-09-15 10:30:05'"),
                   Repeat(character, 254) + "|\n");
-        EXPECT_EQ(QueryText(store_, "SELECT PRCHS_OPTN_TAG_NBR, PRCHS_OPTN_TXT FROM cttn_adtn_info"),
+        EXPECT_EQ(QueryText(Location(), "SELECT PRCHS_OPTN_TAG_NBR, PRCHS_OPTN_TXT FROM cttn_adtn_info"),
                   Repeat(character, 8) + "|" + Repeat(character, 254) + "|\n");
     }
 }
 
-TEST_F(AccountAdjustmentTest, text_that_is_not_utf8_is_refused_with_a_sentence_and_nothing_stored) {
+TEST_P(AccountAdjustmentTest, text_that_is_not_utf8_is_refused_with_a_sentence_and_nothing_stored) {
     struct Case {
         std::string name;
         std::string where;
@@ -378,20 +404,101 @@ TEST_F(AccountAdjustmentTest, text_that_is_not_utf8_is_refused_with_a_sentence_a
          [](RequestMessage& request) { request.keys[0].value = "00123\xff"; }},
         {"user id", "user id", [](RequestMessage& request) { request.userId = "SUPER\xc0\xaf"; }},
     };
-    const std::string before = DumpAccounts(store_);
+    const std::string before = DumpAccounts(Location());
     for (const Case& each : cases) {
         SCOPED_TRACE(each.name);
         RequestMessage save = Save(Read("0012345", "C"), {3});
         AddLpo(save);
         each.change(save);
 
-        ReplyMessage reply = office_->Handle(save);
+        ReplyMessage reply = Send(save);
 
         EXPECT_EQ(reply.errorText, RefusalTexts::NotUtf8(each.where));
         EXPECT_TRUE(Utf8::IsValid(reply.errorText));
-        EXPECT_EQ(DumpAccounts(store_), before);
+        EXPECT_EQ(DumpAccounts(Location()), before);
     }
 }
+
+// Two desks save the same change of one AR at the same moment, round after round (removing the fee,
+// then reinstating it): each time one is applied and the other refused as stale, never both, and the
+// AR's balance and activity account for exactly the applied ones.
+TEST_P(AccountAdjustmentTest, two_desks_racing_on_one_ar_end_with_one_applied_and_the_other_refused) {
+    constexpr int kRounds = 24;
+    const std::string balanceLessFees =
+        "SELECT a.ACCT_RCVBL_BAL_AMT - (SELECT SUM(s.BAL_DUE_AMT) FROM assessment s WHERE s.ACCT_RCVBL_NBR = "
+        "a.ACCT_RCVBL_NBR AND s.VLTN_ASSMT_STTS_CD = 'A') FROM acct_rcvbl a WHERE a.ACCT_RCVBL_NBR = 12345";
+    const std::string invariant = QueryText(Location(), balanceLessFees);
+    const std::string before =
+        QueryText(Location(), "SELECT ACCT_RCVBL_BAL_AMT, ACCT_RCVBL_DUE_AMT, ROW_VERSION FROM acct_rcvbl "
+                              "WHERE ACCT_RCVBL_NBR = 12345");
+    const std::string activityCount = "SELECT COUNT(*) FROM account_activity WHERE ACCT_RCVBL_NBR = 12345";
+    const int activityBefore = std::stoi(QueryText(Location(), activityCount));
+    Send(Request(kSessionRequest, {Key("key:USER_ID", "SUPER")}));
+    RequestMessage fromAdjar = Request(kSessionRequest, {Key("key:USER_ID", "ADJAR")});
+    fromAdjar.userId = "ADJAR";
+    Send(fromAdjar);
+
+    for (int round = 0; round < kRounds; ++round) {
+        SCOPED_TRACE(round);
+        const ReadAccount read = Read("0012345", "C");
+        RequestMessage first = Save(read, {2});
+        RequestMessage second = Save(read, {2});
+        second.userId = "ADJAR";
+        std::latch start(2);
+        ReplyMessage firstReply;
+        ReplyMessage secondReply;
+        std::thread other([&] {
+            start.arrive_and_wait();
+            secondReply = desks_.at("ADJAR")->Handle(second);
+        });
+        start.arrive_and_wait();
+        firstReply = desks_.at("SUPER")->Handle(first);
+        other.join();
+
+        const std::set<std::string> answers{firstReply.errorText, secondReply.errorText};
+        EXPECT_EQ(answers, (std::set<std::string>{"", RefusalTexts::ChangedSinceRead("0012345")}));
+        EXPECT_EQ(QueryText(Location(), balanceLessFees), invariant);
+    }
+
+    // Every applied save renewed the AR once; an even number of them left its amounts as they were.
+    EXPECT_EQ(QueryText(Location(), "SELECT ACCT_RCVBL_BAL_AMT, ACCT_RCVBL_DUE_AMT, ROW_VERSION - " +
+                                        std::to_string(kRounds) +
+                                        " FROM acct_rcvbl WHERE ACCT_RCVBL_NBR = 12345"),
+              before);
+    EXPECT_EQ(std::stoi(QueryText(Location(), activityCount)), activityBefore + kRounds);
+}
+
+// Another desk holds the AR in a save it has not finished: a desk that waits 200 ms for it gives up
+// with the busy text and saves nothing; one that waits longer saves once the other desk is done.
+TEST_P(AccountAdjustmentTest,
+       a_save_waits_for_another_desk_holding_the_ar_and_says_busy_when_it_lasts_too_long) {
+    using namespace std::chrono_literals;
+    const ReadAccount read = Read("0012345", "C");
+    const std::string before = DumpAccounts(Location());
+    const std::unique_ptr<BackOffice> impatient = BackOffice::Open(store_->LocationFor("SUPER"), {}, 200ms);
+    const std::unique_ptr<StoreConnection> otherDesk = OpenStore(Location(), 5s);
+    otherDesk->Begin(StoreConnection::Access::Write);
+    StoreQuery(*otherDesk, "UPDATE acct_rcvbl SET ROW_VERSION = ROW_VERSION WHERE ACCT_RCVBL_NBR = 12345")
+        .Run();
+
+    const ReplyMessage whileHeld = impatient->Handle(Save(read, {2}));
+    const std::string afterRefusal = DumpAccounts(Location());
+    std::thread release([&otherDesk] {
+        std::this_thread::sleep_for(300ms);
+        otherDesk->Commit();
+    });
+    const ReplyMessage afterRelease = Send(Save(read, {2}));
+    release.join();
+
+    EXPECT_EQ(whileHeld.errorText, RefusalTexts::kBusySaving);
+    EXPECT_EQ(afterRefusal, before);
+    EXPECT_EQ(afterRelease.errorText, "");
+    EXPECT_EQ(QueryText(Location(), "SELECT VLTN_ASSMT_STTS_CD FROM assessment WHERE ACCT_RCVBL_NBR = 12345 "
+                                    "AND VLTN_ASSMT_SEQ_NBR = 2"),
+              "I|\n");
+}
+
+TAVRIK_ON_BOTH_ENGINES(AccountAdjustmentTest);
 
 } // namespace
 } // namespace tavrik

@@ -1,20 +1,6 @@
 #include "tests/backoffice/BackOfficeTestSupport.h"
 
-#include <atomic>
-#include <unistd.h>
-
 namespace tavrik {
-
-TemporaryFolder::TemporaryFolder() {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("tavrik-backoffice-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(path_);
-}
-
-TemporaryFolder::~TemporaryFolder() {
-    std::filesystem::remove_all(path_);
-}
 
 RequestMessage Request(int piNumber, std::vector<RequestKey> keys) {
     RequestMessage request;
@@ -45,7 +31,7 @@ std::string Row(const DataTable& table, std::size_t row) {
     return text;
 }
 
-std::string DumpAccounts(const std::filesystem::path& store) {
+std::string DumpAccounts(const std::string& store) {
     std::string dump;
     for (const char* table : {"acct_rcvbl", "assessment", "account_activity", "cttn_adtn_info"})
         dump += QueryText(store, std::string("SELECT * FROM ") + table + " ORDER BY 1, 2");

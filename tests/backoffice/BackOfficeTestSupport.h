@@ -1,5 +1,5 @@
-// What the back-office tests share: a temporary store folder, requests as the library sends them,
-// reply tables rendered as text, and a dump of the tables an adjustment may change.
+// What the back-office tests share: requests as the library sends them, reply tables rendered as
+// text, and a dump of the tables an adjustment may change.
 #pragma once
 
 #include "common/DataTable.h"
@@ -7,23 +7,11 @@
 #include "tests/support/Rendering.h"
 
 #include <chrono>
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tavrik {
-
-// A fresh folder under the system's temporary folder, removed with the object.
-class TemporaryFolder {
-public:
-    TemporaryFolder();
-    ~TemporaryFolder();
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 // A request from user SUPER.
 RequestMessage Request(int piNumber, std::vector<RequestKey> keys);
@@ -34,10 +22,10 @@ std::vector<std::string> Column(const DataTable& table, std::string_view field);
 // One row as stored text, each value followed by "|".
 std::string Row(const DataTable& table, std::size_t row);
 // The rows a query answers, each value followed by "|", each row by a line break.
-inline std::string QueryText(const std::filesystem::path& store, const std::string& sql) {
+inline std::string QueryText(const std::string& store, const std::string& sql) {
     return StoreRows(store, sql, kCellsEndedByBar);
 }
 // Every row of acct_rcvbl, assessment, account_activity and cttn_adtn_info, as text.
-std::string DumpAccounts(const std::filesystem::path& store);
+std::string DumpAccounts(const std::string& store);
 
 } // namespace tavrik

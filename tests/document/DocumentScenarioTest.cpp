@@ -49,8 +49,10 @@ std::string WithCheckDigit(const std::string& sevenDigits) {
     return sevenDigits + "-" + std::to_string(*ComputeCheckDigit(sevenDigits));
 }
 
-TEST(DocumentScenario, opens_an_account_by_type_and_five_digit_number_and_fills_both_lists) {
-    DocumentHarness harness;
+class DocumentScenario : public StoreTest {};
+
+TEST_P(DocumentScenario, opens_an_account_by_type_and_five_digit_number_and_fills_both_lists) {
+    DocumentHarness harness(Engine());
     const std::string number = WithCheckDigit("0012345");
 
     harness.OpenAccount("C", "12345");
@@ -91,8 +93,8 @@ std::string RenderColumns(const SSOleDBGrid& grid) {
     return text;
 }
 
-TEST(DocumentScenario, grids_carry_their_columns_hidden_fields_and_unbold_style_after_an_open) {
-    DocumentHarness harness;
+TEST_P(DocumentScenario, grids_carry_their_columns_hidden_fields_and_unbold_style_after_an_open) {
+    DocumentHarness harness(Engine());
 
     harness.OpenAccount("C", "12345");
     harness.DeliverReply();
@@ -127,8 +129,8 @@ TEST(DocumentScenario, grids_carry_their_columns_hidden_fields_and_unbold_style_
     EXPECT_FALSE(harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceivablesGrid).StyleSetBold("UNBOLD"));
 }
 
-TEST(DocumentScenario, shows_not_found_and_clears_the_reference_when_nothing_matches) {
-    DocumentHarness harness;
+TEST_P(DocumentScenario, shows_not_found_and_clears_the_reference_when_nothing_matches) {
+    DocumentHarness harness(Engine());
     const std::string number = WithCheckDigit("0099999");
 
     harness.OpenAccount("C", "99999");
@@ -140,8 +142,8 @@ TEST(DocumentScenario, shows_not_found_and_clears_the_reference_when_nothing_mat
     EXPECT_TRUE(harness.platform.messageBoxes.empty());
 }
 
-TEST(DocumentScenario, opens_a_receipt_by_its_number_as_the_dialog_completes_it) {
-    DocumentHarness harness;
+TEST_P(DocumentScenario, opens_a_receipt_by_its_number_as_the_dialog_completes_it) {
+    DocumentHarness harness(Engine());
 
     harness.OpenAccount("R", "100001");
     harness.DeliverReply();
@@ -156,8 +158,8 @@ TEST(DocumentScenario, opens_a_receipt_by_its_number_as_the_dialog_completes_it)
     EXPECT_EQ(harness.RenderGrid(Tavrik_AdjustAcc::kReceiptsGrid), kAcmeReceipts);
 }
 
-TEST(DocumentScenario, the_not_found_status_is_cleared_by_the_next_search) {
-    DocumentHarness harness;
+TEST_P(DocumentScenario, the_not_found_status_is_cleared_by_the_next_search) {
+    DocumentHarness harness(Engine());
     harness.OpenAccount("C", "99999");
     harness.DeliverReply();
     const std::string notFound = harness.statuses.back();
@@ -170,8 +172,8 @@ TEST(DocumentScenario, the_not_found_status_is_cleared_by_the_next_search) {
     EXPECT_EQ(harness.library.Status().StatusText(), "Ready");
 }
 
-TEST(DocumentScenario, caption_names_the_open_account_once_its_receivables_are_listed) {
-    DocumentHarness harness;
+TEST_P(DocumentScenario, caption_names_the_open_account_once_its_receivables_are_listed) {
+    DocumentHarness harness(Engine());
     const std::string atShow = harness.document.DocumentCaption();
 
     harness.OpenAccount("C", "12345");
@@ -188,8 +190,8 @@ TEST(DocumentScenario, caption_names_the_open_account_once_its_receivables_are_l
     EXPECT_EQ(notFound, "Account Adjustment");
 }
 
-TEST(DocumentScenario, ignores_a_reply_addressed_to_another_form) {
-    DocumentHarness harness;
+TEST_P(DocumentScenario, ignores_a_reply_addressed_to_another_form) {
+    DocumentHarness harness(Engine());
     harness.OpenAccount("C", "12345");
     harness.DeliverReply();
     const std::size_t statusCount = harness.statuses.size();
@@ -201,8 +203,8 @@ TEST(DocumentScenario, ignores_a_reply_addressed_to_another_form) {
     EXPECT_TRUE(harness.document.DataChanged());
 }
 
-TEST(DocumentScenario, keeps_the_reference_and_drops_the_late_reply_when_the_search_times_out) {
-    DocumentHarness harness;
+TEST_P(DocumentScenario, keeps_the_reference_and_drops_the_late_reply_when_the_search_times_out) {
+    DocumentHarness harness(Engine());
     harness.HoldReplies();
     harness.OpenAccount("C", "12345");
 
@@ -224,8 +226,8 @@ TEST(DocumentScenario, keeps_the_reference_and_drops_the_late_reply_when_the_sea
     EXPECT_EQ(harness.platform.LastPointer(), MousePointer::Default);
 }
 
-TEST(DocumentScenario, reports_the_back_office_error_and_clears_the_reference_when_a_search_fails) {
-    DocumentHarness harness;
+TEST_P(DocumentScenario, reports_the_back_office_error_and_clears_the_reference_when_a_search_fails) {
+    DocumentHarness harness(Engine());
 
     harness.OpenWith([](Tavrik_FormInq& dialog) {
         dialog.mFtcboDocType(0).SetCode("K");
@@ -243,8 +245,8 @@ TEST(DocumentScenario, reports_the_back_office_error_and_clears_the_reference_wh
     EXPECT_FALSE(harness.document.DataChanged());
 }
 
-TEST(DocumentScenario, enables_only_the_button_of_the_grid_with_exactly_one_selected_row) {
-    DocumentHarness harness;
+TEST_P(DocumentScenario, enables_only_the_button_of_the_grid_with_exactly_one_selected_row) {
+    DocumentHarness harness(Engine());
     harness.OpenAccount("C", "12345");
     harness.DeliverReply();
     SSOleDBGrid& receivables = harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceivablesGrid);
@@ -268,7 +270,7 @@ TEST(DocumentScenario, enables_only_the_button_of_the_grid_with_exactly_one_sele
     EXPECT_EQ(receipts.CellText("RCPT_NBR"), "0100002");
 }
 
-TEST(DocumentScenario, double_click_presses_the_detail_button_of_its_list_only_when_it_is_enabled) {
+TEST_P(DocumentScenario, double_click_presses_the_detail_button_of_its_list_only_when_it_is_enabled) {
     struct Case {
         const char* name;
         int grid;
@@ -282,7 +284,7 @@ TEST(DocumentScenario, double_click_presses_the_detail_button_of_its_list_only_w
         {"nothing selected presses nothing", 1, {}, ""},
     };
     for (const Case& testCase : cases) {
-        DocumentHarness harness;
+        DocumentHarness harness(Engine());
         harness.OpenAccount("C", "12345");
         harness.DeliverReply();
         SSOleDBGrid& grid = harness.document.mSdgDBGrid(testCase.grid);
@@ -303,8 +305,8 @@ TEST(DocumentScenario, double_click_presses_the_detail_button_of_its_list_only_w
     }
 }
 
-TEST(DocumentScenario, receipt_detail_says_the_form_is_not_available_and_sends_nothing) {
-    DocumentHarness harness;
+TEST_P(DocumentScenario, receipt_detail_says_the_form_is_not_available_and_sends_nothing) {
+    DocumentHarness harness(Engine());
     harness.OpenAccount("C", "12345");
     harness.DeliverReply();
     harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceivablesGrid).ClickRow(0, false);
@@ -317,8 +319,8 @@ TEST(DocumentScenario, receipt_detail_says_the_form_is_not_available_and_sends_n
     EXPECT_EQ(harness.Requests().size(), 1u);
 }
 
-TEST(DocumentScenario, cancel_keeps_the_lists_but_disables_both_buttons) {
-    DocumentHarness harness;
+TEST_P(DocumentScenario, cancel_keeps_the_lists_but_disables_both_buttons) {
+    DocumentHarness harness(Engine());
     harness.OpenAccount("C", "12345");
     harness.DeliverReply();
     harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceivablesGrid).ClickRow(0, false);
@@ -332,8 +334,8 @@ TEST(DocumentScenario, cancel_keeps_the_lists_but_disables_both_buttons) {
     EXPECT_FALSE(harness.session.Forms.IsLoaded(Tavrik_FormInq::kFormName));
 }
 
-TEST(DocumentScenario, switches_the_host_toolbar_and_keeps_one_message_object_across_shows) {
-    DocumentHarness harness;
+TEST_P(DocumentScenario, switches_the_host_toolbar_and_keeps_one_message_object_across_shows) {
+    DocumentHarness harness(Engine());
     std::vector<std::string> toolbar;
     harness.library.Status().ToolbarButtonChanged.Connect(
         [&](int button, bool enabled, const std::string& tag) {
@@ -356,8 +358,8 @@ TEST(DocumentScenario, switches_the_host_toolbar_and_keeps_one_message_object_ac
     EXPECT_EQ(harness.session.gsHostCaption, "Second");
 }
 
-TEST(DocumentScenario, centres_the_dialog_and_starts_it_on_citations) {
-    DocumentHarness harness;
+TEST_P(DocumentScenario, centres_the_dialog_and_starts_it_on_citations) {
+    DocumentHarness harness(Engine());
     std::string code;
     int left = 0;
     int top = 0;
@@ -374,8 +376,8 @@ TEST(DocumentScenario, centres_the_dialog_and_starts_it_on_citations) {
     EXPECT_EQ(top, (11520 - 2300) / 2);
 }
 
-TEST(DocumentScenario, resizer_keeps_fonts_and_the_size_of_buttons) {
-    DocumentHarness harness;
+TEST_P(DocumentScenario, resizer_keeps_fonts_and_the_size_of_buttons) {
+    DocumentHarness harness(Engine());
     ResizerInfo gridInfo;
     ResizerInfo buttonInfo;
 
@@ -390,8 +392,8 @@ TEST(DocumentScenario, resizer_keeps_fonts_and_the_size_of_buttons) {
     EXPECT_FALSE(buttonInfo.ScaleSize);
 }
 
-TEST(DocumentScenario, reports_a_failing_resize_under_its_own_procedure_name) {
-    DocumentHarness harness;
+TEST_P(DocumentScenario, reports_a_failing_resize_under_its_own_procedure_name) {
+    DocumentHarness harness(Engine());
     harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceivablesGrid).Refreshed.Connect([] {
         throw std::runtime_error("The grid cannot be drawn.");
     });
@@ -404,4 +406,6 @@ TEST(DocumentScenario, reports_a_failing_resize_under_its_own_procedure_name) {
 }
 
 } // namespace
+TAVRIK_ON_BOTH_ENGINES(DocumentScenario);
+
 } // namespace tavrik

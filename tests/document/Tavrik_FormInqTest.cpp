@@ -187,7 +187,7 @@ TEST(Tavrik_FormInq, offers_select_account_only_for_types_listed_per_customer) {
 }
 
 TEST(Tavrik_FormInq, finds_no_document_types_for_a_region_without_them) {
-    BackOfficeSession harness("NORTH");
+    BackOfficeSession harness(StoreEngine::Sqlite, "NORTH");
     Tavrik_FormInq& dialog = harness.session.Forms.Load<Tavrik_FormInq>(Tavrik_FormInq::kFormName);
 
     dialog.mFtcboDocType(0).SetCode("R");

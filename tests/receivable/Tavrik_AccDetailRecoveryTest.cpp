@@ -43,8 +43,10 @@ void SaveAndTimeOut(DocumentHarness& harness, Tavrik_AccDetail& detail) {
     harness.dispatcher.RunPending();
 }
 
-TEST(ArDetailRecovery, a_timeout_of_the_documents_search_is_not_taken_for_one_of_the_update) {
-    DocumentHarness harness;
+class ArDetailRecovery : public StoreTest {};
+
+TEST_P(ArDetailRecovery, a_timeout_of_the_documents_search_is_not_taken_for_one_of_the_update) {
+    DocumentHarness harness(Engine());
     std::string afterRefusal;
 
     WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
@@ -80,7 +82,7 @@ TEST(ArDetailRecovery, a_timeout_of_the_documents_search_is_not_taken_for_one_of
         "pending:off save:on Search was not successful");
 }
 
-TEST(ArDetailRecovery, after_a_timed_out_update_a_save_that_sends_nothing_leaves_save_on_and_close_asks) {
+TEST_P(ArDetailRecovery, after_a_timed_out_update_a_save_that_sends_nothing_leaves_save_on_and_close_asks) {
     struct Case {
         const char* name;
         std::function<void(Tavrik_AccDetail&)> enter;
@@ -94,7 +96,7 @@ TEST(ArDetailRecovery, after_a_timed_out_update_a_save_that_sends_nothing_leaves
          "save:on status:Error(s) found boxes:2 updates sent:1 asked:yes"},
     };
     for (const Case& each : cases) {
-        DocumentHarness harness;
+        DocumentHarness harness(Engine());
         std::string state;
 
         WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
@@ -119,9 +121,9 @@ TEST(ArDetailRecovery, after_a_timed_out_update_a_save_that_sends_nothing_leaves
     }
 }
 
-TEST(ArDetailRecovery, save_stays_off_after_an_error_reply_for_an_ar_the_document_locked) {
+TEST_P(ArDetailRecovery, save_stays_off_after_an_error_reply_for_an_ar_the_document_locked) {
     for (const char* locked : {"0012351", "0012350", "2000000"}) {
-        DocumentHarness harness;
+        DocumentHarness harness(Engine());
         std::string state;
 
         WithArDetail(harness, locked, [&](Tavrik_AccDetail& detail) {
@@ -141,8 +143,8 @@ TEST(ArDetailRecovery, save_stays_off_after_an_error_reply_for_an_ar_the_documen
     }
 }
 
-TEST(ArDetailRecovery, tells_the_status_service_it_is_busy_right_after_sending_an_update) {
-    DocumentHarness harness;
+TEST_P(ArDetailRecovery, tells_the_status_service_it_is_busy_right_after_sending_an_update) {
+    DocumentHarness harness(Engine());
     bool readyOnOpen = false;
     bool readyAfterSend = true;
     bool readyAfterReply = false;
@@ -162,7 +164,7 @@ TEST(ArDetailRecovery, tells_the_status_service_it_is_busy_right_after_sending_a
     EXPECT_TRUE(readyAfterReply);
 }
 
-TEST(ArDetailRecovery, close_answered_yes_saves_and_stays_open_on_errors_and_cancel_keeps_the_window) {
+TEST_P(ArDetailRecovery, close_answered_yes_saves_and_stays_open_on_errors_and_cancel_keeps_the_window) {
     struct Case {
         const char* name;
         std::function<void(Tavrik_AccDetail&)> enter;
@@ -180,7 +182,7 @@ TEST(ArDetailRecovery, close_answered_yes_saves_and_stays_open_on_errors_and_can
          "shown:no dirty:no updates sent:0"},
     };
     for (const Case& each : cases) {
-        DocumentHarness harness;
+        DocumentHarness harness(Engine());
         std::string state;
 
         WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
@@ -201,4 +203,6 @@ TEST(ArDetailRecovery, close_answered_yes_saves_and_stays_open_on_errors_and_can
 }
 
 } // namespace
+TAVRIK_ON_BOTH_ENGINES(ArDetailRecovery);
+
 } // namespace tavrik

@@ -25,8 +25,17 @@ void DateAndComment(Tavrik_AccDetail& detail, int year, unsigned month, unsigned
     detail.mTxtAdjust(0).TypeText(comment);
 }
 
-TEST(ArDetailRoad, removing_a_fee_sends_the_adjustment_reloads_the_grids_and_refreshes_the_lists) {
-    DocumentHarness harness;
+class ArDetailRoad : public StoreTest {};
+class ArDetailOpening : public StoreTest {};
+class ArDetailCheckEdit : public StoreTest {};
+class ArDetailSave : public StoreTest {};
+class ArDetailAccess : public StoreTest {};
+class ArDetailTwoClerks : public StoreTest {};
+class ArDetailLoading : public StoreTest {};
+class ArDetailTotals : public StoreTest {};
+
+TEST_P(ArDetailRoad, removing_a_fee_sends_the_adjustment_reloads_the_grids_and_refreshes_the_lists) {
+    DocumentHarness harness(Engine());
     std::string availableOnOpen, adjustedAfterSave, totalsWhenTicked, labels;
     bool lockedWhilePending = false;
     bool dirtyAfterReply = false;
@@ -101,15 +110,15 @@ TEST(ArDetailRoad, removing_a_fee_sends_the_adjustment_reloads_the_grids_and_ref
               "RM | 2026-12-01 | 10:30 | -350000 | 3125000 | Fee charged twice | 1\n");
 }
 
-TEST(ArDetailOpening,
-     locks_save_for_inactive_case_and_voided_generated_forms_and_starts_dates_at_the_stop_date) {
+TEST_P(ArDetailOpening,
+       locks_save_for_inactive_case_and_voided_generated_forms_and_starts_dates_at_the_stop_date) {
     const std::pair<const char*, const char*> cases[] = {
         {"0012345", "save:on from:03/15/2023"},  {"0012351", "save:off from:05/06/2023"},
         {"0012350", "save:off from:05/05/2023"}, {"2000000", "save:off from:12/01/2022"},
         {"1999999", "save:on from:11/30/2022"},
     };
     for (const auto& [number, expected] : cases) {
-        DocumentHarness harness;
+        DocumentHarness harness(Engine());
         std::string state;
 
         WithArDetail(harness, number, [&](Tavrik_AccDetail& detail) {
@@ -131,7 +140,7 @@ struct RuleCase {
     const char* expected;
 };
 
-TEST(ArDetailCheckEdit, lists_the_messages_of_failing_rules_in_order_and_stops_where_it_must) {
+TEST_P(ArDetailCheckEdit, lists_the_messages_of_failing_rules_in_order_and_stops_where_it_must) {
     const auto voidAction = [](Tavrik_AccDetail& d) { d.Tavrik_CodesCombo(0).SetCode("V"); };
     const RuleCase cases[] = {
         {"nothing entered", "0012345", [](Tavrik_AccDetail&) {},
@@ -198,7 +207,7 @@ TEST(ArDetailCheckEdit, lists_the_messages_of_failing_rules_in_order_and_stops_w
          "Comment is required\r\n"},
     };
     for (const RuleCase& rule : cases) {
-        DocumentHarness harness;
+        DocumentHarness harness(Engine());
         std::string errors;
 
         WithArDetail(harness, rule.arNumber, [&](Tavrik_AccDetail& detail) {
@@ -212,8 +221,8 @@ TEST(ArDetailCheckEdit, lists_the_messages_of_failing_rules_in_order_and_stops_w
     }
 }
 
-TEST(ArDetailSave, refuses_with_one_message_box_and_sends_nothing_when_the_check_fails_or_nothing_changed) {
-    DocumentHarness harness;
+TEST_P(ArDetailSave, refuses_with_one_message_box_and_sends_nothing_when_the_check_fails_or_nothing_changed) {
+    DocumentHarness harness(Engine());
     std::string statusWhenUnchanged;
 
     WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
@@ -231,7 +240,7 @@ TEST(ArDetailSave, refuses_with_one_message_box_and_sends_nothing_when_the_check
     EXPECT_EQ(harness.Requests().size(), 2u);
 }
 
-TEST(ArDetailSave, deletes_and_voids_by_the_generated_form_rules) {
+TEST_P(ArDetailSave, deletes_and_voids_by_the_generated_form_rules) {
     struct Case {
         const char* arNumber;
         const char* action;
@@ -253,7 +262,7 @@ TEST(ArDetailSave, deletes_and_voids_by_the_generated_form_rules) {
         {"0012345", "V", {}, "", true, true},
     };
     for (const Case& each : cases) {
-        DocumentHarness harness;
+        DocumentHarness harness(Engine());
         for (MsgBoxAnswer answer : each.answers)
             harness.platform.QueueAnswer(answer);
         bool saveEnabled = false;
@@ -289,8 +298,8 @@ TEST(ArDetailSave, deletes_and_voids_by_the_generated_form_rules) {
     }
 }
 
-TEST(ArDetailSave, asks_for_the_licence_purchase_when_an_lpo_fee_is_removed) {
-    DocumentHarness harness;
+TEST_P(ArDetailSave, asks_for_the_licence_purchase_when_an_lpo_fee_is_removed) {
+    DocumentHarness harness(Engine());
     std::size_t requestsAfterCancel = 0;
     std::string statusAfterCancel;
     bool tickKept = false;
@@ -344,8 +353,8 @@ TEST(ArDetailSave, asks_for_the_licence_purchase_when_an_lpo_fee_is_removed) {
               "0 | ABC-123 | A | 10 | 1500000\n");
 }
 
-TEST(ArDetailSave, recovers_from_a_timed_out_update_and_treats_the_next_reply_as_its_own) {
-    DocumentHarness harness;
+TEST_P(ArDetailSave, recovers_from_a_timed_out_update_and_treats_the_next_reply_as_its_own) {
+    DocumentHarness harness(Engine());
     std::string afterTimeout;
     bool pendingAfterTimeout = false;
     bool dirtyAfterNextReply = false;
@@ -394,8 +403,8 @@ TEST(ArDetailSave, recovers_from_a_timed_out_update_and_treats_the_next_reply_as
     EXPECT_EQ(harness.Requests().back().piNumber, 47);
 }
 
-TEST(ArDetailAccess, a_user_without_the_privilege_only_looks_even_after_an_error_reply) {
-    DocumentHarness harness("CLERK");
+TEST_P(ArDetailAccess, a_user_without_the_privilege_only_looks_even_after_an_error_reply) {
+    DocumentHarness harness(Engine(), "CLERK");
     std::string state;
 
     WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
@@ -426,9 +435,9 @@ TEST(ArDetailAccess, a_user_without_the_privilege_only_looks_even_after_an_error
                      "ticks refused save:off inputs:off activity:on rows:3");
 }
 
-TEST(ArDetailTwoClerks, refuses_the_second_save_built_from_the_same_read_and_applies_none_of_it) {
-    DocumentHarness first("SUPER");
-    DocumentHarness second("ADJAR", first.storeFile);
+TEST_P(ArDetailTwoClerks, refuses_the_second_save_built_from_the_same_read_and_applies_none_of_it) {
+    DocumentHarness first(Engine(), "SUPER");
+    DocumentHarness second(first.testStore, "ADJAR");
     std::string refusal;
 
     WithArDetail(first, "0012345", [&](Tavrik_AccDetail& firstDetail) {
@@ -461,8 +470,8 @@ TEST(ArDetailTwoClerks, refuses_the_second_save_built_from_the_same_read_and_app
               "0\n");
 }
 
-TEST(ArDetailLoading, edge_rows_get_zero_balance_empty_description_and_no_lpo_by_default) {
-    DocumentHarness harness;
+TEST_P(ArDetailLoading, edge_rows_get_zero_balance_empty_description_and_no_lpo_by_default) {
+    DocumentHarness harness(Engine());
     std::string available, adjusted;
 
     WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
@@ -499,8 +508,8 @@ TEST(ArDetailLoading, edge_rows_get_zero_balance_empty_description_and_no_lpo_by
     EXPECT_EQ(adjusted, "I|4|900004|100001||01/04/2023||P01|LATE PAYMENT PENALTY|$150.00|$5.00||N|||\n");
 }
 
-TEST(ArDetailTotals, reinstating_alone_fills_the_reinstated_total_and_both_grids_add_up) {
-    DocumentHarness harness;
+TEST_P(ArDetailTotals, reinstating_alone_fills_the_reinstated_total_and_both_grids_add_up) {
+    DocumentHarness harness(Engine());
     std::string totals;
 
     WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
@@ -524,8 +533,8 @@ TEST(ArDetailTotals, reinstating_alone_fills_the_reinstated_total_and_both_grids
               "[|$75.00|$75.00][$250.00|$75.00|$325.00][$285.00|$75.00|$360.00][$285.00|$0.00|$285.00]");
 }
 
-TEST(ArDetailSave, sends_removals_before_reinstatements_and_says_each_step_in_the_status_bar) {
-    DocumentHarness harness;
+TEST_P(ArDetailSave, sends_removals_before_reinstatements_and_says_each_step_in_the_status_bar) {
+    DocumentHarness harness(Engine());
     std::string rows;
 
     WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
@@ -560,7 +569,7 @@ TEST(ArDetailSave, sends_removals_before_reinstatements_and_says_each_step_in_th
         "F02 | I\nF05 | A\n");
 }
 
-TEST(ArDetailSave, reports_refused_saves_in_the_status_bar_and_counts_a_comment_of_blanks_as_none) {
+TEST_P(ArDetailSave, reports_refused_saves_in_the_status_bar_and_counts_a_comment_of_blanks_as_none) {
     struct Case {
         const char* name;
         std::function<void(Tavrik_AccDetail&)> enter;
@@ -582,7 +591,7 @@ TEST(ArDetailSave, reports_refused_saves_in_the_status_bar_and_counts_a_comment_
          "Save Request Canceled."},
     };
     for (const Case& each : cases) {
-        DocumentHarness harness;
+        DocumentHarness harness(Engine());
         for (MsgBoxAnswer answer : each.answers)
             harness.platform.QueueAnswer(answer);
         bool changed = true;
@@ -600,8 +609,8 @@ TEST(ArDetailSave, reports_refused_saves_in_the_status_bar_and_counts_a_comment_
     }
 }
 
-TEST(ArDetailSave, an_out_of_state_lpo_sends_only_the_state_and_comment_even_with_a_plate_of_blanks) {
-    DocumentHarness harness;
+TEST_P(ArDetailSave, an_out_of_state_lpo_sends_only_the_state_and_comment_even_with_a_plate_of_blanks) {
+    DocumentHarness harness(Engine());
 
     WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
         Tick(detail, Tavrik_AccDetail::kAvailableGrid, "F01");
@@ -630,4 +639,13 @@ TEST(ArDetailSave, an_out_of_state_lpo_sends_only_the_state_and_comment_even_wit
 }
 
 } // namespace
+TAVRIK_ON_BOTH_ENGINES(ArDetailRoad);
+TAVRIK_ON_BOTH_ENGINES(ArDetailOpening);
+TAVRIK_ON_BOTH_ENGINES(ArDetailCheckEdit);
+TAVRIK_ON_BOTH_ENGINES(ArDetailSave);
+TAVRIK_ON_BOTH_ENGINES(ArDetailAccess);
+TAVRIK_ON_BOTH_ENGINES(ArDetailTwoClerks);
+TAVRIK_ON_BOTH_ENGINES(ArDetailLoading);
+TAVRIK_ON_BOTH_ENGINES(ArDetailTotals);
+
 } // namespace tavrik

@@ -10,8 +10,10 @@ namespace {
 
 using ::testing::ElementsAre;
 
-TEST(AccountActivity, lists_the_ars_entries_newest_first_with_code_descriptions_and_user_names) {
-    DocumentHarness harness;
+class AccountActivity : public StoreTest {};
+
+TEST_P(AccountActivity, lists_the_ars_entries_newest_first_with_code_descriptions_and_user_names) {
+    DocumentHarness harness(Engine());
     std::string emptyList, list, shape, statusWhileWaiting;
 
     WithArDetail(harness, "0012345", [&](Tavrik_AccDetail& detail) {
@@ -62,4 +64,6 @@ TEST(AccountActivity, lists_the_ars_entries_newest_first_with_code_descriptions_
 }
 
 } // namespace
+TAVRIK_ON_BOTH_ENGINES(AccountActivity);
+
 } // namespace tavrik

@@ -64,7 +64,9 @@ std::string Outcome(const Lpo& dialog) {
     return outcome;
 }
 
-TEST(Tavrik_LicPurchOpt, save_lists_every_failing_rule_in_order_and_marks_its_fields) {
+class LicPurchOpt : public StoreTest {};
+
+TEST_P(LicPurchOpt, save_lists_every_failing_rule_in_order_and_marks_its_fields) {
     const std::string state = "In or Out of State is required\r\n";
     const std::string nothing = "Enter a Comment or the In-State Fields\r\n";
     const std::string comment = "Comment required for Out-of-State LPO\r\n";
@@ -92,7 +94,7 @@ TEST(Tavrik_LicPurchOpt, save_lists_every_failing_rule_in_order_and_marks_its_fi
          "Amount must be a dollar value for In-State LPO\r\nmarked: mTxt(2)"},
     };
 
-    BackOfficeSession harness;
+    BackOfficeSession harness(Engine());
     for (const Case& test : cases) {
         harness.platform.messageBoxes.clear();
         bool leftOpen = false;
@@ -117,7 +119,7 @@ TEST(Tavrik_LicPurchOpt, save_lists_every_failing_rule_in_order_and_marks_its_fi
     }
 }
 
-TEST(Tavrik_LicPurchOpt, boxes_refuse_bad_keys_and_pastes_with_a_beep_and_format_the_amount_on_leaving) {
+TEST_P(LicPurchOpt, boxes_refuse_bad_keys_and_pastes_with_a_beep_and_format_the_amount_on_leaving) {
     enum class How { Type, ShiftInsert, Mouse, AfterRelease, Leave };
     struct Case {
         int box;
@@ -149,7 +151,7 @@ TEST(Tavrik_LicPurchOpt, boxes_refuse_bad_keys_and_pastes_with_a_beep_and_format
         {Lpo::kAmount, How::Leave, "$", "", 0},
         {Lpo::kAmount, How::Leave, "99999999999.9", "99999999999.9", 0}};
 
-    BackOfficeSession harness;
+    BackOfficeSession harness(Engine());
     for (const Case& test : cases) {
         const int beepsBefore = harness.platform.beeps;
         bool leftOpen = false;
@@ -179,7 +181,7 @@ TEST(Tavrik_LicPurchOpt, boxes_refuse_bad_keys_and_pastes_with_a_beep_and_format
     EXPECT_TRUE(harness.platform.messageBoxes.empty());
 }
 
-TEST(Tavrik_LicPurchOpt, cancel_asks_only_after_a_change_and_follows_the_answer) {
+TEST_P(LicPurchOpt, cancel_asks_only_after_a_change_and_follows_the_answer) {
     struct Case {
         std::function<void(Lpo&)> change;
         std::optional<MsgBoxAnswer> answer;
@@ -197,7 +199,7 @@ TEST(Tavrik_LicPurchOpt, cancel_asks_only_after_a_change_and_follows_the_answer)
         {time, MsgBoxAnswer::Yes, "open, asked, refused"},
     };
 
-    BackOfficeSession harness;
+    BackOfficeSession harness(Engine());
     for (const Case& test : cases) {
         harness.platform.messageBoxes.clear();
         if (test.answer)
@@ -219,7 +221,7 @@ TEST(Tavrik_LicPurchOpt, cancel_asks_only_after_a_change_and_follows_the_answer)
     }
 }
 
-TEST(Tavrik_LicPurchOpt, troop_is_the_first_character_of_the_entry_even_one_of_several_bytes) {
+TEST_P(LicPurchOpt, troop_is_the_first_character_of_the_entry_even_one_of_several_bytes) {
     struct Case {
         std::string entry;
         std::string troop;
@@ -227,7 +229,7 @@ TEST(Tavrik_LicPurchOpt, troop_is_the_first_character_of_the_entry_even_one_of_s
     };
     // A paste into the box is not filtered, so the entry may hold any character.
     const Case cases[] = {{" B3", "B", "3"}, {"\u00e910", "\u00e9", "10"}, {"\U0001F600", "\U0001F600", ""}};
-    BackOfficeSession harness;
+    BackOfficeSession harness(Engine());
     Lpo& dialog = harness.session.Forms.Load<Lpo>(Lpo::kFormName);
     for (const Case& test : cases) {
         SCOPED_TRACE(test.entry);
@@ -243,4 +245,6 @@ TEST(Tavrik_LicPurchOpt, troop_is_the_first_character_of_the_entry_even_one_of_s
 }
 
 } // namespace
+TAVRIK_ON_BOTH_ENGINES(LicPurchOpt);
+
 } // namespace tavrik

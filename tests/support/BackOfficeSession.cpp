@@ -29,9 +29,17 @@ BackOffice::Clock FixedClock() {
 
 } // namespace
 
-BackOfficeSession::BackOfficeSession(const std::string& userId, const std::filesystem::path& sharedStore)
-    : directory(NewDirectory()), storeFile(sharedStore.empty() ? directory / "store.sqlite" : sharedStore),
-      store(BackOffice::Open(storeFile, FixedClock())),
+BackOfficeSession::BackOfficeSession(StoreEngine engine, const std::string& userId)
+    : BackOfficeSession(std::make_unique<TestStore>(engine), nullptr, userId) {}
+
+BackOfficeSession::BackOfficeSession(const TestStore& sharedStore, const std::string& userId)
+    : BackOfficeSession(nullptr, &sharedStore, userId) {}
+
+BackOfficeSession::BackOfficeSession(std::unique_ptr<TestStore> ownStore, const TestStore* sharedStore,
+                                     const std::string& userId)
+    : ownStore_(std::move(ownStore)), directory(NewDirectory()),
+      testStore(sharedStore != nullptr ? *sharedStore : *ownStore_),
+      store(BackOffice::Open(testStore.LocationFor(userId), FixedClock())),
       transport([this](const RequestMessage& request) { return Answer(request); }),
       platform(*CalendarDate::FromYmd(2026, 12, 6)),
       library(transport, dispatcher, platform, userId, directory / "errors.log", std::chrono::seconds(30)),
@@ -73,7 +81,7 @@ std::vector<RequestMessage> BackOfficeSession::Requests() {
 }
 
 std::string BackOfficeSession::StoreRows(const std::string& sql) const {
-    return ::tavrik::StoreRows(storeFile, sql);
+    return ::tavrik::StoreRows(testStore.Location(), sql);
 }
 
 ReplyMessage BackOfficeSession::Answer(const RequestMessage& request) {

@@ -1,5 +1,5 @@
-// A clerk's session on the real library and a real back office in a temporary SQLite file, with the
-// scripted platform and the manual dispatcher: what every form test stands on, with or without the
+// A clerk's session on the real library and a real back office on a new store of either engine, with
+// the scripted platform and the manual dispatcher: what every form test stands on, with or without the
 // document.
 #pragma once
 
@@ -9,6 +9,7 @@
 #include "library/ManualDispatcher.h"
 #include "library/WorkerThreadTransport.h"
 #include "tests/support/ScriptedPlatform.h"
+#include "tests/support/TestStore.h"
 
 #include <condition_variable>
 #include <filesystem>
@@ -24,10 +25,11 @@ public:
     static constexpr const char* kHostCaption = "Account Adjustment";
     static constexpr const char* kHostTag = "HOST-1";
 
-    // A session of that user; on its own new store, or on the store file of another session (two
-    // clerks at one back office). The host's tag and caption are set as the container sets them.
-    explicit BackOfficeSession(const std::string& userId = "SUPER",
-                               const std::filesystem::path& sharedStore = {});
+    // A session of that user on its own new store of that engine. The host's tag and caption are set
+    // as the container sets them.
+    explicit BackOfficeSession(StoreEngine engine = StoreEngine::Sqlite, const std::string& userId = "SUPER");
+    // A session of that user on the store of another session: two clerks at one back office.
+    BackOfficeSession(const TestStore& sharedStore, const std::string& userId);
     ~BackOfficeSession();
     BackOfficeSession(const BackOfficeSession&) = delete;
     BackOfficeSession& operator=(const BackOfficeSession&) = delete;
@@ -49,9 +51,13 @@ private:
     bool holding_ = false;
     std::vector<RequestMessage> requests_;
 
+    BackOfficeSession(std::unique_ptr<TestStore> ownStore, const TestStore* sharedStore,
+                      const std::string& userId);
+    std::unique_ptr<TestStore> ownStore_;
+
 public:
     std::filesystem::path directory;
-    std::filesystem::path storeFile;
+    const TestStore& testStore;
     std::unique_ptr<BackOffice> store;
     ManualDispatcher dispatcher;
     WorkerThreadTransport transport;

@@ -2,8 +2,13 @@
 
 namespace tavrik {
 
-DocumentHarness::DocumentHarness(const std::string& userId, const std::filesystem::path& sharedStore)
-    : BackOfficeSession(userId, sharedStore), document(session) {
+DocumentHarness::DocumentHarness(StoreEngine engine, const std::string& userId)
+    : BackOfficeSession(engine, userId), document(session) {
+    document.UserDocument_Show(kHostTag, kHostCaption);
+}
+
+DocumentHarness::DocumentHarness(const TestStore& sharedStore, const std::string& userId)
+    : BackOfficeSession(sharedStore, userId), document(session) {
     document.UserDocument_Show(kHostTag, kHostCaption);
 }
 

@@ -15,8 +15,8 @@ namespace tavrik {
 class DocumentHarness : public BackOfficeSession {
 public:
     // The document shown in a session of that user (see BackOfficeSession).
-    explicit DocumentHarness(const std::string& userId = "SUPER",
-                             const std::filesystem::path& sharedStore = {});
+    explicit DocumentHarness(StoreEngine engine = StoreEngine::Sqlite, const std::string& userId = "SUPER");
+    DocumentHarness(const TestStore& sharedStore, const std::string& userId);
 
     // Runs FileOpen with a dialog script that picks the type, types the number and presses OK.
     void OpenAccount(const std::string& typeCode, const std::string& typed);

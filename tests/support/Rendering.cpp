@@ -1,7 +1,7 @@
 #include "tests/support/Rendering.h"
 
-#include "backoffice/OpenStore.h"
-#include "sqlite/SqliteStatement.h"
+#include "store/OpenStore.h"
+#include "store/StoreQuery.h"
 
 #include <ctime>
 
@@ -49,9 +49,9 @@ std::string RenderRows(const RequestMessage& request, const std::string& dataSet
     return text;
 }
 
-std::string StoreRows(const std::filesystem::path& storeFile, const std::string& sql, RowLayout layout) {
-    SqliteDatabase database = OpenStore(storeFile);
-    SqliteStatement query(database, sql);
+std::string StoreRows(const std::string& location, const std::string& sql, RowLayout layout) {
+    std::unique_ptr<StoreConnection> database = OpenStore(location, std::chrono::seconds(10));
+    StoreQuery query(*database, sql);
     std::string text;
     while (query.Step()) {
         for (int column = 0; column < query.ColumnCount(); ++column) {

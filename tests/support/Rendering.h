@@ -30,8 +30,8 @@ struct RowLayout {
 };
 inline constexpr RowLayout kCellsEndedByBar{"|", "", "|"};
 
-// The rows a query on the store in that file answers, one line each.
-std::string StoreRows(const std::filesystem::path& storeFile, const std::string& sql, RowLayout layout = {});
+// The rows a query on the store at that location answers, one line each.
+std::string StoreRows(const std::string& location, const std::string& sql, RowLayout layout = {});
 // The moment of that local day and time: what the tests set the back office's clock to.
 std::chrono::system_clock::time_point LocalTime(int year, int month, int day, int hour, int minute,
                                                 int second);

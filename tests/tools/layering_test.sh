@@ -26,10 +26,11 @@ write document/Doc.cpp '#include "receivable/Tavrik_AccDetail.h"'
 write document/Doc.cpp '#include "common/Form.h"'
 write desktop/View.cpp '#include <QWidget>'
 write desktop/View.cpp '#include "library/KovraLibrary.h"'
-write sqlite/SqliteDatabase.cpp '#include <sqlite3.h>'
-write backoffice/Handler.cpp '#include "sqlite/SqliteStatement.h"'
-write library/CodeTables.cpp '#include "sqlite/SqliteDatabase.h"'
-write bench/Bench.cpp '#include "sqlite/SqliteStatement.h"'
+write store/SqliteDatabase.cpp '#include <sqlite3.h>'
+write store/PostgresConnection.cpp '#include <libpq-fe.h>'
+write backoffice/Handler.cpp '#include "store/StoreQuery.h"'
+write library/CodeTables.cpp '#include "store/SqliteDatabase.h"'
+write bench/Bench.cpp '#include "store/StoreQuery.h"'
 write tests/desktop/ViewTest.cpp '#include <QTest>'
 expect "allowed arrows" 0 "Every include follows the folders' arrows."
 
@@ -58,18 +59,21 @@ write document/Doc.cpp '#include <sqlite3.h>'
 expect "SQLite in a form" 1 "document/Doc.cpp: includes a database client (sqlite3.h)"
 
 write backoffice/Store.cpp '#include <sqlite3.h>'
-expect "SQLite in the back office, past the wrapper" 1 "backoffice/Store.cpp: includes a database client (sqlite3.h) outside sqlite/"
+expect "SQLite in the back office, past the store layer" 1 "backoffice/Store.cpp: includes a database client (sqlite3.h) outside store/"
 
 write library/CodeTables.cpp '#include <sqlite3.h>'
-expect "SQLite in the library, past the wrapper" 1 "library/CodeTables.cpp: includes a database client (sqlite3.h) outside sqlite/"
+expect "SQLite in the library, past the store layer" 1 "library/CodeTables.cpp: includes a database client (sqlite3.h) outside store/"
 
 write tests/backoffice/StoreTest.cpp '#include <sqlite3.h>'
-expect "SQLite in a test, past the wrapper" 1 "tests/backoffice/StoreTest.cpp: includes a database client (sqlite3.h) outside sqlite/"
+expect "SQLite in a test, past the store layer" 1 "tests/backoffice/StoreTest.cpp: includes a database client (sqlite3.h) outside store/"
 
-write sqlite/SqliteDatabase.h '#include "common/Currency.h"'
-expect "the wrapper using common" 1 "sqlite/ may not use common/"
+write store/SqliteDatabase.h '#include "common/Currency.h"'
+expect "the store layer using common" 1 "store/ may not use common/"
 
-write receivable/Form.cpp '#include "sqlite/SqliteDatabase.h"'
-expect "a form using the wrapper" 1 "receivable/ may not use sqlite/"
+write receivable/Form.cpp '#include "store/SqliteDatabase.h"'
+expect "a form using the store layer" 1 "receivable/ may not use store/"
+
+write backoffice/Store.cpp '#include <libpq-fe.h>'
+expect "PostgreSQL in the back office, past the store layer" 1 "backoffice/Store.cpp: includes a database client (libpq-fe.h) outside store/"
 
 [ "$failures" -eq 0 ]

@@ -1,6 +1,7 @@
-#include "sqlite/SqliteDatabase.h"
+#include "store/SqliteDatabase.h"
 
-#include "sqlite/StoreBusy.h"
+#include "store/SqliteStatement.h"
+#include "store/StoreBusy.h"
 
 #include <sqlite3.h>
 
@@ -32,13 +33,14 @@ sqlite3* Open(const std::string& name, int flags) {
 
 SqliteDatabase::SqliteDatabase(const std::filesystem::path& file, std::chrono::milliseconds busyWait)
     : handle_(Open(file.string(),
-                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI)) {
+                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI)),
+      name_("the file " + file.string()) {
     sqlite3_extended_result_codes(handle_, 1);
     sqlite3_busy_timeout(handle_, static_cast<int>(busyWait.count()));
 }
 
 SqliteDatabase::SqliteDatabase(InMemory)
-    : handle_(Open(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) {
+    : handle_(Open(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)), name_("a database in memory") {
     sqlite3_extended_result_codes(handle_, 1);
 }
 
@@ -47,7 +49,7 @@ SqliteDatabase::~SqliteDatabase() {
 }
 
 SqliteDatabase::SqliteDatabase(SqliteDatabase&& other) noexcept
-    : handle_(std::exchange(other.handle_, nullptr)) {}
+    : handle_(std::exchange(other.handle_, nullptr)), name_(std::move(other.name_)) {}
 
 bool SqliteDatabase::IsReadOnly() const {
     return sqlite3_db_readonly(handle_, "main") == 1;
@@ -62,6 +64,38 @@ void SqliteDatabase::Execute(std::string_view sql) {
     const int result = sqlite3_exec(handle_, text.c_str(), nullptr, nullptr, nullptr);
     if (result != SQLITE_OK)
         Fail(result);
+}
+
+std::unique_ptr<StoreStatement> SqliteDatabase::Prepare(std::string_view sql) {
+    return std::make_unique<SqliteStatement>(*this, sql);
+}
+
+void SqliteDatabase::Begin(Access access) {
+    Execute(access == Access::Write ? "BEGIN IMMEDIATE" : "BEGIN");
+}
+
+void SqliteDatabase::Commit() {
+    Execute("COMMIT");
+}
+
+void SqliteDatabase::Rollback() noexcept {
+    sqlite3_exec(handle_, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+bool SqliteDatabase::HoldsTables() {
+    SqliteStatement objects(*this, "SELECT COUNT(*) FROM sqlite_master");
+    objects.Step();
+    return objects.Integer(0) != 0;
+}
+
+std::int64_t SqliteDatabase::StoredVersion() {
+    SqliteStatement version(*this, "PRAGMA user_version");
+    version.Step();
+    return version.Integer(0);
+}
+
+void SqliteDatabase::RecordVersion(std::int64_t version) {
+    Execute("PRAGMA user_version = " + std::to_string(version));
 }
 
 void SqliteDatabase::Fail(int result) const {

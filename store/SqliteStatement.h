@@ -1,12 +1,13 @@
-// A prepared SQLite statement with bound parameters, finalized with the object. Parameters are
-// numbered from 1, columns from 0, as SQLite numbers them.
+// A prepared SQLite statement with bound parameters, finalized with the object. Beside the store's
+// statement it tells what the code-table copy asks of a clerk's query: whether it only reads, what
+// follows it, the storage class of a value.
 #pragma once
 
-#include "sqlite/SqliteDatabase.h"
+#include "store/SqliteDatabase.h"
+#include "store/StoreStatement.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,7 +15,7 @@ struct sqlite3_stmt;
 
 namespace tavrik {
 
-class SqliteStatement {
+class SqliteStatement final : public StoreStatement {
 public:
     // The storage class of a column's value in the current row.
     enum class Type { Integer, Float, Text, Blob, Null };
@@ -34,32 +35,25 @@ public:
     // Whether running it leaves the database as it is.
     bool IsReadOnly() const;
 
-    SqliteStatement& Bind(int index, std::string_view text);
-    SqliteStatement& Bind(int index, std::int64_t number);
-    SqliteStatement& BindNull(int index);
-    template <typename Value> SqliteStatement& Bind(int index, const std::optional<Value>& value) {
-        return value ? Bind(index, *value) : BindNull(index);
-    }
+    using StoreStatement::Bind;
+    StoreStatement& Bind(int index, std::string_view text) override;
+    StoreStatement& Bind(int index, std::int64_t number) override;
+    StoreStatement& BindNull(int index) override;
 
-    // Advances to the next row: true while there is one, false when the statement is done.
-    // Throws std::runtime_error on failure (a broken constraint), StoreBusy on a locked file.
-    bool Step();
-    // Steps a statement that returns no rows.
-    void Run();
-    // Makes the statement ready to run again with new parameters.
-    void Reset();
+    bool Step() override;
+    void Reset() override;
 
-    int ColumnCount() const;
-    std::string ColumnName(int column) const;
+    int ColumnCount() const override;
+    std::string ColumnName(int column) const override;
     Type ColumnType(int column) const;
-    bool IsNull(int column) const;
-    std::int64_t Integer(int column) const;
-    std::string Text(int column) const;
+    bool IsNull(int column) const override;
+    std::int64_t Integer(int column) const override;
+    std::string Text(int column) const override;
     // The length of the value as text or blob, in bytes, without copying it.
     std::size_t Bytes(int column) const;
 
 private:
-    SqliteStatement& Bound(int result);
+    StoreStatement& Bound(int result);
 
     SqliteDatabase& database_;
     sqlite3_stmt* statement_ = nullptr;

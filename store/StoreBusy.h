@@ -1,4 +1,4 @@
-// The database stayed locked by another connection's write for longer than this connection waits.
+// What the request needs stayed locked by another connection for longer than this connection waits.
 #pragma once
 
 #include <stdexcept>

@@ -1,12 +1,14 @@
 #include "backoffice/BackOffice.h"
 #include "backoffice/DemoData.h"
-#include "backoffice/OpenStore.h"
 #include "common/CheckDigit.h"
 #include "common/DataSetDefinitions.h"
 #include "common/RequestNumbers.h"
-#include "sqlite/SqliteDatabase.h"
-#include "sqlite/SqliteStatement.h"
+#include "store/OpenStore.h"
+#include "store/StoreConnection.h"
+#include "store/StoreQuery.h"
+#include "store/StoreTransaction.h"
 #include "tests/backoffice/BackOfficeTestSupport.h"
+#include "tests/support/TestStore.h"
 
 #include <gtest/gtest.h>
 
@@ -31,27 +33,16 @@ RequestMessage Search(std::string type, std::string number) {
     return Request(47, {Key("key:REF_NBR", std::move(number)), Key("key:REF_TYP_CD", std::move(type))});
 }
 
-// The store is created once for the whole suite; the tests only read from it.
-class SqliteBackOfficeTest : public testing::Test {
+// The back office of SUPER's desk on a new store.
+class StoreBackOfficeTest : public StoreTest {
 protected:
-    static void SetUpTestSuite() {
-        folder_ = new TemporaryFolder();
-        backOffice_ = BackOffice::Open(folder_->Path() / "store.db").release();
-    }
-    static void TearDownTestSuite() {
-        delete backOffice_;
-        delete folder_;
-    }
-    static ReplyMessage Send(const RequestMessage& request) { return backOffice_->Handle(request); }
+    ReplyMessage Send(const RequestMessage& request) { return backOffice_->Handle(request); }
 
-    static TemporaryFolder* folder_;
-    static BackOffice* backOffice_;
+    TestStore store_{Engine()};
+    std::unique_ptr<BackOffice> backOffice_ = BackOffice::Open(store_.LocationFor("SUPER"));
 };
 
-TemporaryFolder* SqliteBackOfficeTest::folder_ = nullptr;
-BackOffice* SqliteBackOfficeTest::backOffice_ = nullptr;
-
-TEST_F(SqliteBackOfficeTest, search_by_reference_answers_owning_customer_or_refuses_when_malformed) {
+TEST_P(StoreBackOfficeTest, search_by_reference_answers_owning_customer_or_refuses_when_malformed) {
     struct Case {
         std::string name;
         std::string type;
@@ -132,7 +123,7 @@ TEST_F(SqliteBackOfficeTest, search_by_reference_answers_owning_customer_or_refu
     }
 }
 
-TEST_F(SqliteBackOfficeTest, search_refuses_when_keys_are_missing_or_misaddressed) {
+TEST_P(StoreBackOfficeTest, search_refuses_when_keys_are_missing_or_misaddressed) {
     const std::pair<std::vector<RequestKey>, std::string> cases[] = {
         {{}, "The request lacks the account type (key:REF_TYP_CD)."},
         {{{"key:REF_TYP_CD", "C", "=", "PENTRAX"}}, "The request lacks the account number (key:REF_NBR)."},
@@ -150,7 +141,7 @@ TEST_F(SqliteBackOfficeTest, search_refuses_when_keys_are_missing_or_misaddresse
     }
 }
 
-TEST_F(SqliteBackOfficeTest, search_answers_all_ars_and_receipts_of_the_customer_as_stored) {
+TEST_P(StoreBackOfficeTest, search_answers_all_ars_and_receipts_of_the_customer_as_stored) {
     ReplyMessage reply = Send(Search("C", "12345"));
 
     const DataTable& accounts = reply.dataSets.at("ACNTSRCVBL");
@@ -189,7 +180,7 @@ TEST_F(SqliteBackOfficeTest, search_answers_all_ars_and_receipts_of_the_customer
               (std::vector<std::string>{"25.00", "10.00", "", "", "50.00", "50.00"}));
 }
 
-TEST_F(SqliteBackOfficeTest, account_detail_search_answers_the_ars_assessments) {
+TEST_P(StoreBackOfficeTest, account_detail_search_answers_the_ars_assessments) {
     RequestMessage request = Search("C", "0012345");
     request.keys.push_back({"key:LPO", "NO", "=", "PENTRAX"});
 
@@ -204,7 +195,7 @@ TEST_F(SqliteBackOfficeTest, account_detail_search_answers_the_ars_assessments) 
     EXPECT_EQ(Column(assessments, "VLTN_ASSMT_STTS_CD"), (std::vector<std::string>{"A", "A", "A", "I"}));
 }
 
-TEST_F(SqliteBackOfficeTest, code_tables_answer_every_code_table_with_current_and_ended_codes) {
+TEST_P(StoreBackOfficeTest, code_tables_answer_every_code_table_with_current_and_ended_codes) {
     ReplyMessage reply = Send(Request(kCodeTablesRequest, {}));
 
     ASSERT_EQ(reply.errorText, "");
@@ -222,7 +213,9 @@ TEST_F(SqliteBackOfficeTest, code_tables_answer_every_code_table_with_current_an
     EXPECT_EQ(retired, "REFDOCTYP|X|RETIRED FORM|R1|1993-01-01|2010-12-31||");
 }
 
-TEST_F(SqliteBackOfficeTest, session_answers_user_and_privileges_or_refuses_unknown_user) {
+// On SQLite the client names its clerk; on PostgreSQL the clerk is the role that connected, whoever
+// the client claims to be.
+TEST_P(StoreBackOfficeTest, session_answers_the_signed_on_user_and_privileges_or_refuses_unknown_user) {
     struct Case {
         std::string userId;
         std::string user;
@@ -235,12 +228,14 @@ TEST_F(SqliteBackOfficeTest, session_answers_user_and_privileges_or_refuses_unkn
         {"clerk", "CLERK|2|CARL CLERK|R1|", "", ""},
         {"CANCELONLY", "CANCELONLY|6|CONNOR CANCEL|R1|", "ADJUSTRCPTCANCELONLY,", ""},
         {"NOBODY", "", "", "The user \"NOBODY\" is not known to the back office."},
-        {"", "", "", "The request lacks the user id (key:USER_ID)."},
     };
+    const bool postgres = Engine() == StoreEngine::Postgres;
     for (const Case& each : cases) {
         SCOPED_TRACE(each.userId);
+        const std::unique_ptr<BackOffice> desk = BackOffice::Open(store_.LocationFor(each.userId));
+        const std::string claimed = postgres ? "SUPER" : each.userId;
 
-        ReplyMessage reply = Send(Request(kSessionRequest, {{"key:USER_ID", each.userId, "=", "PENTRAX"}}));
+        ReplyMessage reply = desk->Handle(Request(kSessionRequest, {Key("key:USER_ID", claimed)}));
 
         EXPECT_EQ(reply.errorText, each.error);
         if (!each.error.empty())
@@ -251,16 +246,20 @@ TEST_F(SqliteBackOfficeTest, session_answers_user_and_privileges_or_refuses_unkn
             privileges += name + ",";
         EXPECT_EQ(privileges, each.privileges);
     }
+    if (!postgres) {
+        EXPECT_EQ(Send(Request(kSessionRequest, {Key("key:USER_ID", "")})).errorText,
+                  "The request lacks the user id (key:USER_ID).");
+    }
 }
 
-TEST_F(SqliteBackOfficeTest, unhandled_request_is_refused_by_number) {
+TEST_P(StoreBackOfficeTest, unhandled_request_is_refused_by_number) {
     ReplyMessage reply = Send(Request(99, {}));
 
     EXPECT_EQ(reply.errorText, "The back office does not handle request 99.");
     EXPECT_TRUE(reply.dataSets.empty());
 }
 
-TEST_F(SqliteBackOfficeTest, every_reply_table_carries_exactly_the_fields_of_its_definition) {
+TEST_P(StoreBackOfficeTest, every_reply_table_carries_exactly_the_fields_of_its_definition) {
     RequestMessage detail = Search("C", "12346");
     detail.keys.push_back({"key:LPO", "NO", "=", "PENTRAX"});
     const RequestMessage requests[] = {
@@ -285,7 +284,7 @@ TEST_F(SqliteBackOfficeTest, every_reply_table_carries_exactly_the_fields_of_its
     }
 }
 
-TEST_F(SqliteBackOfficeTest, account_activity_answers_the_ars_rows_in_store_order_or_refuses) {
+TEST_P(StoreBackOfficeTest, account_activity_answers_the_ars_rows_in_store_order_or_refuses) {
     // number, type, and the reply's error text or else the activity codes of its rows.
     const std::array<std::string, 3> cases[] = {
         {"0012345", "C", "AS,RM,PY,LP,ZZ"},
@@ -315,7 +314,7 @@ TEST_F(SqliteBackOfficeTest, account_activity_answers_the_ars_rows_in_store_orde
               "5|0012345|C|2023-05-01|00:00|ZZ|12.50|347.50|Interest accrued|99|2023-05-01 00:00:05|||");
 }
 
-TEST_F(SqliteBackOfficeTest, reference_data_answers_every_user_by_number_and_every_troop_district) {
+TEST_P(StoreBackOfficeTest, reference_data_answers_every_user_by_number_and_every_troop_district) {
     ReplyMessage reply = Send(Request(kReferenceDataRequest, {}));
 
     ASSERT_EQ(reply.errorText, "");
@@ -329,35 +328,55 @@ TEST_F(SqliteBackOfficeTest, reference_data_answers_every_user_by_number_and_eve
 
 // A store of the version before has every table but troop_district; opening it adds the table with
 // the demo troops, as a new store has them.
-TEST(SqliteBackOffice, opening_a_store_of_the_version_before_adds_the_troops) {
-    TemporaryFolder folder;
-    std::filesystem::path file = folder.Path() / "store.db";
-    BackOffice::Open(file);
-    const std::string tableSql =
-        QueryText(file, "SELECT sql FROM sqlite_master WHERE name = 'troop_district'");
-    OpenStore(file).Execute("DROP TABLE troop_district; PRAGMA user_version = 1;");
+TEST_P(StoreBackOfficeTest, opening_a_store_of_the_version_before_adds_the_troops) {
+    backOffice_.reset();
+    const std::string troops = QueryText(store_.Location(), "SELECT * FROM troop_district ORDER BY 1, 2");
+    {
+        std::unique_ptr<StoreConnection> connection = OpenStore(store_.Location(), BackOffice::kBusyWait);
+        StoreTransaction transaction(*connection, StoreConnection::Access::Write);
+        connection->Execute("DROP TABLE troop_district");
+        connection->RecordVersion(1);
+        transaction.Commit();
+    }
 
-    std::unique_ptr<BackOffice> reopened = BackOffice::Open(file);
+    std::unique_ptr<BackOffice> reopened = BackOffice::Open(store_.Location());
 
     ReplyMessage reply = reopened->Handle(Request(kReferenceDataRequest, {}));
     ASSERT_EQ(reply.errorText, "");
     EXPECT_EQ(reply.dataSets.at("TROOPDISTRICT").rows.size(), 42u);
     reopened.reset();
-    EXPECT_EQ(QueryText(file, "SELECT sql FROM sqlite_master WHERE name = 'troop_district'"), tableSql);
-    EXPECT_EQ(QueryText(file, "PRAGMA user_version"), "2|\n");
+    EXPECT_EQ(QueryText(store_.Location(), "SELECT * FROM troop_district ORDER BY 1, 2"), troops);
+    EXPECT_EQ(OpenStore(store_.Location(), BackOffice::kBusyWait)->StoredVersion(), 2);
 }
 
-TEST(SqliteBackOffice, reopening_keeps_the_store_and_opens_a_bulk_customer) {
-    TemporaryFolder folder;
-    std::filesystem::path file = folder.Path() / "store.db";
-    BackOffice::Open(file);
-    DemoData::BulkCustomer bulk;
+TEST_P(StoreBackOfficeTest, a_store_of_a_later_version_is_refused_and_left_as_it_is) {
+    backOffice_.reset();
     {
-        SqliteDatabase database = OpenStore(file);
-        bulk = DemoData::AddBulkCustomer(database, 3000, 2000);
+        std::unique_ptr<StoreConnection> connection = OpenStore(store_.Location(), BackOffice::kBusyWait);
+        StoreTransaction transaction(*connection, StoreConnection::Access::Write);
+        connection->RecordVersion(3);
+        transaction.Commit();
+    }
+    const std::string before = DumpAccounts(store_.Location());
+    std::string thrown;
+
+    try {
+        BackOffice::Open(store_.LocationFor("SUPER"));
+    } catch (const std::runtime_error& failure) {
+        thrown = failure.what();
     }
 
-    std::unique_ptr<BackOffice> reopened = BackOffice::Open(file);
+    EXPECT_TRUE(thrown.ends_with(" has version 3; this program reads version 2.")) << thrown;
+    EXPECT_EQ(OpenStore(store_.Location(), BackOffice::kBusyWait)->StoredVersion(), 3);
+    EXPECT_EQ(DumpAccounts(store_.Location()), before);
+}
+
+TEST_P(StoreBackOfficeTest, reopening_keeps_the_store_and_opens_a_bulk_customer) {
+    backOffice_.reset();
+    DemoData::BulkCustomer bulk =
+        DemoData::AddBulkCustomer(*OpenStore(store_.Location(), BackOffice::kBusyWait), 3000, 2000);
+
+    std::unique_ptr<BackOffice> reopened = BackOffice::Open(store_.LocationFor("SUPER"));
     ReplyMessage reply = reopened->Handle(Search(bulk.referenceType, bulk.referenceNumber));
 
     ASSERT_EQ(reply.errorText, "");
@@ -369,48 +388,38 @@ TEST(SqliteBackOffice, reopening_keeps_the_store_and_opens_a_bulk_customer) {
 
 // Later roads (adjustments, transfers, refunds) rely on these rows; a change of the demo data that loses
 // one of them must fail here rather than in a scenario far away.
-TEST(SqliteBackOffice, demo_data_reaches_every_edge_case_the_roads_need) {
-    TemporaryFolder folder;
-    std::filesystem::path file = folder.Path() / "store.db";
-    BackOffice::Open(file);
-    SqliteDatabase database = OpenStore(file);
-    // Each distinct value of a column, in order, joined by commas.
-    auto distinct = [](std::string column, std::string from) {
-        return "SELECT group_concat(v) FROM (SELECT DISTINCT " + column + " AS v FROM " + from +
-               " ORDER BY v)";
+TEST_P(StoreBackOfficeTest, demo_data_reaches_every_edge_case_the_roads_need) {
+    // Each distinct value of a column, in order, each followed by "|".
+    auto distinct = [this](const std::string& column, const std::string& from) {
+        std::string values =
+            QueryText(store_.Location(), "SELECT DISTINCT " + column + " AS v FROM " + from + " ORDER BY v");
+        std::erase(values, '\n');
+        return values;
     };
     const std::pair<std::string, std::string> cases[] = {
-        {distinct("ACCT_RCVBL_TYP_CD", "acct_rcvbl"), "A,C,P,T"},
-        {distinct("ACCT_STTS_CD", "acct_rcvbl"), "C,D,O,P,V"},
-        {distinct("ACCT_RCVBL_NBR", "acct_rcvbl WHERE ACCT_STTS_CD = 'V'"), "1999999,2000000"},
+        {distinct("ACCT_RCVBL_TYP_CD", "acct_rcvbl"), "A|C|P|T|"},
+        {distinct("ACCT_STTS_CD", "acct_rcvbl"), "C|D|O|P|V|"},
+        {distinct("ACCT_RCVBL_NBR", "acct_rcvbl WHERE ACCT_STTS_CD = 'V'"), "1999999|2000000|"},
         {distinct("ACCT_RCVBL_NBR", "acct_rcvbl WHERE CASE_ID IS NOT NULL OR ACTV_STTS_CD = 'I'"),
-         "12350,12351"},
-        {distinct("ASSMT_CD", "assessment WHERE LIC_PRCHS_OPTN_IND = 'Y'"), "F01,F09,F15"},
-        {distinct("VLTN_ASSMT_STTS_CD", "assessment"), "A,I"},
-        {distinct("RCPT_STTS_CD", "receipt"), "B,C,O"},
-        {distinct("CNFRMTN_NBR IS NULL", "receipt"), "0,1"},
-        {distinct("OVR_PYMT_STTS_CD", "overpayment"), "O,R,T"},
-        {distinct("STTS_CD", "refund"), "0,1,2,3,4,5,T,V"},
-        {"SELECT COUNT(*) FROM refund WHERE CREATOR_ID = VERIFY_ID OR VERIFY_ID = APPROVE_ID", "0"},
+         "12350|12351|"},
+        {distinct("ASSMT_CD", "assessment WHERE LIC_PRCHS_OPTN_IND = 'Y'"), "F01|F09|F15|"},
+        {distinct("VLTN_ASSMT_STTS_CD", "assessment"), "A|I|"},
+        {distinct("RCPT_STTS_CD", "receipt"), "B|C|O|"},
+        {distinct("CASE WHEN CNFRMTN_NBR IS NULL THEN 1 ELSE 0 END", "receipt"), "0|1|"},
+        {distinct("OVR_PYMT_STTS_CD", "overpayment"), "O|R|T|"},
+        {distinct("STTS_CD", "refund"), "0|1|2|3|4|5|T|V|"},
+        {distinct("COUNT(*)", "refund WHERE CREATOR_ID = VERIFY_ID OR VERIFY_ID = APPROVE_ID"), "0|"},
     };
-    for (const auto& [sql, expected] : cases) {
-        SCOPED_TRACE(sql);
-        SqliteStatement query(database, sql);
-
-        ASSERT_TRUE(query.Step());
-
-        EXPECT_EQ(query.Text(0), expected);
-    }
+    for (const auto& [found, expected] : cases)
+        EXPECT_EQ(found, expected);
 }
 
-TEST(SqliteBackOffice, stored_check_digits_are_the_luhn_digits_of_the_numbers) {
-    TemporaryFolder folder;
-    std::filesystem::path file = folder.Path() / "store.db";
-    BackOffice::Open(file);
-    SqliteDatabase database = OpenStore(file);
-    SqliteStatement query(database,
-                          "SELECT printf('%07d', ACCT_RCVBL_NBR), ACCT_RCVBL_CK_NBR FROM acct_rcvbl UNION "
-                          "ALL SELECT printf('%07d', RCPT_NBR), RCPT_CK_NBR FROM receipt");
+TEST_P(StoreBackOfficeTest, stored_check_digits_are_the_luhn_digits_of_the_numbers) {
+    std::unique_ptr<StoreConnection> database = OpenStore(store_.Location(), BackOffice::kBusyWait);
+    StoreQuery query(*database,
+                     "SELECT SUBSTR(CAST(10000000 + ACCT_RCVBL_NBR AS TEXT), 2), ACCT_RCVBL_CK_NBR "
+                     "FROM acct_rcvbl UNION ALL SELECT SUBSTR(CAST(10000000 + RCPT_NBR AS TEXT), 2), "
+                     "RCPT_CK_NBR FROM receipt");
     int checked = 0;
 
     while (query.Step()) {
@@ -421,23 +430,23 @@ TEST(SqliteBackOffice, stored_check_digits_are_the_luhn_digits_of_the_numbers) {
     EXPECT_GT(checked, 30);
 }
 
-TEST(SqliteBackOffice, opening_a_file_that_is_not_a_store_fails_with_a_clear_text) {
-    TemporaryFolder folder;
-    std::filesystem::path garbage = folder.Path() / "garbage.db";
+TEST(StoreBackOffice, opening_a_file_that_is_not_a_store_fails_with_a_clear_text) {
+    const TestStore folder(StoreEngine::Sqlite);
+    std::filesystem::path garbage = folder.Folder() / "garbage.db";
     std::ofstream(garbage) << std::string(4096, 'x');
-    std::filesystem::path foreign = folder.Path() / "foreign.db";
-    OpenStore(foreign).Execute("CREATE TABLE notes (text TEXT)");
+    std::filesystem::path foreign = folder.Folder() / "foreign.db";
+    OpenStore(foreign, BackOffice::kBusyWait)->Execute("CREATE TABLE notes (text TEXT)");
     const std::pair<std::filesystem::path, std::string> cases[] = {
         {garbage, "cannot be used: file is not a database"},
-        {foreign, "is a SQLite database but not a back-office store."},
-        {folder.Path() / "missing" / "store.db", "cannot be opened"},
+        {foreign, "The file " + foreign.string() + " holds other tables: it is not a back-office store."},
+        {folder.Folder() / "missing" / "store.db", "cannot be opened"},
     };
     for (const auto& [file, error] : cases) {
         SCOPED_TRACE(file.string());
         std::string thrown;
 
         try {
-            BackOffice::Open(file);
+            BackOffice::Open(file.string());
         } catch (const std::runtime_error& failure) {
             thrown = failure.what();
         }
@@ -446,39 +455,38 @@ TEST(SqliteBackOffice, opening_a_file_that_is_not_a_store_fails_with_a_clear_tex
     }
 }
 
-TEST(SqliteBackOffice, a_store_that_can_only_be_read_is_refused_at_start_with_a_plain_sentence) {
-    TemporaryFolder folder;
-    const std::filesystem::path file = folder.Path() / "store.db";
+TEST(StoreBackOffice, a_store_that_can_only_be_read_is_refused_at_start_with_a_plain_sentence) {
+    const TestStore store(StoreEngine::Sqlite);
+    const std::string file = store.Location();
     BackOffice::Open(file);
     std::string thrown;
 
     try {
-        BackOffice::Open("file:" + file.string() + "?mode=ro");
+        BackOffice::Open("file:" + file + "?mode=ro");
     } catch (const std::runtime_error& failure) {
         thrown = failure.what();
     }
 
-    EXPECT_EQ(thrown, "The back-office store file:" + file.string() +
+    EXPECT_EQ(thrown, "The back-office store file:" + file +
                           "?mode=ro can only be read by this user, so nothing could be saved in it. Give the "
                           "user write access to the file and its folder, or choose another store.");
 }
 
-TEST(SqliteBackOffice, waits_for_another_desks_short_write_and_says_busy_when_it_lasts_too_long) {
+TEST(StoreBackOffice, waits_for_another_desks_short_write_and_says_busy_when_it_lasts_too_long) {
     using namespace std::chrono_literals;
-    TemporaryFolder folder;
-    const std::filesystem::path file = folder.Path() / "store.db";
-    const std::unique_ptr<BackOffice> impatient = BackOffice::Open(file, {}, 200ms);
-    const std::unique_ptr<BackOffice> patient = BackOffice::Open(file, {}, 5s);
-    SqliteDatabase otherDesk = OpenStore(file);
+    const TestStore store(StoreEngine::Sqlite);
+    const std::unique_ptr<BackOffice> impatient = BackOffice::Open(store.Location(), {}, 200ms);
+    const std::unique_ptr<BackOffice> patient = BackOffice::Open(store.Location(), {}, 5s);
+    const std::unique_ptr<StoreConnection> otherDesk = OpenStore(store.Location(), 5s);
     const RequestMessage adjustment = Request(48, {});
     const RequestMessage search = Request(47, {Key("key:REF_NBR", "12345"), Key("key:REF_TYP_CD", "C")});
 
-    otherDesk.Execute("BEGIN IMMEDIATE");
+    otherDesk->Begin(StoreConnection::Access::Write);
     const ReplyMessage whileHeld = impatient->Handle(adjustment);
     const ReplyMessage readWhileHeld = impatient->Handle(search);
     std::thread release([&otherDesk] {
         std::this_thread::sleep_for(300ms);
-        otherDesk.Execute("COMMIT");
+        otherDesk->Commit();
     });
     const ReplyMessage afterShortWrite = patient->Handle(adjustment);
     release.join();
@@ -488,6 +496,8 @@ TEST(SqliteBackOffice, waits_for_another_desks_short_write_and_says_busy_when_it
     // Past the lock, the request is judged on its own: this one lacks its keys.
     EXPECT_NE(afterShortWrite.errorText.find("key:REF_NBR"), std::string::npos) << afterShortWrite.errorText;
 }
+
+TAVRIK_ON_BOTH_ENGINES(StoreBackOfficeTest);
 
 } // namespace
 } // namespace tavrik

@@ -1,4 +1,4 @@
-#include "sqlite/SqliteStatement.h"
+#include "store/SqliteStatement.h"
 
 #include <sqlite3.h>
 
@@ -23,20 +23,20 @@ bool SqliteStatement::IsReadOnly() const {
     return sqlite3_stmt_readonly(statement_) != 0;
 }
 
-SqliteStatement& SqliteStatement::Bind(int index, std::string_view text) {
+StoreStatement& SqliteStatement::Bind(int index, std::string_view text) {
     return Bound(
         sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT));
 }
 
-SqliteStatement& SqliteStatement::Bind(int index, std::int64_t number) {
+StoreStatement& SqliteStatement::Bind(int index, std::int64_t number) {
     return Bound(sqlite3_bind_int64(statement_, index, number));
 }
 
-SqliteStatement& SqliteStatement::BindNull(int index) {
+StoreStatement& SqliteStatement::BindNull(int index) {
     return Bound(sqlite3_bind_null(statement_, index));
 }
 
-SqliteStatement& SqliteStatement::Bound(int result) {
+StoreStatement& SqliteStatement::Bound(int result) {
     if (result != SQLITE_OK)
         throw std::runtime_error("A query parameter could not be bound: " + database_.ErrorText());
     return *this;
@@ -49,11 +49,6 @@ bool SqliteStatement::Step() {
     if (result == SQLITE_DONE)
         return false;
     database_.Fail(result);
-}
-
-void SqliteStatement::Run() {
-    while (Step()) {
-    }
 }
 
 void SqliteStatement::Reset() {

@@ -1,0 +1,218 @@
+#include "backoffice/StoreBackOffice.h"
+
+#include "backoffice/AccountActivity.h"
+#include "backoffice/AccountAdjustment.h"
+#include "backoffice/DemoData.h"
+#include "backoffice/LocalMoment.h"
+#include "backoffice/ReadDataSet.h"
+#include "backoffice/ReferenceData.h"
+#include "backoffice/ReferenceSearch.h"
+#include "backoffice/RefusalTexts.h"
+#include "backoffice/RequestError.h"
+#include "backoffice/RequestKeys.h"
+#include "backoffice/SchemaSql.h"
+#include "common/RequestNumbers.h"
+#include "common/TextUtil.h"
+#include "store/OpenStore.h"
+#include "store/StoreBusy.h"
+#include "store/StoreConflict.h"
+#include "store/StoreQuery.h"
+#include "store/StoreTransaction.h"
+
+#include <cctype>
+#include <random>
+#include <thread>
+
+namespace tavrik {
+
+namespace {
+
+// Recorded in the store; a store of another version is refused rather than misread, except a store
+// of the version before, which is brought up to date.
+constexpr std::int64_t kSchemaVersion = 2;
+constexpr std::int64_t kTroopsMissingVersion = 1;
+
+// How often a request the engine gave up for a concurrent one is run again before the clerk hears
+// that the store is busy. Each run starts from nothing: a given-up run applied nothing.
+constexpr int kRunsOnConflict = 6;
+
+std::string Capitalized(std::string text) {
+    if (!text.empty())
+        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text;
+}
+
+// A short pause, longer at every run and different for each desk, so that two desks that collided
+// do not collide again in step.
+void PauseBeforeRun(int run) {
+    thread_local std::minstd_rand jitter(std::random_device{}());
+    std::this_thread::sleep_for(std::chrono::milliseconds(run * 5 + static_cast<int>(jitter() % 20)));
+}
+
+} // namespace
+
+std::unique_ptr<BackOffice> BackOffice::Open(const std::string& location, Clock clock,
+                                             std::chrono::milliseconds busyWait) {
+    return std::make_unique<StoreBackOffice>(OpenStore(location, busyWait), std::move(clock),
+                                             IsPostgresLocation(location)
+                                                 ? StoreBackOffice::WhenEmpty::Refuse
+                                                 : StoreBackOffice::WhenEmpty::CreateDemoStore);
+}
+
+void BackOffice::CreateDemoStore(const std::string& location) {
+    std::unique_ptr<StoreConnection> connection = OpenStore(location, kBusyWait);
+    {
+        StoreTransaction look(*connection, StoreConnection::Access::Read);
+        if (connection->HoldsTables())
+            throw std::runtime_error(Capitalized(connection->Name()) +
+                                     " holds tables already, so no store was created in it.");
+    }
+    StoreBackOffice(std::move(connection), {}, StoreBackOffice::WhenEmpty::CreateDemoStore);
+}
+
+StoreBackOffice::StoreBackOffice(std::unique_ptr<StoreConnection> connection, Clock clock,
+                                 WhenEmpty whenEmpty)
+    : connection_(std::move(connection)), database_(*connection_),
+      clock_(clock ? std::move(clock) : [] { return std::chrono::system_clock::now(); }) {
+    PrepareStore(whenEmpty);
+}
+
+void StoreBackOffice::PrepareStore(WhenEmpty whenEmpty) {
+    StoreTransaction transaction(database_, StoreConnection::Access::Write);
+    std::int64_t found = database_.StoredVersion();
+    if (found == kSchemaVersion)
+        return;
+    if (found == kTroopsMissingVersion) {
+        AddTroopTable();
+    } else if (found != 0) {
+        throw std::runtime_error(Capitalized(database_.Name()) + " has version " + std::to_string(found) +
+                                 "; this program reads version " + std::to_string(kSchemaVersion) + ".");
+    } else if (database_.HoldsTables()) {
+        throw std::runtime_error(Capitalized(database_.Name()) +
+                                 " holds other tables: it is not a back-office store.");
+    } else if (whenEmpty == WhenEmpty::Refuse) {
+        throw std::runtime_error(Capitalized(database_.Name()) +
+                                 " holds no back-office store yet; create one with --init-demo.");
+    } else {
+        database_.Execute(kSchemaSql);
+        DemoData::Fill(database_);
+    }
+    database_.RecordVersion(kSchemaVersion);
+    transaction.Commit();
+}
+
+// Every store of the version before was made by this program with the demo data, so it gains the
+// demo troops with the table; the table is written as schema.sql writes it.
+void StoreBackOffice::AddTroopTable() {
+    database_.Execute("CREATE TABLE troop_district (\n"
+                      "    PO_TRP_ID        TEXT NOT NULL,\n"
+                      "    PO_TRP_DSTRCT_ID TEXT NOT NULL,\n"
+                      "    PRIMARY KEY (PO_TRP_ID, PO_TRP_DSTRCT_ID)\n"
+                      ")");
+    DemoData::AddTroops(database_);
+}
+
+const StoreBackOffice::Route* StoreBackOffice::FindRoute(int piNumber) {
+    using Office = StoreBackOffice;
+    using Request = const RequestMessage&;
+    constexpr StoreConnection::Access kRead = StoreConnection::Access::Read;
+    constexpr StoreConnection::Access kWrite = StoreConnection::Access::Write;
+    static const Route routes[] = {
+        {kCodeTablesRequest, kRead, [](Office& office, Request) { return office.CodeTables(); }},
+        {kSessionRequest, kRead, [](Office& office, Request request) { return office.Session(request); }},
+        {kReferenceDataRequest, kRead,
+         [](Office& office, Request) { return ReferenceData(office.database_).Handle(); }},
+        {kAccountActivityRequest, kRead,
+         [](Office& office, Request request) { return AccountActivity(office.database_).Handle(request); }},
+        {kReferenceSearchRequest, kRead,
+         [](Office& office, Request request) { return ReferenceSearch(office.database_).Handle(request); }},
+        {kAdjustmentRequest, kWrite,
+         [](Office& office, Request request) {
+             return AccountAdjustment(office.database_, LocalMoment(office.clock_())).Handle(request);
+         }},
+    };
+    for (const Route& route : routes)
+        if (route.piNumber == piNumber)
+            return &route;
+    return nullptr;
+}
+
+ReplyMessage StoreBackOffice::Handle(const RequestMessage& request) {
+    try {
+        return Answer(request);
+    } catch (const RequestError& refusal) {
+        return ReplyMessage::Error(refusal.what());
+    } catch (const StoreBusy&) {
+    } catch (const StoreConflict&) {
+    } catch (const std::exception& failure) {
+        return ReplyMessage::Error(std::string("The back office could not answer: ") + failure.what());
+    } catch (...) {
+        return ReplyMessage::Error("The back office could not answer.");
+    }
+    const Route* route = FindRoute(request.piNumber);
+    return ReplyMessage::Error(std::string(route != nullptr && route->access == StoreConnection::Access::Write
+                                               ? RefusalTexts::kBusySaving
+                                               : RefusalTexts::kBusyReading));
+}
+
+ReplyMessage StoreBackOffice::Answer(const RequestMessage& request) {
+    RequireUtf8(request);
+    // Where the engine knows its users, the request acts for the one signed on, whoever it names.
+    if (std::optional<std::string> user = database_.SignedOnUser(); user && request.userId != *user) {
+        RequestMessage signedOn = request;
+        signedOn.userId = *user;
+        return Answer(signedOn);
+    }
+    for (int run = 1;; ++run) {
+        try {
+            return AnswerOnce(request);
+        } catch (const StoreConflict&) {
+            if (run == kRunsOnConflict)
+                throw;
+        }
+        PauseBeforeRun(run);
+    }
+}
+
+ReplyMessage StoreBackOffice::AnswerOnce(const RequestMessage& request) {
+    const Route* route = FindRoute(request.piNumber);
+    if (route == nullptr)
+        return ReplyMessage::Error("The back office does not handle request " +
+                                   std::to_string(request.piNumber) + ".");
+    StoreTransaction transaction(database_, route->access);
+    ReplyMessage reply = route->handler(*this, request);
+    transaction.Commit();
+    return reply;
+}
+
+ReplyMessage StoreBackOffice::CodeTables() {
+    StoreQuery query(
+        database_, "SELECT CD_TBL_ID AS CD_TBL_ID, CD_TBL_CD AS CD_TBL_CD, CD_TBL_DES AS CD_TBL_DES, "
+                   "REGION AS REGION, EFCTV_DT AS EFCTV_DT, END_DT AS END_DT, ADTL_INFO_TXT AS ADTL_INFO_TXT "
+                   "FROM tvk_code ORDER BY REGION, CD_TBL_ID, CD_TBL_CD, EFCTV_DT");
+    ReplyMessage reply;
+    reply.dataSets["TVK_CODE"] = ReadDataSet(query, "TVK_CODE");
+    return reply;
+}
+
+ReplyMessage StoreBackOffice::Session(const RequestMessage& request) {
+    std::optional<std::string> signedOn = database_.SignedOnUser();
+    std::string userId =
+        signedOn ? *signedOn : ToUpper(RequiredKeyValue(request, "key:USER_ID", "the user id"));
+    StoreQuery user(database_, "SELECT USER_ID AS USER_ID, USER_NBR AS USER_NBR, USER_NM AS USER_NM, "
+                               "REGION AS REGION FROM app_user WHERE USER_ID = ?1");
+    user.Bind(1, userId);
+    DataTable userInfo = ReadDataSet(user, "USERINFO");
+    if (userInfo.rows.empty())
+        throw RequestError(RefusalTexts::UnknownUser(userId));
+
+    StoreQuery privileges(database_, "SELECT USER_ID AS USER_ID, PRVLG_NM AS PRVLG_NM FROM user_privilege "
+                                     "WHERE USER_ID = ?1 ORDER BY PRVLG_NM");
+    privileges.Bind(1, userId);
+    ReplyMessage reply;
+    reply.dataSets["USERINFO"] = std::move(userInfo);
+    reply.dataSets["USERPRIVILEGE"] = ReadDataSet(privileges, "USERPRIVILEGE");
+    return reply;
+}
+
+} // namespace tavrik
