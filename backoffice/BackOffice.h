@@ -31,9 +31,10 @@ public:
     static std::unique_ptr<BackOffice> Open(const std::string& location, Clock clock = {},
                                             std::chrono::milliseconds busyWait = kBusyWait);
 
-    // Creates the schema and the demo data in the empty database at location. Throws
-    // std::runtime_error, having written nothing, when the database holds any table already.
-    static void CreateDemoStore(const std::string& location);
+    // Creates the schema and the demo data in the empty database at location, and answers the store's
+    // name as a clerk's message gives it (never a password). Throws std::runtime_error, having
+    // written nothing, when the database holds any table already.
+    static std::string CreateDemoStore(const std::string& location);
 
     // Answers one request. Never throws: every failure becomes the reply's error text. Called from
     // one worker thread at a time.

@@ -59,7 +59,7 @@ std::unique_ptr<BackOffice> BackOffice::Open(const std::string& location, Clock 
                                                  : StoreBackOffice::WhenEmpty::CreateDemoStore);
 }
 
-void BackOffice::CreateDemoStore(const std::string& location) {
+std::string BackOffice::CreateDemoStore(const std::string& location) {
     std::unique_ptr<StoreConnection> connection = OpenStore(location, kBusyWait);
     {
         StoreTransaction look(*connection, StoreConnection::Access::Read);
@@ -67,7 +67,9 @@ void BackOffice::CreateDemoStore(const std::string& location) {
             throw std::runtime_error(Capitalized(connection->Name()) +
                                      " holds tables already, so no store was created in it.");
     }
+    std::string name = connection->Name();
     StoreBackOffice(std::move(connection), {}, StoreBackOffice::WhenEmpty::CreateDemoStore);
+    return name;
 }
 
 StoreBackOffice::StoreBackOffice(std::unique_ptr<StoreConnection> connection, Clock clock,

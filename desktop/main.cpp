@@ -123,13 +123,13 @@ Options ParseOptions(const QStringList& arguments) {
 // Makes the empty store a back-office store with the demo data, without a screen.
 int InitDemo(const std::string& store) {
     try {
-        BackOffice::CreateDemoStore(store);
+        const std::string name = BackOffice::CreateDemoStore(store);
+        std::cout << "tavrik-adjust: The back-office store with the demo data is ready in " << name << ".\n";
+        return 0;
     } catch (const std::exception& error) {
         std::cerr << "tavrik-adjust: " << error.what() << "\n";
         return 1;
     }
-    std::cout << "tavrik-adjust: The back-office store with the demo data is ready in " << store << ".\n";
-    return 0;
 }
 
 // Said on stderr, and in a box too when someone is there to read it.

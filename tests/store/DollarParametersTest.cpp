@@ -7,7 +7,7 @@
 namespace tavrik {
 namespace {
 
-TEST(DollarParametersTest, NumbersParametersOutsideLiteralsNamesAndComments) {
+TEST(DollarParameters, numbers_parameters_outside_literals_names_and_comments) {
     struct Case {
         std::string_view sql;
         std::string_view expected;
@@ -32,7 +32,7 @@ TEST(DollarParametersTest, NumbersParametersOutsideLiteralsNamesAndComments) {
     }
 }
 
-TEST(DollarParametersTest, RefusesNumbersPastWhatPostgresTakes) {
+TEST(DollarParameters, refuses_numbers_past_what_postgres_takes) {
     for (const std::string_view sql : {"SELECT ?65536", "SELECT ?99999999999999999999"})
         EXPECT_THROW(WithDollarParameters(sql), std::runtime_error) << sql;
     EXPECT_EQ(WithDollarParameters("SELECT ?65535").count, 65535);

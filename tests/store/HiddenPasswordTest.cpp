@@ -5,7 +5,7 @@
 namespace tavrik {
 namespace {
 
-TEST(HiddenPasswordTest, HidesEveryPasswordOfUrisAndKeywordStrings) {
+TEST(HiddenPassword, hides_every_password_of_uris_and_keyword_strings) {
     struct Case {
         std::string_view connection;
         std::string_view shown;
@@ -31,7 +31,7 @@ TEST(HiddenPasswordTest, HidesEveryPasswordOfUrisAndKeywordStrings) {
         EXPECT_EQ(WithPasswordHidden(each.connection), each.shown) << each.connection;
 }
 
-TEST(HiddenPasswordTest, HidesThePasswordWhereLibpqRepeatsItInAMessage) {
+TEST(HiddenPassword, hides_the_password_where_libpq_repeats_it_in_a_message) {
     EXPECT_EQ(
         WithPasswordHidden("invalid percent-encoded token: \"s3%zz\"", "postgresql://clerk:s3%zz@db/office"),
         "invalid percent-encoded token: \"***\"");

@@ -100,7 +100,7 @@ protected:
     std::string role_;
 };
 
-TEST_F(PostgresConnectionTest, ValuesGoAndComeBackWhole) {
+TEST_F(PostgresConnectionTest, values_go_and_come_back_whole) {
     // Sessions default to an encoding that has no euro: the connection has to ask for UTF-8 itself.
     admin_->Execute("ALTER DATABASE " + database_ + " SET client_encoding = 'LATIN1'");
     auto connection = Connect();
@@ -135,7 +135,7 @@ TEST_F(PostgresConnectionTest, ValuesGoAndComeBackWhole) {
     EXPECT_FALSE(values->Step());
 }
 
-TEST_F(PostgresConnectionTest, AValueThatIsNoWholeNumberNamesItsColumn) {
+TEST_F(PostgresConnectionTest, a_value_that_is_no_whole_number_names_its_column) {
     auto connection = Connect();
     for (const char* sql :
          {"SELECT 'abc' AS amount", "SELECT 12.50 AS amount", "SELECT '9223372036854775808' AS amount"}) {
@@ -145,7 +145,7 @@ TEST_F(PostgresConnectionTest, AValueThatIsNoWholeNumberNamesItsColumn) {
     }
 }
 
-TEST_F(PostgresConnectionTest, ColumnNamesComeInUpperCaseBeforeAnyRow) {
+TEST_F(PostgresConnectionTest, column_names_come_in_upper_case_before_any_row) {
     auto connection = Connect();
     auto read = connection->Prepare("SELECT 1 AS acct_nbr, 2 AS \"Fee_Amt\", 3 AS TOTAL WHERE false");
     ASSERT_EQ(read->ColumnCount(), 3);
@@ -155,7 +155,7 @@ TEST_F(PostgresConnectionTest, ColumnNamesComeInUpperCaseBeforeAnyRow) {
     EXPECT_FALSE(read->Step());
 }
 
-TEST_F(PostgresConnectionTest, ResetRunsTheStatementAgainWithItsParameters) {
+TEST_F(PostgresConnectionTest, reset_runs_the_statement_again_with_its_parameters) {
     auto connection = Connect();
     connection->Execute("CREATE TABLE amounts (AMOUNT BIGINT NOT NULL)");
     auto insert = connection->Prepare("INSERT INTO amounts (AMOUNT) VALUES (?1)");
@@ -174,7 +174,7 @@ TEST_F(PostgresConnectionTest, ResetRunsTheStatementAgainWithItsParameters) {
     EXPECT_FALSE(atLeast->Step());
 }
 
-TEST_F(PostgresConnectionTest, AFailedStatementThrowsTheServersMessage) {
+TEST_F(PostgresConnectionTest, a_failed_statement_throws_the_servers_message) {
     auto connection = Connect();
     connection->Execute(
         "CREATE TABLE accounts (ACCT_NBR BIGINT PRIMARY KEY); INSERT INTO accounts VALUES (1)");
@@ -195,7 +195,7 @@ TEST_F(PostgresConnectionTest, AFailedStatementThrowsTheServersMessage) {
     }
 }
 
-TEST_F(PostgresConnectionTest, CommittingAfterAFailedStatementSavesNothingAndSaysSo) {
+TEST_F(PostgresConnectionTest, committing_after_a_failed_statement_saves_nothing_and_says_so) {
     auto connection = Connect();
     connection->Execute(
         "CREATE TABLE accounts (ACCT_NBR BIGINT PRIMARY KEY); INSERT INTO accounts VALUES (1)");
@@ -206,7 +206,7 @@ TEST_F(PostgresConnectionTest, CommittingAfterAFailedStatementSavesNothingAndSay
     EXPECT_EQ(Count(*connection, "SELECT count(*) FROM accounts"), 1);
 }
 
-TEST_F(PostgresConnectionTest, ConcurrentWritersOfTheSameRowConflict) {
+TEST_F(PostgresConnectionTest, concurrent_writers_of_the_same_row_conflict) {
     auto first = Connect();
     auto second = Connect();
     first->Execute(
@@ -236,7 +236,7 @@ TEST_F(PostgresConnectionTest, ConcurrentWritersOfTheSameRowConflict) {
     EXPECT_THROW(std::rethrow_exception(secondFailure), StoreConflict);
 }
 
-TEST_F(PostgresConnectionTest, WriteSkewConflictsAtCommit) {
+TEST_F(PostgresConnectionTest, write_skew_conflicts_at_commit) {
     auto first = Connect();
     auto second = Connect();
     first->Execute("CREATE TABLE fees (AMOUNT BIGINT)");
@@ -251,7 +251,7 @@ TEST_F(PostgresConnectionTest, WriteSkewConflictsAtCommit) {
     EXPECT_THROW(secondWrite.Commit(), StoreConflict);
 }
 
-TEST_F(PostgresConnectionTest, ALockHeldLongerThanTheWaitIsBusy) {
+TEST_F(PostgresConnectionTest, a_lock_held_longer_than_the_wait_is_busy) {
     auto holder = Connect();
     auto waiter = Connect(200ms);
     holder->Execute("CREATE TABLE accounts (ACCT_NBR BIGINT); INSERT INTO accounts VALUES (1)");
@@ -265,7 +265,7 @@ TEST_F(PostgresConnectionTest, ALockHeldLongerThanTheWaitIsBusy) {
     EXPECT_LT(waited, 5s);
 }
 
-TEST_F(PostgresConnectionTest, AReadingTransactionSeesOneSnapshot) {
+TEST_F(PostgresConnectionTest, a_reading_transaction_sees_one_snapshot) {
     auto reader = Connect();
     auto writer = Connect();
     writer->Execute("CREATE TABLE fees (AMOUNT BIGINT); INSERT INTO fees VALUES (1)");
@@ -275,7 +275,7 @@ TEST_F(PostgresConnectionTest, AReadingTransactionSeesOneSnapshot) {
     EXPECT_EQ(Count(*reader, "SELECT count(*) FROM fees"), 1);
 }
 
-TEST_F(PostgresConnectionTest, ALostConnectionIsMadeAgainAtTheNextTransaction) {
+TEST_F(PostgresConnectionTest, a_lost_connection_is_made_again_at_the_next_transaction) {
     auto connection = Connect(250ms);
     auto terminate = admin_->Prepare("SELECT count(pg_terminate_backend(pid, 5000)) FROM pg_stat_activity "
                                      "WHERE datname = ?1");
@@ -288,7 +288,7 @@ TEST_F(PostgresConnectionTest, ALostConnectionIsMadeAgainAtTheNextTransaction) {
     EXPECT_EQ(lockTimeout->Text(0), "250ms");
 }
 
-TEST_F(PostgresConnectionTest, AConnectionThatFailsSaysWhyInOneLineWithoutThePassword) {
+TEST_F(PostgresConnectionTest, a_connection_that_fails_says_why_in_one_line_without_the_password) {
     char emptyFolder[] = "/tmp/tavrik-no-server.XXXXXX";
     ASSERT_NE(mkdtemp(emptyFolder), nullptr);
     const std::string noServer = "postgresql:///office?host=" + std::string(emptyFolder);
@@ -314,7 +314,7 @@ TEST_F(PostgresConnectionTest, AConnectionThatFailsSaysWhyInOneLineWithoutThePas
     std::filesystem::remove(emptyFolder);
 }
 
-TEST_F(PostgresConnectionTest, TheVersionIsRecordedInATableOfItsOwn) {
+TEST_F(PostgresConnectionTest, the_version_is_recorded_in_a_table_of_its_own) {
     auto connection = Connect();
     EXPECT_FALSE(connection->HoldsTables());
     {
@@ -331,7 +331,7 @@ TEST_F(PostgresConnectionTest, TheVersionIsRecordedInATableOfItsOwn) {
     EXPECT_EQ(Count(*connection, "SELECT count(*) FROM store_version"), 1);
 }
 
-TEST_F(PostgresConnectionTest, NamesTheDatabaseAndTheUserItSignedOnAs) {
+TEST_F(PostgresConnectionTest, names_the_database_and_the_user_it_signed_on_as) {
     PostgresConnection clerk(Uri(NewRole()), 1s);
     EXPECT_EQ(clerk.SignedOnUser(), "CLERK_" + database_.substr(std::string("tavrik_test_").size()));
     EXPECT_EQ(clerk.Name(), "the PostgreSQL database " + database_);

@@ -28,7 +28,7 @@ check "user on PostgreSQL" 2 "on PostgreSQL the clerk is the database role that 
     "$program" --db postgresql:///office --user SUPER
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
-check "init-demo" 0 "The back-office store with the demo data is ready in $folder/office.sqlite." \
+check "init-demo" 0 "The back-office store with the demo data is ready in the file $folder/office.sqlite." \
     "$program" --init-demo --db "$folder/office.sqlite"
 check "init-demo twice" 1 "The file $folder/office.sqlite holds tables already, so no store was created in it." \
     "$program" --init-demo --db "$folder/office.sqlite"
