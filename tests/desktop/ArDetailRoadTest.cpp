@@ -2,6 +2,7 @@
 #include "tests/desktop/VisibleTopLevelWindows.h"
 #include "tests/desktop/WidgetLookup.h"
 #include "tests/support/DocumentHarness.h"
+#include "tests/support/TestStore.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -18,10 +19,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <memory>
-#include <unistd.h>
 
 namespace tavrik {
 namespace {
@@ -64,7 +63,7 @@ void InsideModal(const char* formName, std::function<void(QWidget*)> steps) {
 
 // The demo store, with account 12345 opened through the Open dialog and the row of AR 0012345
 // selected. Every message box is recorded in boxes_ and answered "No", or with its escape.
-class ArDetailRoad : public ::testing::Test {
+class ArDetailRoad : public StoreTest {
 protected:
     void SetUp() override {
         OpenDemoAccount();
@@ -72,8 +71,10 @@ protected:
     }
 
     void OpenDemoAccount() {
-        std::filesystem::remove_all(directory_);
-        desktop_ = std::make_unique<DesktopApplication>(directory_ / "demo.sqlite", "SUPER");
+        store_ = std::make_unique<TestStore>(Engine());
+        // On PostgreSQL the clerk is the role that connects, not a name the desk gives.
+        desktop_ = std::make_unique<DesktopApplication>(store_->LocationFor("SUPER"),
+                                                        Engine() == StoreEngine::Sqlite ? "SUPER" : "");
         desktop_->Show();
         QObject::connect(&boxWatch_, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -97,7 +98,7 @@ protected:
             desktop_->Window().close();
         EXPECT_TRUE(VisibleTopLevelWindows().isEmpty()) << VisibleTopLevelWindows().join(", ").toStdString();
         desktop_.reset();
-        std::filesystem::remove_all(directory_);
+        store_.reset();
     }
 
     void ClickArDetail() {
@@ -134,10 +135,7 @@ protected:
         return opened;
     }
 
-    const std::filesystem::path directory_ =
-        std::filesystem::temp_directory_path() /
-        ("tavrik-ar-detail-" + std::to_string(getpid()) + "-" +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::unique_ptr<TestStore> store_;
     std::unique_ptr<DesktopApplication> desktop_;
     QTableView* receivables_ = nullptr;
     QTimer boxWatch_;
@@ -166,7 +164,7 @@ void RemoveAdministrativeFee(QWidget* dialog, const QString& comment) {
     EXPECT_EQ(RowWith(*available, "Description", "ADMINISTRATIVE FEE"), -1);
 }
 
-TEST_F(ArDetailRoad, removing_the_administrative_fee_lowers_the_amount_due_in_the_document_list) {
+TEST_P(ArDetailRoad, removing_the_administrative_fee_lowers_the_amount_due_in_the_document_list) {
     InsideModal("Tavrik_AccDetail", [](QWidget* dialog) {
         RemoveAdministrativeFee(dialog, "Fee waived");
         QTest::mouseClick(Child<QPushButton>(dialog, "mCmdButton(3)"), Qt::LeftButton);
@@ -182,7 +180,7 @@ TEST_F(ArDetailRoad, removing_the_administrative_fee_lowers_the_amount_due_in_th
     EXPECT_TRUE(boxes_.isEmpty()) << boxes_.join(" | ").toStdString();
 }
 
-TEST_F(ArDetailRoad, a_comment_typed_with_umlauts_is_stored_and_listed_as_typed) {
+TEST_P(ArDetailRoad, a_comment_typed_with_umlauts_is_stored_and_listed_as_typed) {
     const QString comment = QString::fromUtf8("Geb\u00fchr f\u00fcr M\u00fcller");
     bool listed = false;
     InsideModal("Tavrik_AccDetail", [&](QWidget* detail) {
@@ -199,14 +197,14 @@ TEST_F(ArDetailRoad, a_comment_typed_with_umlauts_is_stored_and_listed_as_typed)
     ClickArDetail();
 
     EXPECT_TRUE(listed);
-    EXPECT_EQ(StoreRows(directory_ / "demo.sqlite",
+    EXPECT_EQ(StoreRows(store_->Location(),
                         "SELECT ACCT_ACTVTY_CD, ACTVTY_CMMT_TXT FROM account_activity WHERE "
-                        "ACCT_RCVBL_NBR = 12345 ORDER BY rowid DESC LIMIT 1"),
+                        "ACCT_RCVBL_NBR = 12345 ORDER BY ACTIVITY_ID DESC LIMIT 1"),
               "RM | Geb\u00fchr f\u00fcr M\u00fcller\n");
     EXPECT_TRUE(boxes_.isEmpty()) << boxes_.join(" | ").toStdString();
 }
 
-TEST_F(ArDetailRoad, the_activity_list_is_drawn_as_reshaped_and_esc_closes_it_and_then_the_detail_window) {
+TEST_P(ArDetailRoad, the_activity_list_is_drawn_as_reshaped_and_esc_closes_it_and_then_the_detail_window) {
     bool activityClosed = false;
     InsideModal("Tavrik_AccDetail", [&](QWidget* detail) {
         ASSERT_TRUE(
@@ -240,7 +238,7 @@ TEST_F(ArDetailRoad, the_activity_list_is_drawn_as_reshaped_and_esc_closes_it_an
               "Adjustment data has been changed.  Do you wish to save these changes?");
 }
 
-TEST_F(ArDetailRoad, the_window_title_names_the_opened_account) {
+TEST_P(ArDetailRoad, the_window_title_names_the_opened_account) {
     const QString title = desktop_->Window().windowTitle();
 
     EXPECT_TRUE(title.startsWith("Account Adjustment - ACME FREIGHT LINES INC - CITATION 0012345-"))
@@ -248,7 +246,7 @@ TEST_F(ArDetailRoad, the_window_title_names_the_opened_account) {
     EXPECT_EQ(desktop_->Session().gsHostCaption, "Account Adjustment");
 }
 
-TEST_F(ArDetailRoad, keys_after_a_click_move_the_document_so_ar_detail_opens_the_highlighted_ar) {
+TEST_P(ArDetailRoad, keys_after_a_click_move_the_document_so_ar_detail_opens_the_highlighted_ar) {
     QTest::keyClick(receivables_, Qt::Key_Down);
     QTest::keyClick(receivables_, Qt::Key_Down);
     const std::string highlighted = Highlighted();
@@ -259,7 +257,7 @@ TEST_F(ArDetailRoad, keys_after_a_click_move_the_document_so_ar_detail_opens_the
     EXPECT_EQ(opened, "0012350");
 }
 
-TEST_F(ArDetailRoad, moving_and_selecting_keys_reach_the_model_and_the_ar_detail_button) {
+TEST_P(ArDetailRoad, moving_and_selecting_keys_reach_the_model_and_the_ar_detail_button) {
     struct Step {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
@@ -303,7 +301,7 @@ TEST_F(ArDetailRoad, moving_and_selecting_keys_reach_the_model_and_the_ar_detail
     }
 }
 
-TEST_F(ArDetailRoad, a_double_click_on_a_row_opens_its_ar) {
+TEST_P(ArDetailRoad, a_double_click_on_a_row_opens_its_ar) {
     const QRect cell = receivables_->visualRect(
         receivables_->model()->index(RowWith(*receivables_, "Account #", "0012351"), 0));
 
@@ -319,7 +317,7 @@ protected:
     void SetUp() override { OpenDemoAccount(); }
 };
 
-TEST_F(KeyboardRoad, enter_opens_the_ar_walked_to_with_the_keyboard_alone) {
+TEST_P(KeyboardRoad, enter_opens_the_ar_walked_to_with_the_keyboard_alone) {
     receivables_->setFocus(Qt::TabFocusReason);
     QTest::keyClick(receivables_, Qt::Key_Down);
     QTest::keyClick(receivables_, Qt::Key_Down);
@@ -331,7 +329,7 @@ TEST_F(KeyboardRoad, enter_opens_the_ar_walked_to_with_the_keyboard_alone) {
     EXPECT_EQ(opened, "0012350");
 }
 
-TEST_F(ArDetailRoad, space_ticks_remove_on_the_row_walked_to_and_the_total_follows) {
+TEST_P(ArDetailRoad, space_ticks_remove_on_the_row_walked_to_and_the_total_follows) {
     QString total;
     InsideModal("Tavrik_AccDetail", [&](QWidget* dialog) {
         auto* available = Child<QTableView>(dialog, "mSdgDBGrid(0)");
@@ -354,7 +352,7 @@ TEST_F(ArDetailRoad, space_ticks_remove_on_the_row_walked_to_and_the_total_follo
     EXPECT_EQ(total, "$35.00 $0.00");
 }
 
-TEST_F(ArDetailRoad, enter_in_the_comment_box_presses_no_button_when_the_form_makes_none_the_default) {
+TEST_P(ArDetailRoad, enter_in_the_comment_box_presses_no_button_when_the_form_makes_none_the_default) {
     QStringList defaults;
     bool activityOpened = false;
     QTimer activityWatch;
@@ -385,6 +383,9 @@ TEST_F(ArDetailRoad, enter_in_the_comment_box_presses_no_button_when_the_form_ma
     EXPECT_FALSE(activityOpened);
     EXPECT_TRUE(defaults.isEmpty()) << defaults.join(", ").toStdString();
 }
+
+TAVRIK_ON_BOTH_ENGINES(ArDetailRoad);
+TAVRIK_ON_BOTH_ENGINES(KeyboardRoad);
 
 } // namespace
 } // namespace tavrik
