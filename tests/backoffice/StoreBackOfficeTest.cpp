@@ -17,7 +17,6 @@
 #include <fstream>
 #include <map>
 #include <set>
-#include <thread>
 
 namespace tavrik {
 namespace {
@@ -471,33 +470,6 @@ TEST(StoreBackOffice, a_store_that_can_only_be_read_is_refused_at_start_with_a_p
                           "?mode=ro can only be read by this user, so nothing could be saved in it. Give the "
                           "user write access to the file and its folder, or choose another store.");
 }
-
-TEST(StoreBackOffice, waits_for_another_desks_short_write_and_says_busy_when_it_lasts_too_long) {
-    using namespace std::chrono_literals;
-    const TestStore store(StoreEngine::Sqlite);
-    const std::unique_ptr<BackOffice> impatient = BackOffice::Open(store.Location(), {}, 200ms);
-    const std::unique_ptr<BackOffice> patient = BackOffice::Open(store.Location(), {}, 5s);
-    const std::unique_ptr<StoreConnection> otherDesk = OpenStore(store.Location(), 5s);
-    const RequestMessage adjustment = Request(48, {});
-    const RequestMessage search = Request(47, {Key("key:REF_NBR", "12345"), Key("key:REF_TYP_CD", "C")});
-
-    otherDesk->Begin(StoreConnection::Access::Write);
-    const ReplyMessage whileHeld = impatient->Handle(adjustment);
-    const ReplyMessage readWhileHeld = impatient->Handle(search);
-    std::thread release([&otherDesk] {
-        std::this_thread::sleep_for(300ms);
-        otherDesk->Commit();
-    });
-    const ReplyMessage afterShortWrite = patient->Handle(adjustment);
-    release.join();
-
-    EXPECT_EQ(whileHeld.errorText, "The back office is busy; nothing was saved. Try again.");
-    EXPECT_EQ(readWhileHeld.errorText, "");
-    // Past the lock, the request is judged on its own: this one lacks its keys.
-    EXPECT_NE(afterShortWrite.errorText.find("key:REF_NBR"), std::string::npos) << afterShortWrite.errorText;
-}
-
-TAVRIK_ON_BOTH_ENGINES(StoreBackOfficeTest);
 
 } // namespace
 } // namespace tavrik

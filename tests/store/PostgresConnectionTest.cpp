@@ -16,7 +16,6 @@
 #include <exception>
 #include <filesystem>
 #include <limits>
-#include <thread>
 
 namespace tavrik {
 namespace {
@@ -42,7 +41,7 @@ std::int64_t Count(StoreConnection& connection, const std::string& sql) {
 }
 
 // Every test has a database of its own on the server that TAVRIK_TEST_POSTGRES names, so that tests
-// may run side by side; it is dropped at the end, with the role the test created.
+// may run side by side; it is dropped at the end.
 class PostgresConnectionTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -63,8 +62,6 @@ protected:
         if (admin_ == nullptr)
             return;
         admin_->Execute("DROP DATABASE IF EXISTS " + database_ + " WITH (FORCE)");
-        if (!role_.empty())
-            admin_->Execute("DROP ROLE " + role_);
     }
 
     std::string Uri(const std::string& user = "") const {
@@ -75,29 +72,9 @@ protected:
         return std::make_unique<PostgresConnection>(Uri(), busyWait);
     }
 
-    const std::string& NewRole() {
-        role_ = "clerk_" + database_.substr(std::string("tavrik_test_").size());
-        admin_->Execute("CREATE ROLE " + role_ + " LOGIN");
-        return role_;
-    }
-
-    // Waits, ten seconds at most, until a connection to the test's database waits for a lock.
-    bool SomeoneWaitsForALock() const {
-        for (auto deadline = std::chrono::steady_clock::now() + 10s;
-             std::chrono::steady_clock::now() < deadline; std::this_thread::sleep_for(10ms)) {
-            std::unique_ptr<StoreStatement> waiting = admin_->Prepare(
-                "SELECT count(*) FROM pg_stat_activity WHERE datname = ?1 AND wait_event_type = 'Lock'");
-            waiting->Bind(1, database_);
-            if (waiting->Step() && waiting->Integer(0) > 0)
-                return true;
-        }
-        return false;
-    }
-
     std::string server_;
     std::unique_ptr<PostgresConnection> admin_;
     std::string database_;
-    std::string role_;
 };
 
 TEST_F(PostgresConnectionTest, values_go_and_come_back_whole) {
@@ -206,36 +183,6 @@ TEST_F(PostgresConnectionTest, committing_after_a_failed_statement_saves_nothing
     EXPECT_EQ(Count(*connection, "SELECT count(*) FROM accounts"), 1);
 }
 
-TEST_F(PostgresConnectionTest, concurrent_writers_of_the_same_row_conflict) {
-    auto first = Connect();
-    auto second = Connect();
-    first->Execute(
-        "CREATE TABLE accounts (ACCT_NBR BIGINT, BALANCE BIGINT); INSERT INTO accounts VALUES (1, 100)");
-    const char* read = "SELECT BALANCE FROM accounts WHERE ACCT_NBR = 1";
-    const char* write = "UPDATE accounts SET BALANCE = BALANCE + 5 WHERE ACCT_NBR = 1";
-    StoreTransaction firstWrite(*first, Access::Write);
-    StoreTransaction secondWrite(*second, Access::Write);
-    EXPECT_EQ(Count(*first, read), 100);
-    EXPECT_EQ(Count(*second, read), 100);
-    first->Execute(write);
-
-    // The second writer waits for the first one's row lock, and loses once the first commits.
-    std::exception_ptr secondFailure;
-    std::thread secondDesk([&] {
-        try {
-            second->Execute(write);
-        } catch (...) {
-            secondFailure = std::current_exception();
-        }
-    });
-    const bool secondWaited = SomeoneWaitsForALock();
-    firstWrite.Commit();
-    secondDesk.join();
-    EXPECT_TRUE(secondWaited);
-    ASSERT_NE(secondFailure, nullptr);
-    EXPECT_THROW(std::rethrow_exception(secondFailure), StoreConflict);
-}
-
 TEST_F(PostgresConnectionTest, write_skew_conflicts_at_commit) {
     auto first = Connect();
     auto second = Connect();
@@ -249,20 +196,6 @@ TEST_F(PostgresConnectionTest, write_skew_conflicts_at_commit) {
     second->Execute("INSERT INTO fees VALUES (2)");
     firstWrite.Commit();
     EXPECT_THROW(secondWrite.Commit(), StoreConflict);
-}
-
-TEST_F(PostgresConnectionTest, a_lock_held_longer_than_the_wait_is_busy) {
-    auto holder = Connect();
-    auto waiter = Connect(200ms);
-    holder->Execute("CREATE TABLE accounts (ACCT_NBR BIGINT); INSERT INTO accounts VALUES (1)");
-    StoreTransaction held(*holder, Access::Write);
-    holder->Execute("UPDATE accounts SET ACCT_NBR = 2");
-    StoreTransaction waiting(*waiter, Access::Write);
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_THROW(waiter->Execute("UPDATE accounts SET ACCT_NBR = 3"), StoreBusy);
-    const auto waited = std::chrono::steady_clock::now() - start;
-    EXPECT_GE(waited, 190ms);
-    EXPECT_LT(waited, 5s);
 }
 
 TEST_F(PostgresConnectionTest, a_reading_transaction_sees_one_snapshot) {
@@ -312,29 +245,6 @@ TEST_F(PostgresConnectionTest, a_connection_that_fails_says_why_in_one_line_with
         }
     }
     std::filesystem::remove(emptyFolder);
-}
-
-TEST_F(PostgresConnectionTest, the_version_is_recorded_in_a_table_of_its_own) {
-    auto connection = Connect();
-    EXPECT_FALSE(connection->HoldsTables());
-    {
-        // Asking inside a transaction leaves it whole.
-        StoreTransaction transaction(*connection, Access::Write);
-        EXPECT_EQ(connection->StoredVersion(), 0);
-        connection->Execute("CREATE TABLE accounts (ACCT_NBR BIGINT)");
-        transaction.Commit();
-    }
-    EXPECT_TRUE(connection->HoldsTables());
-    connection->RecordVersion(3);
-    connection->RecordVersion(4);
-    EXPECT_EQ(Connect()->StoredVersion(), 4);
-    EXPECT_EQ(Count(*connection, "SELECT count(*) FROM store_version"), 1);
-}
-
-TEST_F(PostgresConnectionTest, names_the_database_and_the_user_it_signed_on_as) {
-    PostgresConnection clerk(Uri(NewRole()), 1s);
-    EXPECT_EQ(clerk.SignedOnUser(), "CLERK_" + database_.substr(std::string("tavrik_test_").size()));
-    EXPECT_EQ(clerk.Name(), "the PostgreSQL database " + database_);
 }
 
 } // namespace
