@@ -471,5 +471,7 @@ TEST(StoreBackOffice, a_store_that_can_only_be_read_is_refused_at_start_with_a_p
                           "user write access to the file and its folder, or choose another store.");
 }
 
+TAVRIK_ON_BOTH_ENGINES(StoreBackOfficeTest);
+
 } // namespace
 } // namespace tavrik
