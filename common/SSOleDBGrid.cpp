@@ -40,6 +40,7 @@ SSOleDBGrid::SSOleDBGrid(std::string name, Adodc* dataControl)
     if (dataControl_ != nullptr)
         dataControl_->RecordsetChanged.Connect([this] {
             selected_.clear();
+            pendingEdits_.clear();
             DropDecoration();
             StateChanged.Raise();
         });
@@ -232,11 +233,31 @@ std::string SSOleDBGrid::CellTextAt(std::size_t displayRow, std::string_view col
 bool SSOleDBGrid::EditCell(std::size_t displayRow, std::string_view columnName, std::string text) {
     if (!Enabled() || columns_[ColumnIndex(columnName)].locked)
         return false;
-    SetCurrentBookmark(RowBookmark(displayRow));
+    const Bookmark row = RowBookmark(displayRow);
+    SetCurrentBookmark(row);
+    if (IsBound())
+        pendingEdits_.push_back({row, ColumnIndex(columnName), text});
     SetCellText(columnName, std::move(text));
     Change.Raise();
     AfterUpdate.Raise();
     return true;
+}
+
+void SSOleDBGrid::Update() {
+    if (!IsBound()) {
+        pendingEdits_.clear();
+        return;
+    }
+    Recordset& recordset = *dataControl_->Recordset();
+    std::vector<PendingEdit> edits = std::move(pendingEdits_);
+    pendingEdits_.clear();
+    for (PendingEdit& edit : edits) {
+        if (edit.column >= columns_.size())
+            continue;
+        const std::string& field = columns_[edit.column].dataField;
+        if (!field.empty() && recordset.HasField(field))
+            recordset.SetFieldAt(edit.row, field, FieldValue(std::move(edit.text)));
+    }
 }
 
 std::vector<std::size_t> SSOleDBGrid::TickedRows(std::string_view checkBoxColumn) {

@@ -69,6 +69,9 @@ public:
     // the row becomes current and the cell takes the text, then Change and AfterUpdate are raised.
     // Refused (answers false) while the grid is disabled or the column is locked.
     bool EditCell(std::size_t displayRow, std::string_view columnName, std::string text);
+    // Writes the cells edited since the last update into the bound recordset's fields (the grid's
+    // update operation); an unbound grid keeps its edits in its rows already.
+    void Update();
     // The displayed rows, top to bottom, whose cell in the check-box column is ticked.
     std::vector<std::size_t> TickedRows(std::string_view checkBoxColumn);
 
@@ -92,6 +95,8 @@ public:
     Event<> DblClick;
     Event<> Change;
     Event<> AfterUpdate;
+    // Raised by the view after the user scrolled the rows.
+    Event<> ScrollAfter;
     Event<Bookmark> RowLoaded;
     Event<> Refreshed;
 
@@ -110,6 +115,12 @@ private:
     std::map<Bookmark, std::vector<std::string>> decorated_;
     std::uint64_t decoratedRevision_ = 0;
     std::optional<Bookmark> loading_;
+    struct PendingEdit {
+        Bookmark row;
+        std::size_t column;
+        std::string text;
+    };
+    std::vector<PendingEdit> pendingEdits_; // bound cells edited and not yet written to the recordset
     std::optional<Bookmark> unboundCurrent_;
     std::vector<Bookmark> selected_;
     bool redraw_ = true;

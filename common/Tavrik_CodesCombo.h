@@ -39,6 +39,8 @@ public:
     void AddCode(const std::string& code);
 
     Event<> Change;
+    // Raised by the view when the control loses the focus.
+    Event<> LostFocus;
 
 private:
     void Reload();

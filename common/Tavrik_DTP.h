@@ -47,6 +47,8 @@ public:
     void SetFormat(DtpFormat format) { Assign(format_, format); }
 
     Event<> Change;
+    // Raised by the view when the control loses the focus.
+    Event<> LostFocus;
 
 private:
     std::optional<CalendarDate> value_;

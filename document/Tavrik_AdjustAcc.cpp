@@ -8,6 +8,7 @@
 #include "common/Tavrik_CustSelect.h"
 #include "common/TextUtil.h"
 #include "document/Tavrik_FormInq.h"
+#include "receipt/Tavrik_PayDetail.h"
 #include "receivable/Tavrik_AccDetail.h"
 
 namespace tavrik {
@@ -258,7 +259,15 @@ void Tavrik_AdjustAcc::moKovraMessage_DataReady(const std::string& formName) {
             session_.Platform.SetMousePointer(MousePointer::Hourglass);
             moAcctRcvbl.reset();
             moAcctRcvbl = session_.DataSetService.GetDataSet("ACNTSRCVBL", session_.AppTitle, msMessageID);
-            if (moAcctRcvbl) {
+            auto* receiptForm = session_.Forms.FindAs<Tavrik_PayDetail>(Tavrik_PayDetail::kFormName);
+            if (moAcctRcvbl && receiptForm != nullptr && receiptForm->Visible()) {
+                // While a receipt is open over the document, its payments grid takes the list.
+                if (moAcctRcvbl->Recordset()->RecordCount() > 0)
+                    moAcctRcvbl->Recordset()->MoveFirst();
+                receiptForm->mAdodc2.SetRecordset(moAcctRcvbl->Recordset());
+                receiptForm->mAdodc2.Recordset()->Sort("CUST_ID,ACCT_RCVBL_NBR");
+                receiptForm->mSdgDBGrid(Tavrik_PayDetail::kPaymentsGrid).Refresh();
+            } else if (moAcctRcvbl) {
                 mbSkipRowLoaded = false;
                 mSdgDBGrid_InitColumnProps(kReceivablesGrid);
                 mAdodc1.SetRecordset(moAcctRcvbl->Recordset());
@@ -376,11 +385,6 @@ void Tavrik_AdjustAcc::mCmdButton_Click(int index) {
         DoCmdReceipts();
 }
 
-void Tavrik_AdjustAcc::ShowFormNotAvailable(const std::string& what) {
-    session_.Platform.MsgBox("The " + what + " form is not available yet.", MsgBoxIcon::Information,
-                             MsgBoxButtons::OK, session_.gsHostCaption);
-}
-
 void Tavrik_AdjustAcc::SendAccRecvPI() {
     trapErrors_("SendAccRecvPI", [&] {
         SSOleDBGrid& grid = mSdgDBGrid(kReceivablesGrid);
@@ -442,7 +446,40 @@ void Tavrik_AdjustAcc::DoCmdReceipts() {
         SSOleDBGrid& grid = mSdgDBGrid(kReceiptsGrid);
         if (grid.Rows() == 0 || IsBlank(grid.CellText("RCPT_NBR")))
             return;
-        ShowFormNotAvailable("Receipt Detail");
+        const std::string number = grid.CellText("RCPT_NBR");
+        SendReceiptPI();
+        session_.StatusService.ShowStatus("Searching for Receipt number " + number);
+
+        ModalForm<Tavrik_PayDetail> form(session_, Tavrik_PayDetail::kFormName);
+        form->MsgTheme(msMessageID);
+        form->mLblData(Tavrik_PayDetail::kReceiptNumber).SetCaption(number);
+        const std::optional<Currency> total = Currency::Parse(grid.CellText("TOT_PYMT_AMT"));
+        form->mLblData(Tavrik_PayDetail::kPaymentAmount).SetCaption(total ? total->FormatDollars() : "");
+        form->mLblData(Tavrik_PayDetail::kStatus).SetCaption(grid.CellText("STTS_DESC"));
+        form->mLblData(Tavrik_PayDetail::kCustomerId).SetCaption(grid.CellText("CUST_ID"));
+        form->mLblData(Tavrik_PayDetail::kReceiptDate).SetCaption(grid.CellText("RCPT_DT"));
+        form->mBlnDirty = false;
+        form.Show();
+        if (form->mBlnDirty) {
+            InitializeData();
+            if (!IsBlank(msRefTypCd) && !IsBlank(msRefNbr))
+                SendAdjustPI();
+        }
+    });
+}
+
+void Tavrik_AdjustAcc::SendReceiptPI() {
+    trapErrors_("SendReceiptPI", [&] {
+        // The reply goes to the receipt detail form, which knows it by the MessageID handed to it.
+        PIRequest request =
+            NewPIRequest(session_, moKovraMessage, session_.AppTitle + Tavrik_PayDetail::kFormTag,
+                         kReferenceSearchRequest);
+        msMessageID = request.MessageID();
+        request.AddPentraxKey("key:RECEIPT_NBR", Trim(mSdgDBGrid(kReceiptsGrid).CellText("RCPT_NBR")));
+        request.AddPentraxKey("key:RECEIPT_DETL", "YES");
+        mbTimedOut = false;
+        request.Send();
+        session_.Platform.SetMousePointer(MousePointer::Hourglass);
     });
 }
 

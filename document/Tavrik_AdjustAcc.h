@@ -67,12 +67,12 @@ private:
     void SetGridBolding(SSOleDBGrid& grid);
     void SendAdjustPI();
     void SendAccRecvPI();
+    void SendReceiptPI();
     void DoCmdARDetail();
     void DoCmdReceipts();
     void ClearReference();
     // "AR Detail" for the receivables, "Receipt Detail" for the receipts.
     CommandButton& DetailButton(int gridIndex);
-    void ShowFormNotAvailable(const std::string& what);
     std::string RefTypeDescription() const;
 
     Session& session_;
