@@ -1,5 +1,7 @@
 #include "desktop/CodesComboBinding.h"
 
+#include "desktop/FocusLossWatch.h"
+
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -22,6 +24,8 @@ CodesComboBinding::CodesComboBinding(Tavrik_CodesCombo& combo, QComboBox* widget
             combo_.SelectIndex(static_cast<std::size_t>(index));
         Repaint();
     });
+    auto* focus = new FocusLossWatch({widget_, widget_->lineEdit()});
+    connect(focus, &FocusLossWatch::focusLost, this, [this] { combo_.LostFocus.Raise(); });
     Repaint();
 }
 

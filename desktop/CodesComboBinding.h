@@ -1,5 +1,6 @@
 // Binds a code-table combo model to an editable QComboBox listing the codes' descriptions: typing
 // writes the text, picking from the list selects the entry, and the widget shows the model's text.
+// The focus leaving the box raises the model's LostFocus.
 #pragma once
 
 #include "common/Tavrik_CodesCombo.h"

@@ -1,6 +1,7 @@
 #include "desktop/DatePickerBinding.h"
 
 #include "common/Tavrik_DTP.h"
+#include "desktop/FocusLossWatch.h"
 
 namespace tavrik {
 namespace {
@@ -25,6 +26,8 @@ DatePickerBinding::DatePickerBinding(Tavrik_DTP& picker, QDateTimeEdit* widget, 
     });
     if (blank_ != nullptr)
         connect(blank_, &QCheckBox::clicked, this, [this] { WriteValue(); });
+    auto* focus = blank_ != nullptr ? new FocusLossWatch({widget_, blank_}) : new FocusLossWatch({widget_});
+    connect(focus, &FocusLossWatch::focusLost, this, [this] { picker_.LostFocus.Raise(); });
     Repaint();
 }
 

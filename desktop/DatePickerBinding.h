@@ -1,6 +1,6 @@
 // Binds a date picker model to a date edit and the check box that leaves the date blank: the
 // earliest and latest dates, the short date format, and the time of day when the model holds one
-// (alone when the model shows only the time).
+// (alone when the model shows only the time). The focus leaving both raises the model's LostFocus.
 #pragma once
 
 #include "desktop/ControlBinding.h"

@@ -1,6 +1,7 @@
 #include "desktop/TextInputEvents.h"
 
 #include "common/TextBox.h"
+#include "desktop/FocusLossWatch.h"
 
 #include <QClipboard>
 #include <QFocusEvent>
@@ -163,7 +164,7 @@ void TextInputEvents::MouseReleased(const QMouseEvent& event) {
 
 void TextInputEvents::FocusLost(const QFocusEvent& event) {
     // A context menu or another application taking the focus is not the user leaving the field.
-    if (event.reason() != Qt::PopupFocusReason && event.reason() != Qt::ActiveWindowFocusReason)
+    if (FocusLossWatch::IsLeaving(event))
         emit focusLost();
 }
 

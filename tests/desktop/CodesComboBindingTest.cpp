@@ -71,5 +71,37 @@ TEST(CodesComboBinding, picking_or_typing_an_entry_sets_the_code_when_the_user_c
     EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
 }
 
+TEST(CodesComboBinding, lost_focus_is_raised_when_the_focus_leaves_the_box_and_not_for_its_own_list) {
+    NiceMock<CodeTables> services;
+    ON_CALL(services, GetCodes(_, _)).WillByDefault(Return(std::vector<CodeEntry>{{"B", "BACKOUT"}}));
+    QWidget window;
+    Tavrik_CodesCombo combo("Tavrik_CodesCombo", services);
+    combo.Setcodetype("PAYADJUST");
+    BoundWidgets boundWidgets;
+    auto* widget = new QComboBox(&window);
+    auto* next = new QLineEdit(&window);
+    CodesComboBinding binding(combo, widget, boundWidgets);
+    int lost = 0;
+    combo.LostFocus.Connect([&] { ++lost; });
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    widget->setFocus(Qt::TabFocusReason);
+
+    widget->showPopup();
+    const int withList = lost;
+    widget->hidePopup();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    widget->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(widget, Qt::Key_Tab);
+
+    EXPECT_EQ(withList, 0);
+    EXPECT_TRUE(next->hasFocus());
+    EXPECT_EQ(lost, 1);
+    window.close();
+    EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
+}
+
 } // namespace
 } // namespace tavrik
