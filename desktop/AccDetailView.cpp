@@ -15,10 +15,8 @@
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -26,12 +24,6 @@ namespace tavrik {
 namespace {
 
 using Detail = Tavrik_AccDetail;
-
-// Room for every shown column at the width its binding gives it, so no column starts out of sight.
-int TableWidth(const QTableView& table) {
-    return table.horizontalHeader()->length() + 2 * table.frameWidth() +
-           table.verticalScrollBar()->sizeHint().width();
-}
 
 } // namespace
 
@@ -70,8 +62,10 @@ AccDetailView::AccDetailView(Tavrik_AccDetail& form, BoundWidgets& boundWidgets,
         SSOleDBGrid& grid = form.mSdgDBGrid(index);
         auto* caption = new QLabel(this);
         auto* table = Named(new QTableView(this), grid);
-        (new GridBinding(grid, table, boundWidgets, caption))->StretchColumns();
-        table->setMinimumWidth(TableWidth(*table));
+        auto* binding = new GridBinding(grid, table, boundWidgets, caption);
+        binding->StretchColumns();
+        // Room for every column at its width, so no column starts out of sight.
+        table->setMinimumWidth(binding->FullWidth());
         layout->addWidget(caption);
         layout->addWidget(table, 1);
     }

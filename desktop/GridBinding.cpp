@@ -38,6 +38,14 @@ GridBinding::GridBinding(SSOleDBGrid& grid, QTableView* view, BoundWidgets& boun
     connect(model_, &QAbstractItemModel::modelAboutToBeReset, this,
             [this] { savedScroll_ = view_->verticalScrollBar()->value(); });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] { ShowColumnsAndRows(); });
+    // An action is announced before the scroll bar takes its value: the form hears of the scroll once
+    // the rows have moved, and only when they did.
+    QScrollBar* scroll = view_->verticalScrollBar();
+    connect(scroll, &QAbstractSlider::actionTriggered, this, [this, scroll] {
+        if (scroll->sliderPosition() != scroll->value())
+            QMetaObject::invokeMethod(
+                this, [this] { grid_.ScrollAfter.Raise(); }, Qt::QueuedConnection);
+    });
     ShowColumnsAndRows();
     Repaint();
 }
@@ -51,6 +59,11 @@ void GridBinding::Repaint() {
     caption_->setText(QString::fromStdString(grid_.Caption()));
     if (!caption_->isWindow())
         caption_->setVisible(grid_.Visible() && !grid_.Caption().empty());
+}
+
+int GridBinding::FullWidth() const {
+    return view_->horizontalHeader()->length() + 2 * view_->frameWidth() +
+           view_->verticalScrollBar()->sizeHint().width();
 }
 
 void GridBinding::StretchColumns() {
@@ -211,6 +224,10 @@ bool GridBinding::KeyPress(const QKeyEvent& event) {
         if (cursor >= 0)
             PressSpace(cursor, modifiers);
         return true;
+    case Qt::Key_F2:
+        if (cursor >= 0)
+            EditRow(cursor);
+        return true;
     case Qt::Key_Enter:
     case Qt::Key_Return:
         // The table then lets the key go on, so a dialog's default button still takes it.
@@ -236,6 +253,16 @@ bool GridBinding::KeyPress(const QKeyEvent& event) {
     // With Ctrl the focus moves alone; Ctrl+Space then adds its row to the selection.
     PlaceCursor(row);
     return true;
+}
+
+void GridBinding::EditRow(int row) {
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        const QModelIndex cell = model_->index(row, column);
+        if (!view_->isColumnHidden(column) && model_->flags(cell).testFlag(Qt::ItemIsEditable)) {
+            view_->edit(cell);
+            return;
+        }
+    }
 }
 
 void GridBinding::PressSpace(int row, Qt::KeyboardModifiers modifiers) {

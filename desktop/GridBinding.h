@@ -1,6 +1,7 @@
 // Binds a grid model to a QTableView through a GridTableModel: column widths and visibility, the
 // caption above the table, whole-row selection shown from the model, clicks and the keys that move
-// or select written to the model (so the form's Click runs), and the redraw switch.
+// or select written to the model (so the form's Click runs), the user's scrolling (ScrollAfter), and
+// the redraw switch. F2, as a double-click on an editable cell, opens the cell's editor.
 #pragma once
 
 #include "desktop/ControlBinding.h"
@@ -24,6 +25,9 @@ public:
     GridBinding(SSOleDBGrid& grid, QTableView* view, BoundWidgets& boundWidgets, QLabel* caption = nullptr);
 
     GridTableModel* Model() const { return model_; }
+    // The width that shows every column at the width the binding gave it: room for the table's frame
+    // and its scroll bar included.
+    int FullWidth() const;
     // The columns fill the table's width: the room their needs leave is shared among them.
     void StretchColumns();
 
@@ -47,6 +51,9 @@ private:
     // The row a moving key goes to from the cursor's row (-1 without one), unclamped; nothing for
     // other keys.
     std::optional<int> MoveTarget(int key, int cursor) const;
+    // Opens the editor of the row's first shown cell that takes an edit (rows are selected whole, so
+    // the cursor never rests on a cell of its own).
+    void EditRow(int row);
     // Space ticks the row's check box (or clicks the row); Ctrl+Space adds the row to the selection
     // or takes it out.
     void PressSpace(int row, Qt::KeyboardModifiers modifiers);

@@ -7,10 +7,12 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -186,6 +188,51 @@ TEST(GridBinding, stretched_columns_fill_the_table_in_the_proportion_of_their_tw
     EXPECT_EQ(first + second, shown.view.viewport()->width());
     EXPECT_NEAR(second, 2 * first, 2);
     EXPECT_GT(first, 1000 / 15);
+    shown.view.close();
+    EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
+}
+
+TEST(GridBinding, scroll_after_follows_the_users_scrolling_and_the_forms_redraw_keeps_the_rows_in_place) {
+    ShownGrid shown(500);
+    QScrollBar& scroll = *shown.view.verticalScrollBar();
+    int scrolls = 0;
+    // What the forms do on ScrollAfter: redraw the grid, which resets the table.
+    shown.grid.ScrollAfter.Connect([&] {
+        ++scrolls;
+        shown.grid.Refresh();
+    });
+    const auto wheelDown = [&] {
+        const QPointF inside = shown.view.viewport()->rect().center();
+        QWheelEvent wheel(inside, shown.view.viewport()->mapToGlobal(inside), {}, {0, -120}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(shown.view.viewport(), &wheel);
+    };
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        bool moves;
+        int scrolls;
+    };
+    const Step steps[] = {
+        {"a page down on the bar", [&] { scroll.triggerAction(QAbstractSlider::SliderPageStepAdd); }, true,
+         1},
+        {"the wheel", wheelDown, true, 1},
+        {"the program", [&] { scroll.setValue(0); }, true, 0},
+        {"a step up at the top", [&] { scroll.triggerAction(QAbstractSlider::SliderSingleStepSub); }, false,
+         0},
+    };
+    for (const Step& step : steps) {
+        const int before = scrolls;
+        const int valueBefore = scroll.value();
+
+        step.act();
+        const int value = scroll.value();
+        shown.Paint();
+
+        EXPECT_EQ(scrolls - before, step.scrolls) << step.what;
+        EXPECT_EQ(value != valueBefore, step.moves) << step.what;
+        EXPECT_EQ(scroll.value(), value) << step.what;
+    }
     shown.view.close();
     EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
 }
