@@ -2,17 +2,13 @@
 
 #include "desktop/CodesComboBinding.h"
 #include "desktop/CommandButtonBinding.h"
-#include "desktop/DatePickerBinding.h"
 #include "desktop/GridBinding.h"
 #include "desktop/LabelBinding.h"
 #include "desktop/ModelLineEdit.h"
 #include "desktop/TextBoxBinding.h"
 #include "desktop/Twips.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QDate>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -71,18 +67,7 @@ AccDetailView::AccDetailView(Tavrik_AccDetail& form, BoundWidgets& boundWidgets,
     }
 
     auto* entry = new QGridLayout;
-    auto* blank = new QCheckBox(this);
-    blank->setObjectName(QString::fromStdString(form.mDtpDTPicker.Name() + ".blank"));
-    auto* date = Named(new QDateEdit(this), form.mDtpDTPicker);
-    date->setCalendarPopup(true);
-    // While the date is blank its edit offers today, for the user to take with a tick.
-    date->setDate(QDate::currentDate());
-    new DatePickerBinding(form.mDtpDTPicker, date, blank, boundWidgets);
-    auto* picker = new QHBoxLayout;
-    picker->addWidget(blank);
-    picker->addWidget(date, 1);
-    AddToTabOrder(form.mDtpDTPicker.TabIndex(), blank);
-    AddToTabOrder(form.mDtpDTPicker.TabIndex(), date);
+    QHBoxLayout* picker = AddDatePicker(form.mDtpDTPicker, boundWidgets);
     auto* action = Named(new QComboBox(this), form.Tavrik_CodesCombo(0));
     new CodesComboBinding(form.Tavrik_CodesCombo(0), action, boundWidgets);
     AddToTabOrder(form.Tavrik_CodesCombo(0).TabIndex(), action);

@@ -5,8 +5,11 @@
 
 #include "common/Control.h"
 #include "common/Form.h"
+#include "common/Tavrik_DTP.h"
+#include "desktop/BoundWidgets.h"
 
 #include <QDialog>
+#include <QHBoxLayout>
 
 #include <utility>
 #include <vector>
@@ -25,6 +28,9 @@ protected:
     // Widgets of one tab index keep the order they were added in.
     void AddToTabOrder(int tabIndex, QWidget* widget) { tabOrder_.emplace_back(tabIndex, widget); }
     void ApplyTabOrder();
+    // A date picker drawn as the forms' pickers are: the check box that leaves the date blank, then
+    // the date edit, both at the picker's tab index. Answers the line that holds them.
+    QHBoxLayout* AddDatePicker(Tavrik_DTP& picker, BoundWidgets& boundWidgets);
 
 private:
     std::vector<std::pair<int, QWidget*>> tabOrder_;
