@@ -1,5 +1,4 @@
-#include "desktop/DesktopApplication.h"
-#include "tests/desktop/VisibleTopLevelWindows.h"
+#include "tests/desktop/DemoDesk.h"
 #include "tests/desktop/WidgetLookup.h"
 #include "tests/support/DocumentHarness.h"
 #include "tests/support/TestStore.h"
@@ -9,8 +8,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -25,44 +22,8 @@
 namespace tavrik {
 namespace {
 
-int ColumnOf(const QTableView& table, const QString& heading) {
-    for (int column = 0; column < table.model()->columnCount(); ++column)
-        if (table.model()->headerData(column, Qt::Horizontal).toString() == heading)
-            return column;
-    return -1;
-}
-
-// The first row whose cell under the heading shows the text, or -1.
-int RowWith(const QTableView& table, const QString& heading, const QString& text) {
-    const QModelIndex first = table.model()->index(0, ColumnOf(table, heading));
-    const QModelIndexList found = table.model()->match(first, Qt::DisplayRole, text, 1, Qt::MatchExactly);
-    return found.isEmpty() ? -1 : found.front().row();
-}
-
-void ClickCell(QTableView& table, int row, int column) {
-    const QRect cell = table.visualRect(table.model()->index(row, column));
-    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, cell.center());
-}
-
-// Runs the clerk's steps inside the modal window named formName once it is up; a window the steps
-// leave open is failed and shut, so a wrong turn ends the test instead of hanging it.
-void InsideModal(const char* formName, std::function<void(QWidget*)> steps) {
-    QTimer::singleShot(0, [formName, steps = std::move(steps)] {
-        ASSERT_TRUE(WaitUntil([&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            return modal != nullptr && modal->objectName() == formName;
-        })) << formName;
-        QPointer<QDialog> dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        steps(dialog);
-        if (dialog != nullptr && dialog->isVisible()) {
-            ADD_FAILURE() << formName << " was left open";
-            dialog->done(QDialog::Rejected);
-        }
-    });
-}
-
 // The demo store, with account 12345 opened through the Open dialog and the row of AR 0012345
-// selected. Every message box is recorded in boxes_ and answered "No", or with its escape.
+// selected.
 class ArDetailRoad : public StoreTest {
 protected:
     void SetUp() override {
@@ -71,34 +32,10 @@ protected:
     }
 
     void OpenDemoAccount() {
-        store_ = std::make_unique<TestStore>(Engine());
-        // On PostgreSQL the clerk is the role that connects, not a name the desk gives.
-        desktop_ = std::make_unique<DesktopApplication>(store_->LocationFor("SUPER"),
-                                                        Engine() == StoreEngine::Sqlite ? "SUPER" : "");
-        desktop_->Show();
-        QObject::connect(&boxWatch_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                boxes_ << box->text();
-                box->button(QMessageBox::No) != nullptr ? box->button(QMessageBox::No)->click()
-                                                        : box->reject();
-            }
-        });
-        boxWatch_.start(50);
-        InsideModal("Tavrik_FormInq", [](QWidget* dialog) {
-            QTest::keyClicks(Child<QLineEdit>(dialog, "mTxtDocNbr(0)"), "12345");
-            QTest::mouseClick(Child<QPushButton>(dialog, "mCmdBttn(1)"), Qt::LeftButton);
-        });
-        desktop_->Window().ToolbarButton(MainWindow::kOpenButton)->trigger();
-        receivables_ = Child<QTableView>(&desktop_->Window(), "mSdgDBGrid(0)");
-        ASSERT_TRUE(WaitUntil([&] { return RowWith(*receivables_, "Account #", "0012345") >= 0; }));
-    }
-
-    void TearDown() override {
-        if (desktop_ != nullptr)
-            desktop_->Window().close();
-        EXPECT_TRUE(VisibleTopLevelWindows().isEmpty()) << VisibleTopLevelWindows().join(", ").toStdString();
-        desktop_.reset();
-        store_.reset();
+        desk_ = std::make_unique<DemoDesk>(Engine());
+        desktop_ = desk_->desktop.get();
+        desk_->OpenAccount("", "12345");
+        receivables_ = desk_->DocumentList(Tavrik_AdjustAcc::kReceivablesGrid);
     }
 
     void ClickArDetail() {
@@ -135,11 +72,9 @@ protected:
         return opened;
     }
 
-    std::unique_ptr<TestStore> store_;
-    std::unique_ptr<DesktopApplication> desktop_;
+    std::unique_ptr<DemoDesk> desk_;
+    DesktopApplication* desktop_ = nullptr;
     QTableView* receivables_ = nullptr;
-    QTimer boxWatch_;
-    QStringList boxes_;
 };
 
 // In the open AR detail window: ticks the administrative fee for removal, dates the change
@@ -177,7 +112,7 @@ TEST_P(ArDetailRoad, removing_the_administrative_fee_lowers_the_amount_due_in_th
         return receivables_->model()->index(row, ColumnOf(*receivables_, "Amount Due")).data().toString();
     };
     EXPECT_TRUE(WaitUntil([&] { return due() == "$312.50"; })) << due().toStdString();
-    EXPECT_TRUE(boxes_.isEmpty()) << boxes_.join(" | ").toStdString();
+    EXPECT_TRUE(desk_->boxes.isEmpty()) << desk_->boxes.join(" | ").toStdString();
 }
 
 TEST_P(ArDetailRoad, a_comment_typed_with_umlauts_is_stored_and_listed_as_typed) {
@@ -197,11 +132,11 @@ TEST_P(ArDetailRoad, a_comment_typed_with_umlauts_is_stored_and_listed_as_typed)
     ClickArDetail();
 
     EXPECT_TRUE(listed);
-    EXPECT_EQ(StoreRows(store_->Location(),
+    EXPECT_EQ(StoreRows(desk_->store.Location(),
                         "SELECT ACCT_ACTVTY_CD, ACTVTY_CMMT_TXT FROM account_activity WHERE "
                         "ACCT_RCVBL_NBR = 12345 ORDER BY ACTIVITY_ID DESC LIMIT 1"),
               "RM | Geb\u00fchr f\u00fcr M\u00fcller\n");
-    EXPECT_TRUE(boxes_.isEmpty()) << boxes_.join(" | ").toStdString();
+    EXPECT_TRUE(desk_->boxes.isEmpty()) << desk_->boxes.join(" | ").toStdString();
 }
 
 TEST_P(ArDetailRoad, the_activity_list_is_drawn_as_reshaped_and_esc_closes_it_and_then_the_detail_window) {
@@ -234,7 +169,7 @@ TEST_P(ArDetailRoad, the_activity_list_is_drawn_as_reshaped_and_esc_closes_it_an
     ClickArDetail();
 
     EXPECT_TRUE(activityClosed);
-    EXPECT_EQ(boxes_.join(" | ").toStdString(),
+    EXPECT_EQ(desk_->boxes.join(" | ").toStdString(),
               "Adjustment data has been changed.  Do you wish to save these changes?");
 }
 

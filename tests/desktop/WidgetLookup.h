@@ -1,10 +1,18 @@
 // What the Qt road tests use to follow the application: waiting for a condition while the event
-// loop runs, finding a widget by its control's name, and typing.
+// loop runs, finding a widget by its control's name, typing, finding and clicking a table's cells,
+// and acting inside a modal window.
 #pragma once
 
+#include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
+#include <QPointer>
+#include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -35,6 +43,47 @@ inline void TypeKeys(QWidget* widget, const QString& keys) {
 
 template <class Widget> Widget* Child(QWidget* parent, const char* name) {
     return parent == nullptr ? nullptr : parent->findChild<Widget*>(name);
+}
+
+inline int ColumnOf(const QTableView& table, const QString& heading) {
+    for (int column = 0; column < table.model()->columnCount(); ++column)
+        if (table.model()->headerData(column, Qt::Horizontal).toString() == heading)
+            return column;
+    return -1;
+}
+
+// The first row whose cell under the heading shows the text, or -1.
+inline int RowWith(const QTableView& table, const QString& heading, const QString& text) {
+    const QModelIndex first = table.model()->index(0, ColumnOf(table, heading));
+    const QModelIndexList found = table.model()->match(first, Qt::DisplayRole, text, 1, Qt::MatchExactly);
+    return found.isEmpty() ? -1 : found.front().row();
+}
+
+// The text of the row's cell under the heading.
+inline QString CellAt(const QTableView& table, int row, const QString& heading) {
+    return table.model()->index(row, ColumnOf(table, heading)).data().toString();
+}
+
+inline void ClickCell(QTableView& table, int row, int column) {
+    const QRect cell = table.visualRect(table.model()->index(row, column));
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+// Runs the clerk's steps inside the modal window named formName once it is up; a window the steps
+// leave open is failed and shut, so a wrong turn ends the test instead of hanging it.
+inline void InsideModal(const char* formName, std::function<void(QWidget*)> steps) {
+    QTimer::singleShot(0, [formName, steps = std::move(steps)] {
+        ASSERT_TRUE(WaitUntil([&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            return modal != nullptr && modal->objectName() == formName;
+        })) << formName;
+        QPointer<QDialog> dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        steps(dialog);
+        if (dialog != nullptr && dialog->isVisible()) {
+            ADD_FAILURE() << formName << " was left open";
+            dialog->done(QDialog::Rejected);
+        }
+    });
 }
 
 } // namespace tavrik
