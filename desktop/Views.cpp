@@ -5,6 +5,7 @@
 #include "desktop/DocumentView.h"
 #include "desktop/FormInqView.h"
 #include "desktop/LicPurchOptView.h"
+#include "desktop/PayDetailView.h"
 
 namespace tavrik {
 namespace {
@@ -23,6 +24,7 @@ void RegisterViews(FormViews& views, Session&, BoundWidgets& widgets) {
     views.Register(Tavrik_AccDetail::kFormName, ViewOf<AccDetailView, Tavrik_AccDetail>(widgets));
     views.Register(Tavrik_Activity::kFormName, ViewOf<ActivityView, Tavrik_Activity>(widgets));
     views.Register(Tavrik_LicPurchOpt::kFormName, ViewOf<LicPurchOptView, Tavrik_LicPurchOpt>(widgets));
+    views.Register(Tavrik_PayDetail::kFormName, ViewOf<PayDetailView, Tavrik_PayDetail>(widgets));
 }
 
 std::unique_ptr<QWidget> MakeDocumentView(Tavrik_AdjustAcc& document, Session&, BoundWidgets& widgets) {
