@@ -224,11 +224,11 @@ TEST_F(ReceiptDetailWindow, keyboard_alone_backs_out_a_payment_through_its_drop_
         header = Header(dialog);
         for (int index : {0, 1, 2})
             grids += RenderGrid(form.mSdgDBGrid(index));
-        EXPECT_TRUE(dialog->grab().save(TAVRIK_SCREENSHOT_DIR "/receipt-detail.png", "PNG"));
 
         walk = DateAndCommentByKeyboard(form, kComment);
         PickAction(*paymentList, "0012345", "BACKOUT");
         picked = CellAt(*paymentList, RowWith(*paymentList, "AR #", "0012345"), "Action").toStdString();
+        EXPECT_TRUE(dialog->grab().save(TAVRIK_SCREENSHOT_DIR "/receipt-detail.png", "PNG"));
         SaveByKeyboard(form);
         payments = RenderGrid(form.mSdgDBGrid(Tavrik_PayDetail::kPaymentsGrid));
 
