@@ -5,6 +5,7 @@
 #include "backoffice/RequestError.h"
 #include "backoffice/RequestKeys.h"
 #include "backoffice/RequirePrivilege.h"
+#include "backoffice/SentTable.h"
 #include "common/AdjustmentRules.h"
 #include "common/SevenDigits.h"
 #include "common/TextUtil.h"
@@ -21,23 +22,10 @@ namespace {
 
 constexpr std::size_t kLongestComment = 254;
 
-const DataTable* SentTable(const RequestMessage& request, const std::string& name) {
-    auto found = request.dataSets.find(name);
-    return found == request.dataSets.end() ? nullptr : &found->second;
-}
-
-std::size_t RowCount(const DataTable* table) {
-    return table == nullptr ? 0 : table->rows.size();
-}
-
 std::optional<Currency> StoredAmount(const StoreQuery& query, int column) {
     if (query.IsNull(column))
         return std::nullopt;
     return Currency::FromUnits(query.Integer(column));
-}
-
-[[noreturn]] void Refuse(std::string_view text) {
-    throw RequestError(std::string(text));
 }
 
 } // namespace

@@ -26,6 +26,11 @@ public:
     // deed: what the privilege the user lacks lets its holder do ("adjust accounts receivable").
     static std::string MayNot(std::string_view userId, std::string_view deed);
 
+    // A form or receipt number as typed. what: "account number", "receipt number".
+    static std::string FormNumberNotValid(std::string_view what, std::string_view sent);
+    // shown: the number with the check digit that was typed, "0012345-4".
+    static std::string WrongFormCheckDigit(std::string_view what, std::string_view shown);
+
     // Which AR.
     static std::string AccountNumberNotValid(std::string_view sent);
     static std::string NoSuchAccount(std::string_view account, std::string_view type);
