@@ -2,6 +2,8 @@
 
 #include "backoffice/AccountAssessments.h"
 #include "backoffice/ReadDataSet.h"
+#include "backoffice/ReceiptDetail.h"
+#include "backoffice/ReceiptSelect.h"
 #include "backoffice/RequestError.h"
 #include "backoffice/RequestKeys.h"
 #include "backoffice/RequireFormNumber.h"
@@ -33,6 +35,8 @@ void AppendRows(DataTable& into, DataTable&& from) {
 } // namespace
 
 ReplyMessage ReferenceSearch::Handle(const RequestMessage& request) {
+    if (KeyValue(request, "key:RECEIPT_NBR"))
+        return ReceiptDetail(database_).Handle(request);
     std::string type = ToUpper(RequiredKeyValue(request, "key:REF_TYP_CD", "the account type"));
     std::string reference = RequiredKeyValue(request, "key:REF_NBR", "the account number");
     bool accountDetail = KeyValue(request, "key:LPO").has_value();
@@ -98,13 +102,7 @@ ReplyMessage ReferenceSearch::CustomerLists(const std::vector<std::string>& cust
         "a.ASSMT_PP_TYP_CD AS ASSMT_PP_TYP_CD, a.INSTLMT_NBR AS INSTLMT_NBR "
         "FROM acct_rcvbl a JOIN customer c ON c.CUST_ID = a.CUST_ID "
         "WHERE a.CUST_ID = ?1 ORDER BY a.ACCT_RCVBL_NBR");
-    StoreQuery receipts(
-        database_,
-        "SELECT r.RCPT_DT AS RCPT_DT, SUBSTR(CAST(10000000 + r.RCPT_NBR AS TEXT), 2) AS RCPT_NBR, "
-        "r.RCPT_STTS_CD AS RCPT_STTS_CD, r.TOT_PYMT_AMT AS TOT_PYMT_AMT, "
-        "(SELECT SUM(o.OVR_PYMT_AMT) FROM overpayment o WHERE o.RCPT_NBR = r.RCPT_NBR) AS OVR_PYMT_AMT, "
-        "r.CUST_ID AS CUST_ID, r.CNFRMTN_NBR AS CNFRMTN_NBR "
-        "FROM receipt r WHERE r.CUST_ID = ?1 ORDER BY r.RCPT_NBR");
+    StoreQuery receipts(database_, std::string(kReceiptSelect) + "WHERE r.CUST_ID = ?1 ORDER BY r.RCPT_NBR");
 
     DataTable& accountRows = reply.dataSets["ACNTSRCVBL"];
     DataTable& receiptRows = reply.dataSets["RECEIPT"];
