@@ -2,7 +2,6 @@
 #include "backoffice/RefusalTexts.h"
 #include "common/DataSetDefinitions.h"
 #include "common/RequestNumbers.h"
-#include "common/TextUtil.h"
 #include "common/Utf8.h"
 #include "store/OpenStore.h"
 #include "store/StoreQuery.h"
@@ -11,11 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
 #include <functional>
 #include <latch>
-#include <map>
 #include <set>
 #include <thread>
 
@@ -75,23 +71,12 @@ protected:
 
     // A new store with the demo data; the clock stands at 09/15/2023 10:30:05.
     void NewStore() {
-        desks_.clear();
+        desks_.reset();
         store_ = std::make_unique<TestStore>(Engine());
+        desks_ = std::make_unique<ClerkDesks>(*store_);
     }
 
-    // The request as the desk of the user it names sends it (where the engine knows its users, the
-    // desk is signed on as that user). A user id that names no clerk is sent from SUPER's desk.
-    ReplyMessage Send(const RequestMessage& request) {
-        const bool plain =
-            !request.userId.empty() && std::all_of(request.userId.begin(), request.userId.end(),
-                                                   [](unsigned char c) { return std::isalnum(c) != 0; });
-        const std::string user = plain ? ToUpper(request.userId) : "SUPER";
-        std::unique_ptr<BackOffice>& desk = desks_[user];
-        if (!desk)
-            desk =
-                BackOffice::Open(store_->LocationFor(user), [] { return LocalTime(2023, 9, 15, 10, 30, 5); });
-        return desk->Handle(request);
-    }
+    ReplyMessage Send(const RequestMessage& request) { return desks_->Send(request); }
 
     const std::string& Location() const { return store_->Location(); }
 
@@ -175,7 +160,7 @@ protected:
     }
 
     std::unique_ptr<TestStore> store_;
-    std::map<std::string, std::unique_ptr<BackOffice>> desks_;
+    std::unique_ptr<ClerkDesks> desks_;
 };
 
 // Removes F02 and the LPO fee F01 (issued on the adjustment date itself) and reinstates F05.
@@ -449,10 +434,10 @@ TEST_P(AccountAdjustmentTest, two_desks_racing_on_one_ar_end_with_one_applied_an
         ReplyMessage secondReply;
         std::thread other([&] {
             start.arrive_and_wait();
-            secondReply = desks_.at("ADJAR")->Handle(second);
+            secondReply = desks_->Desk("ADJAR").Handle(second);
         });
         start.arrive_and_wait();
-        firstReply = desks_.at("SUPER")->Handle(first);
+        firstReply = desks_->Desk("SUPER").Handle(first);
         other.join();
 
         const std::set<std::string> answers{firstReply.errorText, secondReply.errorText};

@@ -1,5 +1,10 @@
 #include "tests/backoffice/BackOfficeTestSupport.h"
 
+#include "common/TextUtil.h"
+
+#include <algorithm>
+#include <cctype>
+
 namespace tavrik {
 
 RequestMessage Request(int piNumber, std::vector<RequestKey> keys) {
@@ -36,6 +41,20 @@ std::string DumpAccounts(const std::string& store) {
     for (const char* table : {"acct_rcvbl", "assessment", "account_activity", "cttn_adtn_info"})
         dump += QueryText(store, std::string("SELECT * FROM ") + table + " ORDER BY 1, 2");
     return dump;
+}
+
+ReplyMessage ClerkDesks::Send(const RequestMessage& request) {
+    const bool plain =
+        !request.userId.empty() && std::all_of(request.userId.begin(), request.userId.end(),
+                                               [](unsigned char c) { return std::isalnum(c) != 0; });
+    return Desk(plain ? ToUpper(request.userId) : "SUPER").Handle(request);
+}
+
+BackOffice& ClerkDesks::Desk(const std::string& user) {
+    std::unique_ptr<BackOffice>& desk = desks_[user];
+    if (!desk)
+        desk = BackOffice::Open(store_.LocationFor(user), [] { return LocalTime(2023, 9, 15, 10, 30, 5); });
+    return *desk;
 }
 
 } // namespace tavrik

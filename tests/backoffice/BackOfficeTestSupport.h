@@ -1,12 +1,16 @@
-// What the back-office tests share: requests as the library sends them, reply tables rendered as
-// text, and a dump of the tables an adjustment may change.
+// What the back-office tests share: requests as the library sends them, the desks of a store's
+// clerks, reply tables rendered as text, and a dump of the tables an adjustment may change.
 #pragma once
 
+#include "backoffice/BackOffice.h"
 #include "common/DataTable.h"
 #include "common/RequestMessage.h"
 #include "tests/support/Rendering.h"
+#include "tests/support/TestStore.h"
 
 #include <chrono>
+#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,5 +31,22 @@ inline std::string QueryText(const std::string& store, const std::string& sql) {
 }
 // Every row of acct_rcvbl, assessment, account_activity and cttn_adtn_info, as text.
 std::string DumpAccounts(const std::string& store);
+
+// The desks of one store's clerks, each opened on first use with the back office's clock at
+// 09/15/2023 10:30:05. A request goes out from the desk of the user it names (where the engine knows
+// its users, the desk is signed on as that user); a user id that names no clerk is sent from SUPER's
+// desk.
+class ClerkDesks {
+public:
+    explicit ClerkDesks(const TestStore& store) : store_(store) {}
+
+    ReplyMessage Send(const RequestMessage& request);
+    // The desk of that user (upper case), to send from another thread once it is open.
+    BackOffice& Desk(const std::string& user);
+
+private:
+    const TestStore& store_;
+    std::map<std::string, std::unique_ptr<BackOffice>> desks_;
+};
 
 } // namespace tavrik
