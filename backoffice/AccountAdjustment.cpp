@@ -30,8 +30,6 @@ std::optional<Currency> StoredAmount(const StoreQuery& query, int column) {
 } // namespace
 
 ReplyMessage AccountAdjustment::Handle(const RequestMessage& request) {
-    if (KeyValue(request, "key:RECEIPT_NBR"))
-        Refuse(RefusalTexts::kPaymentAdjustments);
     userNumber_ = std::to_string(RequirePrivilege(database_, request.userId, kAdjustAccounts));
     std::string number = RequiredKeyValue(request, "key:REF_NBR", "the account number");
     std::string type = ToUpper(RequiredKeyValue(request, "key:REF_TYP_CD", "the account type"));

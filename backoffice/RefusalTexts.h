@@ -13,8 +13,6 @@ namespace tavrik {
 
 class RefusalTexts {
 public:
-    static constexpr std::string_view kPaymentAdjustments =
-        "The back office does not handle payment adjustments yet.";
     // Another desk held the store for longer than the back office waits.
     static constexpr std::string_view kBusySaving = "The back office is busy; nothing was saved. Try again.";
     static constexpr std::string_view kBusyReading = "The back office is busy. Try again.";

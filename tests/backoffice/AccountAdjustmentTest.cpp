@@ -243,8 +243,6 @@ TEST_P(AccountAdjustmentTest, refusals_say_why_and_change_nothing) {
     const Case cases[] = {
         {"sender without the privilege", "The user CLERK may not adjust accounts receivable.",
          [](RequestMessage& request) { request.userId = "clerk"; }},
-        {"receipt form", std::string(T::kPaymentAdjustments),
-         [](RequestMessage& request) { request.keys.push_back(Key("key:RECEIPT_NBR", "0100001")); }},
         {"no ADJUSTAR row", T::RowCount("ADJUSTAR"),
          [](RequestMessage& request) { request.dataSets.at("ADJUSTAR").rows.clear(); }},
         {"ADJUSTAR action", T::RowAction("ADJUSTAR", "ADD", "UPD"), Set("ADJUSTAR", "ACTION", "UPD")},

@@ -43,6 +43,13 @@ std::string DumpAccounts(const std::string& store) {
     return dump;
 }
 
+std::string DumpReceipts(const std::string& store) {
+    std::string dump;
+    for (const char* table : {"receipt", "payment", "overpayment", "acct_rcvbl", "account_activity"})
+        dump += QueryText(store, std::string("SELECT * FROM ") + table + " ORDER BY 1");
+    return dump;
+}
+
 ReplyMessage ClerkDesks::Send(const RequestMessage& request) {
     const bool plain =
         !request.userId.empty() && std::all_of(request.userId.begin(), request.userId.end(),

@@ -1,5 +1,5 @@
 // What the back-office tests share: requests as the library sends them, the desks of a store's
-// clerks, reply tables rendered as text, and a dump of the tables an adjustment may change.
+// clerks, reply tables rendered as text, and dumps of the tables an adjustment may change.
 #pragma once
 
 #include "backoffice/BackOffice.h"
@@ -31,6 +31,8 @@ inline std::string QueryText(const std::string& store, const std::string& sql) {
 }
 // Every row of acct_rcvbl, assessment, account_activity and cttn_adtn_info, as text.
 std::string DumpAccounts(const std::string& store);
+// Every row of receipt, payment, overpayment, acct_rcvbl and account_activity, as text.
+std::string DumpReceipts(const std::string& store);
 
 // The desks of one store's clerks, each opened on first use with the back office's clock at
 // 09/15/2023 10:30:05. A request goes out from the desk of the user it names (where the engine knows
