@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <latch>
 #include <set>
 #include <thread>
@@ -27,12 +26,6 @@ struct ReadAccount {
     DataTable assessments = {};
 };
 
-using Change = std::function<void(RequestMessage&)>;
-
-void Put(DataTable& table, std::size_t row, std::string_view field, FieldValue value) {
-    table.rows.at(row).at(table.FieldIndex(field).value()) = std::move(value);
-}
-
 std::size_t AddRow(DataTable& table) {
     table.rows.emplace_back(table.fields.size());
     return table.rows.size() - 1;
@@ -43,17 +36,6 @@ std::string AllRows(const DataTable& table) {
     for (std::size_t row = 0; row < table.rows.size(); ++row)
         text += Row(table, row) + "\n";
     return text;
-}
-
-std::string Repeat(const std::string& text, std::size_t count) {
-    std::string repeated;
-    for (std::size_t each = 0; each < count; ++each)
-        repeated += text;
-    return repeated;
-}
-
-Change Set(std::string dataSet, std::string field, FieldValue value) {
-    return [=](RequestMessage& request) { Put(request.dataSets.at(dataSet), 0, field, value); };
 }
 
 // A License Purchase Option of an in-state purchase, as the dialog's boxes give it.

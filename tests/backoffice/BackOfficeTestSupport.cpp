@@ -1,5 +1,6 @@
 #include "tests/backoffice/BackOfficeTestSupport.h"
 
+#include "common/RequestNumbers.h"
 #include "common/TextUtil.h"
 
 #include <algorithm>
@@ -19,6 +20,26 @@ RequestMessage Request(int piNumber, std::vector<RequestKey> keys) {
 
 RequestKey Key(std::string name, std::string value) {
     return {std::move(name), std::move(value), "=", "PENTRAX"};
+}
+
+RequestMessage ReceiptDetailRequest(std::string receipt, std::string detailFlag) {
+    return Request(
+        47, {Key("key:RECEIPT_NBR", std::move(receipt)), Key("key:RECEIPT_DETL", std::move(detailFlag))});
+}
+
+Change Set(std::string dataSet, std::string field, FieldValue value) {
+    return [=](RequestMessage& request) { Put(request.dataSets.at(dataSet), 0, field, value); };
+}
+
+void Put(DataTable& table, std::size_t row, std::string_view field, FieldValue value) {
+    table.rows.at(row).at(table.FieldIndex(field).value()) = std::move(value);
+}
+
+std::string Repeat(const std::string& text, std::size_t count) {
+    std::string repeated;
+    for (std::size_t each = 0; each < count; ++each)
+        repeated += text;
+    return repeated;
 }
 
 std::vector<std::string> Column(const DataTable& table, std::string_view field) {

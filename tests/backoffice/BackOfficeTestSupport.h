@@ -9,6 +9,7 @@
 #include "tests/support/TestStore.h"
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -21,6 +22,14 @@ namespace tavrik {
 RequestMessage Request(int piNumber, std::vector<RequestKey> keys);
 // A key as every request of the system sends it: operator "=", system "PENTRAX".
 RequestKey Key(std::string name, std::string value);
+// Request 47 for one receipt's detail, as the receipt detail form is opened.
+RequestMessage ReceiptDetailRequest(std::string receipt, std::string detailFlag = "YES");
+// A change a test makes to a request before it is sent.
+using Change = std::function<void(RequestMessage&)>;
+// Sets a field of the first row of the request's data set.
+Change Set(std::string dataSet, std::string field, FieldValue value);
+void Put(DataTable& table, std::size_t row, std::string_view field, FieldValue value);
+std::string Repeat(const std::string& text, std::size_t count);
 // One column of a reply table, as stored text, in the reply's order.
 std::vector<std::string> Column(const DataTable& table, std::string_view field);
 // One row as stored text, each value followed by "|".

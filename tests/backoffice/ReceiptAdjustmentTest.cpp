@@ -10,31 +10,16 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <latch>
+#include <map>
 #include <set>
 #include <thread>
 
 namespace tavrik {
 namespace {
 
-using Change = std::function<void(RequestMessage&)>;
-
 // The payments a clerk chose in the grid: AR number as shown, and "B" or "C".
 using Chosen = std::map<std::string, std::string>;
-
-RequestMessage ReadRequest(const std::string& receipt) {
-    return Request(kReferenceSearchRequest,
-                   {Key("key:RECEIPT_NBR", receipt), Key("key:RECEIPT_DETL", "YES")});
-}
-
-void Put(DataTable& table, std::size_t row, std::string_view field, FieldValue value) {
-    table.rows.at(row).at(table.FieldIndex(field).value()) = std::move(value);
-}
-
-Change Set(std::string dataSet, std::string field, FieldValue value, std::size_t row = 0) {
-    return [=](RequestMessage& request) { Put(request.dataSets.at(dataSet), row, field, value); };
-}
 
 // Request 48 as the receipt detail form builds it from its read: the whole receipt's action with a row
 // for each payment not yet adjusted, or the payments chosen.
@@ -73,13 +58,6 @@ RequestMessage Save(const ReplyMessage& read, const std::string& action, const C
     return request;
 }
 
-std::string Repeat(const std::string& text, std::size_t count) {
-    std::string repeated;
-    for (std::size_t each = 0; each < count; ++each)
-        repeated += text;
-    return repeated;
-}
-
 // Every data set of a receipt detail reply, as text.
 std::string Detail(const ReplyMessage& reply) {
     std::string text;
@@ -100,7 +78,7 @@ protected:
     }
 
     ReplyMessage Send(const RequestMessage& request) { return desks_->Send(request); }
-    ReplyMessage Read(const std::string& receipt) { return Send(ReadRequest(receipt)); }
+    ReplyMessage Read(const std::string& receipt) { return Send(ReceiptDetailRequest(receipt)); }
     std::string Query(const std::string& sql) const { return QueryText(store_->Location(), sql); }
 
     // What an adjustment of the receipt may change, one line a row: the receipt; its payments; the
@@ -242,10 +220,6 @@ TEST_P(ReceiptAdjustmentTest, refusals_say_why_and_change_nothing) {
         {.name = "sender without the privilege",
          .error = T::MayNot("CLERK", "adjust receipts"),
          .user = "clerk"},
-        {.name = "cancel-only privilege alone",
-         .error = T::MayNot("CANCELONLY", "adjust receipts"),
-         .user = "CANCELONLY",
-         .action = "C"},
         {.name = "cancel-only clerk backing out the receipt",
          .error = R::CancelOnly("RCPTCANCEL"),
          .user = "RCPTCANCEL",
@@ -272,7 +246,6 @@ TEST_P(ReceiptAdjustmentTest, refusals_say_why_and_change_nothing) {
          Set("ACNTSRCVBL", "TRNSCTN_NBR", FieldValue())},
         {"other amount", R::ChangedSinceRead("0100001"), Set("ACNTSRCVBL", "CL_PYMT_AMT", "99.99")},
         {"other AR", R::ChangedSinceRead("0100001"), Set("ACNTSRCVBL", "ACCT_RCVBL_NBR", "0012346")},
-        {"other AR type", R::ChangedSinceRead("0100001"), Set("ACNTSRCVBL", "ACCT_RCVBL_TYP_CD", "T")},
         {"other check digit", R::ChangedSinceRead("0100001"), Set("ACNTSRCVBL", "ACCT_RCVBL_CK_NBR", "4")},
         {"other customer", R::ChangedSinceRead("0100001"), Set("ACNTSRCVBL", "CUST_ID", "100002")},
         {"payment twice", R::PaymentTwice(700001),
@@ -293,7 +266,6 @@ TEST_P(ReceiptAdjustmentTest, refusals_say_why_and_change_nothing) {
          .receipt = "0100004",
          .action = "C"},
         {.name = "no date", .error = T::NotADate("date adjusted"), .day = ""},
-        {.name = "not a date", .error = T::NotADate("date adjusted"), .day = "2023-02-30"},
         {.name = "date after today",
          .error = T::AfterToday("date adjusted", *CalendarDate::FromYmd(2023, 9, 16)),
          .day = "2023-09-16"},
@@ -305,11 +277,6 @@ TEST_P(ReceiptAdjustmentTest, refusals_say_why_and_change_nothing) {
          Set("ADJUSTPAY", "ADJSTMT_CMMT_TXT", "Geb\xfchr")},
         {"no ADJUSTPAY row", T::RowCount("ADJUSTPAY"),
          [](RequestMessage& request) { request.dataSets.at("ADJUSTPAY").rows.clear(); }},
-        {"two ADJUSTPAY rows", T::RowCount("ADJUSTPAY"),
-         [](RequestMessage& request) {
-             DataTable& rows = request.dataSets.at("ADJUSTPAY");
-             rows.rows.push_back(rows.rows[0]);
-         }},
         {"ADJUSTPAY action", T::RowAction("ADJUSTPAY", "ADD", "UPD"), Set("ADJUSTPAY", "ACTION", "UPD")},
         {"payment row action", T::RowAction("ACNTSRCVBL", "UPD", "ADD"), Set("ACNTSRCVBL", "ACTION", "ADD")},
         {"ADJUSTPAY of another receipt", R::OtherReceipt("0100002", "0100001"),

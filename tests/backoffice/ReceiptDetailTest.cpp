@@ -10,21 +10,16 @@
 namespace tavrik {
 namespace {
 
-RequestMessage ReadReceipt(std::string number, std::string detail = "YES") {
-    return Request(kReferenceSearchRequest,
-                   {Key("key:RECEIPT_NBR", std::move(number)), Key("key:RECEIPT_DETL", std::move(detail))});
-}
-
 class ReceiptDetailTest : public StoreTest {
 protected:
-    ReplyMessage Send(const RequestMessage& request) { return backOffice_->Handle(request); }
+    ReplyMessage Send(const RequestMessage& request) { return desks_.Send(request); }
 
     TestStore store_{Engine()};
-    std::unique_ptr<BackOffice> backOffice_ = BackOffice::Open(store_.LocationFor("SUPER"));
+    ClerkDesks desks_{store_};
 };
 
 // 0100001: two funds, a backed-out payment among three, an open excess fund, no refund. 0300005: a
-// refunded worksheet. 0600002: an excess fund closed by the cancel of its receipt.
+// refunded worksheet.
 TEST_P(ReceiptDetailTest, receipt_detail_answers_the_receipt_its_funds_payments_excess_funds_and_refunds) {
     struct Case {
         std::string receipt;
@@ -61,15 +56,11 @@ TEST_P(ReceiptDetailTest, receipt_detail_answers_the_receipt_its_funds_payments_
          "CITY=PEORIA STATE=IL ZIP=61602 TO=2 CREATED_DT=2023-03-02 CREATOR_ID=5 VERIFY_ID=1 APPROVE_ID=4 "
          "RFND_BY_ID=3 KDV_CMMT_TXT=Overpaid citation 0060001 RFND_CD=1 WRNT_NBR=W9000104 "
          "RFND_DT=2023-03-21 RFND_AMT=44.00 RCPT_NBR=0300005 \n"},
-        {"0600002", "OVERPAYMENT",
-         "CUST_NM=GREAT LAKES CARRIERS INC OVR_PYMT_DT=2023-08-02 OVR_PYMT_TM=10:30 OVR_PYMT_AMT=15.00 "
-         "CUST_ID=100006 ADDR_1=41 DOCK ST ADDR_2= UNIT 2 CITY=TOLEDO STATE=OH ZIP=43604 "
-         "OVR_PYMT_STTS_CD=C \n"},
     };
     for (const Case& each : cases) {
         SCOPED_TRACE(each.receipt + " " + each.dataSet);
 
-        ReplyMessage reply = Send(ReadReceipt(each.receipt));
+        ReplyMessage reply = Send(ReceiptDetailRequest(each.receipt));
 
         EXPECT_EQ(RenderRows(reply, each.dataSet), each.rows);
     }
@@ -85,15 +76,16 @@ TEST_P(ReceiptDetailTest,
         std::string error;
     };
     const Case cases[] = {
-        {"quote", ReadReceipt("01'0001"), "The receipt number \"01'0001\"" + notValid},
-        {"letters", ReadReceipt("01A0001"), "The receipt number \"01A0001\"" + notValid},
-        {"ten thousand characters", ReadReceipt(std::string(10000, '1')),
+        {"quote", ReceiptDetailRequest("01'0001"), "The receipt number \"01'0001\"" + notValid},
+        {"letters", ReceiptDetailRequest("01A0001"), "The receipt number \"01A0001\"" + notValid},
+        {"ten thousand characters", ReceiptDetailRequest(std::string(10000, '1')),
          "The receipt number \"" + std::string(40, '1') + "...\"" + notValid},
-        {"non-ASCII digits", ReadReceipt("\uFF10100001"), "The receipt number \"\uFF10100001\"" + notValid},
-        {"wrong check digit", ReadReceipt("0100001-6"),
+        {"non-ASCII digits", ReceiptDetailRequest("\uFF10100001"),
+         "The receipt number \"\uFF10100001\"" + notValid},
+        {"wrong check digit", ReceiptDetailRequest("0100001-6"),
          "The check digit of receipt number 0100001-6 is not correct."},
-        {"unknown number", ReadReceipt("123456"), "Receipt 0123456 was not found."},
-        {"detail flag other than YES", ReadReceipt("0100001", "NO"),
+        {"unknown number", ReceiptDetailRequest("123456"), "Receipt 0123456 was not found."},
+        {"detail flag other than YES", ReceiptDetailRequest("0100001", "NO"),
          "The back office answers a receipt's detail only with key:RECEIPT_DETL \"YES\", not \"NO\"."},
         {"no detail flag", Request(kReferenceSearchRequest, {Key("key:RECEIPT_NBR", "0100001")}),
          "The request lacks the receipt detail flag (key:RECEIPT_DETL)."},
@@ -109,12 +101,10 @@ TEST_P(ReceiptDetailTest,
 }
 
 TEST_P(ReceiptDetailTest, a_receipt_of_ten_thousand_payments_reads_whole_in_payment_order) {
-    backOffice_.reset();
     const std::string receipt =
         DemoData::AddBulkReceipt(*OpenStore(store_.Location(), BackOffice::kBusyWait), 10000);
-    backOffice_ = BackOffice::Open(store_.LocationFor("SUPER"));
 
-    ReplyMessage reply = Send(ReadReceipt(receipt));
+    ReplyMessage reply = Send(ReceiptDetailRequest(receipt));
 
     ASSERT_EQ(reply.errorText, "");
     const std::vector<std::string> payments = Column(reply.dataSets.at("ACNTSRCVBL"), "ACCT_RCVBL_NBR");

@@ -268,7 +268,7 @@ TEST_P(StoreBackOfficeTest, every_reply_table_carries_exactly_the_fields_of_its_
         Request(kSessionRequest, {{"key:USER_ID", "SUPER", "=", "PENTRAX"}}),
         Request(kReferenceDataRequest, {}),
         Request(41, {Key("key:ACCT_RCVBL_NBR", "0012345"), Key("key:ACCT_RCVBL_TYP_CD", "C")}),
-        Request(47, {Key("key:RECEIPT_NBR", "0300001"), Key("key:RECEIPT_DETL", "YES")})};
+        ReceiptDetailRequest("0300001")};
     for (const RequestMessage& request : requests) {
         ReplyMessage reply = Send(request);
 
