@@ -159,6 +159,7 @@ void ReceiptAdjustment::Apply(const std::vector<Change>& changes) {
                       "?4, ?5, 'O' FROM overpayment");
     ActivityLog log(database_, now_, userNumber_);
     std::set<std::int64_t> touched;
+    Currency backedOut;
     for (const Change& change : changes) {
         const StoredPayment& paid = *change.payment;
         payment.Bind(1, change.action).Bind(2, day_.FormatIso()).Bind(3, paid.number);
@@ -173,15 +174,16 @@ void ReceiptAdjustment::Apply(const std::vector<Change>& changes) {
         log.Record(paid.account, day_, change.action == "B" ? "BO" : "CN", paid.amount, account.balance,
                    comment_);
 
-        if (change.action != "B")
-            continue;
+        if (change.action == "B")
+            backedOut += paid.amount;
+    }
+    if (backedOut != Currency()) {
         excess.Bind(1, receipt_.number)
             .Bind(2, receipt_.customerId)
             .Bind(3, now_.Day().FormatIso())
             .Bind(4, now_.Time().Format())
-            .Bind(5, paid.amount.Units());
+            .Bind(5, backedOut.Units());
         excess.Run();
-        excess.Reset();
     }
 
     StoreQuery account(database_, "UPDATE acct_rcvbl SET ACCT_RCVBL_BAL_AMT = ?1, ACCT_STTS_CD = ?2, "

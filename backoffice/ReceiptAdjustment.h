@@ -5,9 +5,9 @@
 // Where the money goes. Every payment adjusted gives its AR back what it paid: the AR's balance rises
 // by the amount, a paid AR ("P") is open ("O") again, and the AR's activity records "BO" (backed out)
 // or "CN" (canceled) with the amount and the balance after. Then:
-// - A back out keeps the money: each backed-out amount stays on the receipt as a new open excess fund
-//   (OVR_PYMT_STTS_CD "O", the receipt's customer, the back office's day and time), which can be
-//   transferred or refunded. The balances restored add up to the excess funds made.
+// - A back out keeps the money: what one save backs out stays on the receipt as one new open excess
+//   fund of the whole amount (OVR_PYMT_STTS_CD "O", the receipt's customer, the back office's day and
+//   time), which can be transferred or refunded at once. The balances restored add up to it.
 // - A cancel voids it, as for a check that came back unpaid: no excess fund is made. Cancelling the
 //   whole receipt also closes its excess funds still open (status "C", CANCELED), since their money
 //   never arrived either.

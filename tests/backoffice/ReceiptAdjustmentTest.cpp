@@ -146,8 +146,7 @@ TEST_P(ReceiptAdjustmentTest, adjustments_move_payments_ars_and_money_as_the_act
          "12345|2023-09-14|10:30|BO|1000000|4475000|Paid on the wrong AR|1|\n"
          "20001|2023-09-14|10:30|BO|350000|350000|Paid on the wrong AR|1|\n"
          "100001|2023-04-10|10:30|250000|O|1|\n"
-         "100001|2023-09-15|10:30|1000000|O|1|\n"
-         "100001|2023-09-15|10:30|350000|O|1|\n"},
+         "100001|2023-09-15|10:30|1350000|O|1|\n"},
         {"cancel of a backed-out receipt by a cancel-only clerk closes its open excess fund",
          "RCPTCANCEL",
          "0600001",
@@ -336,7 +335,7 @@ TEST_P(ReceiptAdjustmentTest, comment_of_254_characters_is_stored_exactly_and_a_
 }
 
 // Two clerks back out the same payment at the same moment, round after round: each time one is
-// applied and the other refused, and the receipt holds exactly one excess fund per payment.
+// applied and the other refused, and the receipt holds exactly one excess fund per applied save.
 TEST_P(ReceiptAdjustmentTest, two_clerks_backing_out_one_payment_end_with_one_applied_and_the_other_refused) {
     constexpr int kRounds = 4;
     const std::string receipt =
