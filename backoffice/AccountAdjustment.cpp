@@ -1,14 +1,16 @@
 #include "backoffice/AccountAdjustment.h"
 
 #include "backoffice/AccountAssessments.h"
+#include "backoffice/ActivityLog.h"
 #include "backoffice/RefusalTexts.h"
 #include "backoffice/RequestError.h"
 #include "backoffice/RequestKeys.h"
+#include "backoffice/RequireAdjustmentComment.h"
 #include "backoffice/RequirePrivilege.h"
+#include "backoffice/SentTable.h"
 #include "common/AdjustmentRules.h"
 #include "common/SevenDigits.h"
 #include "common/TextUtil.h"
-#include "common/Utf8.h"
 #include "store/StoreQuery.h"
 
 #include <algorithm>
@@ -19,32 +21,15 @@ namespace tavrik {
 
 namespace {
 
-constexpr std::size_t kLongestComment = 254;
-
-const DataTable* SentTable(const RequestMessage& request, const std::string& name) {
-    auto found = request.dataSets.find(name);
-    return found == request.dataSets.end() ? nullptr : &found->second;
-}
-
-std::size_t RowCount(const DataTable* table) {
-    return table == nullptr ? 0 : table->rows.size();
-}
-
 std::optional<Currency> StoredAmount(const StoreQuery& query, int column) {
     if (query.IsNull(column))
         return std::nullopt;
     return Currency::FromUnits(query.Integer(column));
 }
 
-[[noreturn]] void Refuse(std::string_view text) {
-    throw RequestError(std::string(text));
-}
-
 } // namespace
 
 ReplyMessage AccountAdjustment::Handle(const RequestMessage& request) {
-    if (KeyValue(request, "key:RECEIPT_NBR"))
-        Refuse(RefusalTexts::kPaymentAdjustments);
     userNumber_ = std::to_string(RequirePrivilege(database_, request.userId, kAdjustAccounts));
     std::string number = RequiredKeyValue(request, "key:REF_NBR", "the account number");
     std::string type = ToUpper(RequiredKeyValue(request, "key:REF_TYP_CD", "the account type"));
@@ -94,11 +79,7 @@ void AccountAdjustment::ReadAdjustment(const SentRow& row) {
         Refuse(RefusalTexts::AfterToday("adjustment date", *day));
     day_ = *day;
 
-    comment_ = row.Text("ADJST_CMMT_TXT");
-    if (comment_.empty())
-        Refuse(RefusalTexts::kCommentRequired);
-    if (Utf8::Length(comment_) > kLongestComment)
-        Refuse(RefusalTexts::TooLong("comment", kLongestComment));
+    comment_ = RequireAdjustmentComment(row.Text("ADJST_CMMT_TXT"));
 
     action_ = row.Code("ADJSTMT_TYP_CD");
     if (!action_.empty() && action_ != "V" && action_ != "D")
@@ -296,22 +277,8 @@ void AccountAdjustment::SaveAccount(std::optional<std::string_view> status) {
 }
 
 void AccountAdjustment::Record(std::string_view activityCode, Currency amount) {
-    StoreQuery insert(
-        database_,
-        "INSERT INTO account_activity (ACTIVITY_ID, ACCT_RCVBL_NBR, ACTVTY_DT, ACTVTY_TM, "
-        "ACCT_ACTVTY_CD, ACTVTY_AMT, ACTVTY_BAL_AMT, ACTVTY_CMMT_TXT, LST_UPDT_USER_ID, "
-        "LST_UPDT_TS) SELECT COALESCE(MAX(ACTIVITY_ID), 0) + 1, ?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9 "
-        "FROM account_activity");
-    insert.Bind(1, account_.number)
-        .Bind(2, day_.FormatIso())
-        .Bind(3, now_.Time().Format())
-        .Bind(4, activityCode)
-        .Bind(5, amount.Units())
-        .Bind(6, account_.balance.Units())
-        .Bind(7, comment_)
-        .Bind(8, userNumber_)
-        .Bind(9, now_.Stamp());
-    insert.Run();
+    ActivityLog(database_, now_, userNumber_)
+        .Record(account_.number, day_, activityCode, amount, account_.balance, comment_);
 }
 
 } // namespace tavrik

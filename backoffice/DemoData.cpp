@@ -207,17 +207,14 @@ void AddUsers(StoreConnection& database) {
         std::initializer_list<std::string_view> privileges;
     };
     const User users[] = {
-        {"SUPER",
-         1,
-         "SUSAN SUPERVISOR",
-         "R1",
-         {"ADJUSTAR", "ADJUSTRECEIPT", "CREATEREFUND", "ADJUSTRCPTCANCELONLY"}},
+        {"SUPER", 1, "SUSAN SUPERVISOR", "R1", {"ADJUSTAR", "ADJUSTRECEIPT", "CREATEREFUND"}},
         {"CLERK", 2, "CARL CLERK", "R1", {}},
         {"ADJAR", 3, "ANNA ADJUSTER", "R1", {"ADJUSTAR"}},
         {"ADJRCPT", 4, "RAY RECEIPTS", "R1", {"ADJUSTRECEIPT"}},
         {"REFUNDS", 5, "REBECCA REFUNDS", "R1", {"CREATEREFUND"}},
         {"CANCELONLY", 6, "CONNOR CANCEL", "R1", {"ADJUSTRCPTCANCELONLY"}},
         {"NORTH", 7, "NORA NORTH", "R2", {}},
+        {"RCPTCANCEL", 8, "CORA CANCELS", "R1", {"ADJUSTRECEIPT", "ADJUSTRCPTCANCELONLY"}},
     };
     for (const User& each : users) {
         Insert(user, {each.id, each.number, each.name, each.region});
@@ -240,6 +237,8 @@ void AddCustomers(StoreConnection& database) {
                       "IN", "46402"});
     Insert(customer, {"100005", "PRAIRIE STAR EXPRESS", "CARRIER", "3100 PRAIRIE AVE", nullptr, "CHAMPAIGN",
                       "IL", "61820"});
+    Insert(customer, {"100006", "GREAT LAKES CARRIERS INC", "CARRIER", "41 DOCK ST", " UNIT 2", "TOLEDO",
+                      "OH", "43604"});
 }
 
 void AddAccounts(StoreConnection& database) {
@@ -277,6 +276,8 @@ void AddAccounts(StoreConnection& database) {
          nullptr, "Q", std::int64_t{4}},
         {80002, "A", "100005", "2023-03-03", Cents(7500), 0, Cents(7500), Cents(7500)},
         {80003, "T", "100005", "2023-04-04", Cents(3500), 0, Cents(3500), Cents(3500)},
+        {90001, "C", "100006", "2023-07-20", Cents(30000), 0, Cents(30000), Cents(30000), "O", "A", nullptr,
+         nullptr, nullptr, "2023-08-02"},
     };
     for (const Account& each : accounts)
         Insert(insert, {each.number, CheckDigitOf(each.number), each.type, each.customer, each.stopDate,
@@ -341,6 +342,16 @@ void AddActivity(StoreConnection& database) {
          "2022-12-05 10:15:00"},
         {2000000, "2022-12-05", "10:20", "VD", Cents(-25000), 0, "Duplicate of 1999999", "1",
          "2022-12-05 10:20:00"},
+        {90001, "2023-07-20", "09:00", "AS", Cents(30000), Cents(30000), "Citation issued", "1",
+         "2023-07-20 09:00:00"},
+        {90001, "2023-08-01", "11:15", "PY", Cents(-12000), Cents(18000), "Payment on receipt 0600001", "4",
+         "2023-08-01 11:15:00"},
+        {90001, "2023-08-02", "11:20", "PY", Cents(-8000), Cents(10000), "Payment on receipt 0600002", "4",
+         "2023-08-02 11:20:00"},
+        {90001, "2023-08-03", "10:30", "CN", Cents(8000), Cents(18000), "Check returned unpaid", "1",
+         "2023-08-03 10:30:00"},
+        {90001, "2023-08-10", "10:30", "BO", Cents(12000), Cents(30000), "Paid on the wrong citation", "1",
+         "2023-08-10 10:30:00"},
     };
     for (const Activity& each : activities)
         Insert(insert, {each.account, each.date, each.time, each.code, each.amount, each.balance,
@@ -376,6 +387,8 @@ void AddReceipts(StoreConnection& database) {
         {200001, "100002", "2023-03-02", "O", Cents(12000), "CNF230302-09"},
         {200002, "100002", "2023-07-01", "O", Cents(5000), "CNF230701-12"},
         {400001, "100004", "2023-07-20", "O", Cents(6000), "CNF230720-03"},
+        {600001, "100006", "2023-08-01", "B", Cents(12000), "CNF230801-05"},
+        {600002, "100006", "2023-08-02", "C", Cents(9500), "CNF230802-06"},
     };
     for (const Receipt& each : receipts)
         Insert(receipt, {each.number, CheckDigitOf(each.number), each.customer, each.date, each.status,
@@ -392,6 +405,8 @@ void AddReceipts(StoreConnection& database) {
         {100006, "E", "EFT55120", Cents(50000)},
         {200001, "K", "5555", Cents(12000)},
         {400001, "K", "5555", Cents(6000)},
+        {600001, "K", "3131", Cents(12000)},
+        {600002, "K", "3132", Cents(9500)},
     };
     for (const Fund& each : funds)
         Insert(fund, {each.receipt, each.type, each.reference, each.amount, each.month, each.day, each.year});
@@ -409,6 +424,8 @@ void AddReceipts(StoreConnection& database) {
         {200001, 50001, "2023-03-02", Cents(3500)},
         {200002, 50002, "2023-07-01", Cents(5000)},
         {400001, 70001, "2023-07-20", Cents(6000)},
+        {600001, 90001, "2023-08-01", Cents(12000), "2023-08-10", "B"},
+        {600002, 90001, "2023-08-02", Cents(8000), "2023-08-03", "C"},
     };
     std::int64_t transaction = 700000;
     for (const Payment& each : payments)
@@ -421,6 +438,8 @@ void AddReceipts(StoreConnection& database) {
         {100005, "100001", "2023-07-01", Cents(5000), "T", std::int64_t{200002}},
         {100006, "100001", "2023-08-15", Cents(5000), "R"},
         {200001, "100002", "2023-03-02", Cents(8500), "O"},
+        {600001, "100006", "2023-08-10", Cents(12000), "O"},
+        {600002, "100006", "2023-08-02", Cents(1500), "C"},
     };
     for (const Overpayment& each : overpayments)
         Insert(overpayment,
@@ -497,6 +516,11 @@ std::int64_t FirstFreeNumber(StoreConnection& database, std::string_view query) 
     return std::max(kFirstBulkNumber, highest.Integer(0) + 1);
 }
 
+// The amount of a bulk customer's i-th AR or a bulk receipt's i-th payment: $25.00 to $523.75.
+std::int64_t BulkAmount(int i) {
+    return Cents(2500 + (i % 400) * 125);
+}
+
 std::string Shown(std::int64_t number) {
     return PadLeft(std::to_string(number), 7, '0') + "-" + std::to_string(CheckDigitOf(number));
 }
@@ -549,7 +573,7 @@ DemoData::BulkCustomer DemoData::AddBulkCustomer(StoreConnection& database, int 
     for (int i = 0; i < arCount; ++i) {
         std::int64_t number = firstAccount + i;
         CalendarDate stop = firstDay.AddDays(i % 1800);
-        std::int64_t amount = Cents(2500 + (i % 400) * 125);
+        std::int64_t amount = BulkAmount(i);
         std::string_view status = statuses[i % 5];
         Insert(account, {number, CheckDigitOf(number), std::string_view(customerId),
                          std::string_view(stop.FormatIso()), std::string_view(stop.AddDays(30).FormatIso()),
@@ -572,6 +596,63 @@ DemoData::BulkCustomer DemoData::AddBulkCustomer(StoreConnection& database, int 
     if (arCount > 0)
         return {customerId, "C", Shown(firstAccount)};
     return {customerId, "R", Shown(firstReceipt)};
+}
+
+std::string DemoData::AddBulkReceipt(StoreConnection& database, int paymentCount) {
+    if (paymentCount < 1)
+        throw std::invalid_argument("A bulk receipt needs at least one payment.");
+    StoreTransaction transaction(database, StoreConnection::Access::Write);
+    const std::int64_t firstAccount =
+        FirstFreeNumber(database, "SELECT COALESCE(MAX(ACCT_RCVBL_NBR), 0) FROM acct_rcvbl");
+    const std::int64_t receiptNumber =
+        FirstFreeNumber(database, "SELECT COALESCE(MAX(RCPT_NBR), 0) FROM receipt");
+    if (firstAccount + paymentCount - 1 > kLastNumber || receiptNumber > kLastNumber)
+        throw std::invalid_argument("A bulk receipt of that size would pass number 9999999.");
+    // Payment and transaction numbers follow every one in use, as an adjustment hands them out.
+    StoreQuery highest(database, "SELECT COALESCE(MAX(PYMT_NBR), 0), (SELECT COALESCE(MAX(TRNSCTN_NBR), 0) "
+                                 "FROM (SELECT TRNSCTN_NBR FROM assessment UNION ALL SELECT TRNSCTN_NBR FROM "
+                                 "payment) AS used) FROM payment");
+    highest.Step();
+    const std::int64_t firstPayment = highest.Integer(0) + 1;
+    const std::int64_t firstTransaction = highest.Integer(1) + 1;
+
+    const std::string customerId = "R" + PadLeft(std::to_string(receiptNumber), 7, '0');
+    StoreQuery customer(database,
+                        "INSERT INTO customer (CUST_ID, CUST_NM, CUST_TYP_CD, ADDR_1, CITY, STATE, ZIP) "
+                        "VALUES (?1, ?2, 'CARRIER', '1 BULK WAY', 'SPRINGFIELD', 'IL', '62701')");
+    Insert(customer, {std::string_view(customerId), std::string_view("BULK PAYER " + customerId)});
+
+    std::int64_t total = 0;
+    for (int i = 0; i < paymentCount; ++i)
+        total += BulkAmount(i);
+    constexpr std::string_view day = "2023-01-02";
+    const std::string confirmation = "BULK-" + std::to_string(receiptNumber);
+    StoreQuery receipt(database,
+                       "INSERT INTO receipt (RCPT_NBR, RCPT_CK_NBR, CUST_ID, RCPT_DT, RCPT_STTS_CD, "
+                       "TOT_PYMT_AMT, CNFRMTN_NBR) VALUES (?1, ?2, ?3, ?4, 'O', ?5, ?6)");
+    Insert(receipt, {receiptNumber, CheckDigitOf(receiptNumber), std::string_view(customerId), day, total,
+                     std::string_view(confirmation)});
+    StoreQuery fund(database, "INSERT INTO fund (FUND_ID, RCPT_NBR, FUND_TYP_CD, FUND_RFRNC_NBR, FUND_AMT) "
+                              "SELECT COALESCE(MAX(FUND_ID), 0) + 1, ?1, 'E', ?2, ?3 FROM fund");
+    Insert(fund, {receiptNumber, std::string_view(confirmation), total});
+
+    // Each payment settles an AR of its own, which it left paid.
+    StoreQuery account(
+        database,
+        "INSERT INTO acct_rcvbl (ACCT_RCVBL_NBR, ACCT_RCVBL_CK_NBR, ACCT_RCVBL_TYP_CD, CUST_ID, "
+        "STP_DT, ACCT_RCVBL_DUE_DT, LST_PYMT_DT, ORIG_ASSMT_AMT, ACCT_RCVBL_DUE_AMT, "
+        "ACCT_RCVBL_BAL_AMT, ACCT_STTS_CD) VALUES (?1, ?2, 'C', ?3, '2022-12-01', '2022-12-31', ?4, "
+        "?5, ?5, 0, 'P')");
+    StoreQuery payment(database,
+                       "INSERT INTO payment (PYMT_NBR, RCPT_NBR, ACCT_RCVBL_NBR, TRNSCTN_NBR, TRNSCTN_DT, "
+                       "PYMT_DT, CL_PYMT_AMT, STTS_CD) VALUES (?1, ?2, ?3, ?4, ?5, ?5, ?6, 'A')");
+    for (int i = 0; i < paymentCount; ++i) {
+        const std::int64_t number = firstAccount + i;
+        Insert(account, {number, CheckDigitOf(number), std::string_view(customerId), day, BulkAmount(i)});
+        Insert(payment, {firstPayment + i, receiptNumber, number, firstTransaction + i, day, BulkAmount(i)});
+    }
+    transaction.Commit();
+    return PadLeft(std::to_string(receiptNumber), 7, '0');
 }
 
 } // namespace tavrik

@@ -4,20 +4,23 @@
 // "R1" holds every user and code table; region "R2" holds only FORMDOC codes C and T and the user
 // NORTH. AR and receipt numbers are shown "nnnnnnn-d" (seven digits, "-", the Luhn check digit).
 //
-// Users (user number, privileges): SUPER (1, ADJUSTAR ADJUSTRECEIPT CREATEREFUND
-// ADJUSTRCPTCANCELONLY), CLERK (2, none), ADJAR (3, ADJUSTAR), ADJRCPT (4, ADJUSTRECEIPT),
-// REFUNDS (5, CREATEREFUND), CANCELONLY (6, ADJUSTRCPTCANCELONLY), NORTH (7, none, region R2).
+// Users (user number, privileges): SUPER (1, ADJUSTAR ADJUSTRECEIPT CREATEREFUND), CLERK (2,
+// none), ADJAR (3, ADJUSTAR), ADJRCPT (4, ADJUSTRECEIPT), REFUNDS (5, CREATEREFUND), CANCELONLY (6,
+// ADJUSTRCPTCANCELONLY), NORTH (7, none, region R2), RCPTCANCEL (8, ADJUSTRECEIPT
+// ADJUSTRCPTCANCELONLY: a receipts clerk who may only cancel whole receipts).
 //
 // Code tables (R1): REFDOCTYP and ADJDOC C CITATION, T TEMPORARY PERMIT, P PAYMENT PLAN, A ALERT,
 // R RECEIPT, K CHECK NUMBER; REFDOCTYP also X RETIRED FORM, ended 2010-12-31. FORMDOC C T P A R.
 // CSTATUS O OPEN, P PAID, V VOID, D DELETED, C CLOSED. ACCADJUST V VOID, D DELETE. PAYADJUST
 // B BACKOUT, C CANCEL. PENALTY P01 P02 P03. FEE F01 F09 F15 (LPO fees), F02 F03 F05. FUNDTYP C CASH,
 // K CHECK, R CREDIT CARD, M MONEY ORDER, E ELECTRONIC TRANSFER. REFUNDTYP: receipt and excess-fund
-// statuses O OPEN, B BACKED OUT, C CANCELED, R REFUNDED and worksheet statuses 0 1 2 3 4 5 T V.
+// statuses O OPEN, B BACKED OUT, C CANCELED (an excess fund closed by the cancel of its receipt),
+// R REFUNDED and worksheet statuses 0 1 2 3 4 5 T V.
 // COLLECTN: activity codes AS PY RM RI VD DL BO CN LP TR RF, each with additional information.
 //
 // Check digits of the numbers most used: 0012345-5, 0012346-3, 0020001-4, 0030001-2, 0040001-0,
-// 1999999-4, 2000000-6, 2000001-4; receipts 0100001-7, 0100002-5, 0200001-6, 0300009-8.
+// 1999999-4, 2000000-6, 2000001-4, 0090001-9; receipts 0100001-7, 0100002-5, 0200001-6, 0300009-8,
+// 0600001-2, 0600002-0.
 //
 // Customer 100001 ACME FREIGHT LINES INC (most roads start here):
 //   ARs  0012345 citation, open: P01, F02, LPO fee F01 (LPO "Y", AC amount 120.00 of 150.00) and
@@ -47,6 +50,10 @@
 //   paid with check 5555, so check number 5555 opens both 100002 and 100004.
 // Customer 100005 PRAIRIE STAR EXPRESS: payment plan 0080001, alert 0080002, temporary permit
 //   0080003, no receipts.
+// Customer 100006 GREAT LAKES CARRIERS INC: AR 0090001 open again after both its payments were
+//   adjusted (activity AS, PY, PY, CN, BO). Receipt 0600001 backed out (check 3131): its payment
+//   backed out, the money left as an open excess fund 120.00. Receipt 0600002 canceled (check
+//   3132): its payment canceled, its excess fund 15.00 closed by the cancel (status C).
 // The next refund number handed out is 0000109.
 //
 // Enforcement troops "A" to "H", each with districts "1" to "5"; troop "A" also has districts "10"
@@ -78,6 +85,13 @@ public:
     // number in the store, in one transaction. Throws std::invalid_argument when both counts are
     // zero or the numbers would pass 9999999.
     static BulkCustomer AddBulkCustomer(StoreConnection& database, int arCount, int receiptCount);
+
+    // Adds one customer with one open, confirmed receipt that made paymentCount payments, none
+    // adjusted, each against a paid citation of its own, numbered above every number in the store, in
+    // one transaction. Answers the receipt's number as the receipt detail request names it
+    // ("3000000"). Throws std::invalid_argument when paymentCount is below one or the numbers would
+    // pass 9999999.
+    static std::string AddBulkReceipt(StoreConnection& database, int paymentCount);
 };
 
 } // namespace tavrik

@@ -2,63 +2,19 @@
 
 #include "backoffice/AccountAssessments.h"
 #include "backoffice/ReadDataSet.h"
+#include "backoffice/ReceiptDetail.h"
+#include "backoffice/ReceiptSelect.h"
 #include "backoffice/RequestError.h"
 #include "backoffice/RequestKeys.h"
-#include "common/CheckDigit.h"
-#include "common/SevenDigits.h"
+#include "backoffice/RequireFormNumber.h"
 #include "common/TextUtil.h"
 #include "store/StoreQuery.h"
-
-#include <charconv>
 
 namespace tavrik {
 
 namespace {
 
 constexpr std::size_t kLongestCheckNumber = 20;
-
-// A seven-digit form or receipt number as typed: up to seven digits, eight digits (the last is the
-// check digit), or up to seven digits, "-" and the check digit.
-struct FormNumber {
-    std::int64_t number = 0;
-    std::optional<int> checkDigit;
-};
-
-std::int64_t ToNumber(std::string_view digits) {
-    std::int64_t number = 0;
-    std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    return number;
-}
-
-std::optional<FormNumber> ParseFormNumber(std::string_view text) {
-    std::size_t dash = text.find('-');
-    if (dash != std::string_view::npos) {
-        std::string_view digits = text.substr(0, dash);
-        std::string_view check = text.substr(dash + 1);
-        if (digits.size() > 7 || !IsAllDigits(digits) || check.size() != 1 || !IsAllDigits(check))
-            return std::nullopt;
-        return FormNumber{ToNumber(digits), check[0] - '0'};
-    }
-    if (text.size() > 8 || !IsAllDigits(text))
-        return std::nullopt;
-    if (text.size() == 8)
-        return FormNumber{ToNumber(text.substr(0, 7)), text[7] - '0'};
-    return FormNumber{ToNumber(text), std::nullopt};
-}
-
-// The number of an AR or receipt, its check digit checked when one was typed.
-std::int64_t RequireFormNumber(const std::string& text, std::string_view what) {
-    std::optional<FormNumber> parsed = ParseFormNumber(text);
-    if (!parsed)
-        throw RequestError(
-            "The " + std::string(what) + " " + QuotedForError(text) +
-            " is not valid: type up to seven digits, optionally followed by \"-\" and the check "
-            "digit.");
-    if (parsed->checkDigit && parsed->checkDigit != ComputeCheckDigit(SevenDigits(parsed->number)))
-        throw RequestError("The check digit of " + std::string(what) + " " + SevenDigits(parsed->number) +
-                           "-" + std::to_string(*parsed->checkDigit) + " is not correct.");
-    return parsed->number;
-}
 
 std::vector<std::string> ReadCustomers(StoreQuery& query) {
     std::vector<std::string> customers;
@@ -79,6 +35,8 @@ void AppendRows(DataTable& into, DataTable&& from) {
 } // namespace
 
 ReplyMessage ReferenceSearch::Handle(const RequestMessage& request) {
+    if (KeyValue(request, "key:RECEIPT_NBR"))
+        return ReceiptDetail(database_).Handle(request);
     std::string type = ToUpper(RequiredKeyValue(request, "key:REF_TYP_CD", "the account type"));
     std::string reference = RequiredKeyValue(request, "key:REF_NBR", "the account number");
     bool accountDetail = KeyValue(request, "key:LPO").has_value();
@@ -144,13 +102,7 @@ ReplyMessage ReferenceSearch::CustomerLists(const std::vector<std::string>& cust
         "a.ASSMT_PP_TYP_CD AS ASSMT_PP_TYP_CD, a.INSTLMT_NBR AS INSTLMT_NBR "
         "FROM acct_rcvbl a JOIN customer c ON c.CUST_ID = a.CUST_ID "
         "WHERE a.CUST_ID = ?1 ORDER BY a.ACCT_RCVBL_NBR");
-    StoreQuery receipts(
-        database_,
-        "SELECT r.RCPT_DT AS RCPT_DT, SUBSTR(CAST(10000000 + r.RCPT_NBR AS TEXT), 2) AS RCPT_NBR, "
-        "r.RCPT_STTS_CD AS RCPT_STTS_CD, r.TOT_PYMT_AMT AS TOT_PYMT_AMT, "
-        "(SELECT SUM(o.OVR_PYMT_AMT) FROM overpayment o WHERE o.RCPT_NBR = r.RCPT_NBR) AS OVR_PYMT_AMT, "
-        "r.CUST_ID AS CUST_ID, r.CNFRMTN_NBR AS CNFRMTN_NBR "
-        "FROM receipt r WHERE r.CUST_ID = ?1 ORDER BY r.RCPT_NBR");
+    StoreQuery receipts(database_, std::string(kReceiptSelect) + "WHERE r.CUST_ID = ?1 ORDER BY r.RCPT_NBR");
 
     DataTable& accountRows = reply.dataSets["ACNTSRCVBL"];
     DataTable& receiptRows = reply.dataSets["RECEIPT"];

@@ -1,6 +1,7 @@
 // Request 47 by reference: finds the customer that owns an AR, a receipt or a check, and answers
 // that customer's ARs and receipts; with "key:LPO" it answers the assessments of that one AR
-// instead (an empty set for an AR that has none or does not exist).
+// instead (an empty set for an AR that has none or does not exist). With "key:RECEIPT_NBR" it is the
+// read of one receipt, which ReceiptDetail answers.
 #pragma once
 
 #include "common/ReplyMessage.h"

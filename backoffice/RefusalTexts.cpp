@@ -29,6 +29,15 @@ std::string RefusalTexts::MayNot(std::string_view userId, std::string_view deed)
     return "The user " + Text(userId) + " may not " + Text(deed) + ".";
 }
 
+std::string RefusalTexts::FormNumberNotValid(std::string_view what, std::string_view sent) {
+    return "The " + Text(what) + " " + QuotedForError(sent) +
+           " is not valid: type up to seven digits, optionally followed by \"-\" and the check digit.";
+}
+
+std::string RefusalTexts::WrongFormCheckDigit(std::string_view what, std::string_view shown) {
+    return "The check digit of " + Text(what) + " " + Text(shown) + " is not correct.";
+}
+
 std::string RefusalTexts::AccountNumberNotValid(std::string_view sent) {
     return "The account receivable number " + QuotedForError(sent) +
            " is not valid: it has up to seven digits.";

@@ -13,8 +13,6 @@ namespace tavrik {
 
 class RefusalTexts {
 public:
-    static constexpr std::string_view kPaymentAdjustments =
-        "The back office does not handle payment adjustments yet.";
     // Another desk held the store for longer than the back office waits.
     static constexpr std::string_view kBusySaving = "The back office is busy; nothing was saved. Try again.";
     static constexpr std::string_view kBusyReading = "The back office is busy. Try again.";
@@ -25,6 +23,11 @@ public:
     static std::string UnknownUser(std::string_view userId);
     // deed: what the privilege the user lacks lets its holder do ("adjust accounts receivable").
     static std::string MayNot(std::string_view userId, std::string_view deed);
+
+    // A form or receipt number as typed. what: "account number", "receipt number".
+    static std::string FormNumberNotValid(std::string_view what, std::string_view sent);
+    // shown: the number with the check digit that was typed, "0012345-4".
+    static std::string WrongFormCheckDigit(std::string_view what, std::string_view shown);
 
     // Which AR.
     static std::string AccountNumberNotValid(std::string_view sent);

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <stdexcept>
+#include <string>
+#include <string_view>
 
 namespace tavrik {
 
@@ -9,5 +11,10 @@ class RequestError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// Refuses the request being handled with that sentence.
+[[noreturn]] inline void Refuse(std::string_view text) {
+    throw RequestError(std::string(text));
+}
 
 } // namespace tavrik

@@ -23,4 +23,10 @@ std::int64_t RequirePrivilege(StoreConnection& database, std::string_view userId
     return user.Integer(0);
 }
 
+bool HoldsPrivilege(StoreConnection& database, std::string_view userId, std::string_view privilege) {
+    StoreQuery held(database, "SELECT 1 FROM user_privilege WHERE USER_ID = ?1 AND PRVLG_NM = ?2");
+    held.Bind(1, ToUpper(Trim(userId))).Bind(2, privilege);
+    return held.Step();
+}
+
 } // namespace tavrik

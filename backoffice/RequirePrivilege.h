@@ -16,10 +16,17 @@ struct Privilege {
 };
 
 inline constexpr Privilege kAdjustAccounts{"ADJUSTAR", "adjust accounts receivable"};
+inline constexpr Privilege kAdjustReceipts{"ADJUSTRECEIPT", "adjust receipts"};
+// Held beside kAdjustReceipts, it narrows that to cancelling whole receipts.
+inline constexpr std::string_view kCancelReceiptsOnly = "ADJUSTRCPTCANCELONLY";
 
 // Answers the user's number (the activity is recorded with it). Reads within the caller's
 // transaction. Throws RequestError when the user id (trimmed, upper-cased) is unknown or the user
 // lacks the privilege.
 std::int64_t RequirePrivilege(StoreConnection& database, std::string_view userId, const Privilege& privilege);
+
+// Whether the user (trimmed, upper-cased) holds the privilege of that name. Reads within the caller's
+// transaction.
+bool HoldsPrivilege(StoreConnection& database, std::string_view userId, std::string_view privilege);
 
 } // namespace tavrik

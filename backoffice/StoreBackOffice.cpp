@@ -5,6 +5,7 @@
 #include "backoffice/DemoData.h"
 #include "backoffice/LocalMoment.h"
 #include "backoffice/ReadDataSet.h"
+#include "backoffice/ReceiptAdjustment.h"
 #include "backoffice/ReferenceData.h"
 #include "backoffice/ReferenceSearch.h"
 #include "backoffice/RefusalTexts.h"
@@ -130,7 +131,10 @@ const StoreBackOffice::Route* StoreBackOffice::FindRoute(int piNumber) {
          [](Office& office, Request request) { return ReferenceSearch(office.database_).Handle(request); }},
         {kAdjustmentRequest, kWrite,
          [](Office& office, Request request) {
-             return AccountAdjustment(office.database_, LocalMoment(office.clock_())).Handle(request);
+             LocalMoment now(office.clock_());
+             if (KeyValue(request, "key:RECEIPT_NBR"))
+                 return ReceiptAdjustment(office.database_, now).Handle(request);
+             return AccountAdjustment(office.database_, now).Handle(request);
          }},
     };
     for (const Route& route : routes)

@@ -6,6 +6,7 @@
 // (a connection URI), dropped at the end.
 #include "backoffice/BackOffice.h"
 #include "backoffice/DemoData.h"
+#include "bench/BenchStore.h"
 #include "common/Session.h"
 #include "document/Tavrik_AdjustAcc.h"
 #include "document/Tavrik_FormInq.h"
@@ -23,55 +24,12 @@
 #include <cstdlib>
 #include <iostream>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace tavrik {
 namespace {
 
 constexpr int kRows = 50000;
 constexpr std::size_t kScreenRows = 40;
-
-// Where the benchmark's store lives: a new SQLite file, or a new schema on a PostgreSQL server.
-class BenchStore {
-public:
-    explicit BenchStore(const std::string& postgresServer)
-        : directory_(std::filesystem::temp_directory_path() / ("tavrik-bench-" + std::to_string(getpid()))),
-          server_(postgresServer) {
-        std::filesystem::remove_all(directory_);
-        std::filesystem::create_directories(directory_);
-        if (server_.empty()) {
-            location_ = (directory_ / "store.sqlite").string();
-            return;
-        }
-        const std::string schema = "bench_" + std::to_string(getpid());
-        const std::unique_ptr<StoreConnection> admin = OpenStore(server_, BackOffice::kBusyWait);
-        admin->Execute("CREATE SCHEMA " + schema);
-        const std::string demoStore = server_ + (server_.find('?') == std::string::npos ? "?" : "&") +
-                                      "options=-csearch_path%3D" + schema;
-        BackOffice::CreateDemoStore(demoStore);
-        // The clerk is the role that connects: SUPER's desk signs on as the role super.
-        admin->Execute(
-            "DO $$ BEGIN CREATE ROLE super LOGIN; EXCEPTION WHEN duplicate_object THEN NULL; END $$; "
-            "GRANT USAGE ON SCHEMA " +
-            schema + " TO super; GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA " + schema +
-            " TO super");
-        location_ = demoStore + "&user=super";
-    }
-    ~BenchStore() {
-        std::error_code ignored;
-        std::filesystem::remove_all(directory_, ignored);
-        if (!server_.empty())
-            OpenStore(server_, BackOffice::kBusyWait)
-                ->Execute("DROP SCHEMA bench_" + std::to_string(getpid()) + " CASCADE");
-    }
-    const std::filesystem::path& Directory() const { return directory_; }
-    const std::string& Location() const { return location_; }
-
-private:
-    std::filesystem::path directory_;
-    std::string server_;
-    std::string location_;
-};
 
 class OpenAccountStack {
 public:

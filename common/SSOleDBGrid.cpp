@@ -277,6 +277,8 @@ void SSOleDBGrid::ClearSelection() {
 }
 
 void SSOleDBGrid::ClickRow(std::size_t displayRow, bool extend) {
+    if (!Enabled())
+        return;
     const Bookmark bookmark = RowBookmark(displayRow);
     auto found = std::find(selected_.begin(), selected_.end(), bookmark);
     if (!extend)
@@ -293,6 +295,8 @@ void SSOleDBGrid::ClickRow(std::size_t displayRow, bool extend) {
 }
 
 void SSOleDBGrid::ShiftClickRow(std::size_t displayRow) {
+    if (!Enabled())
+        return;
     const std::optional<Bookmark> current = CurrentBookmark();
     std::size_t anchor = 0;
     while (current && anchor < Rows() && RowBookmark(anchor) != *current)

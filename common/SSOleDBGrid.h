@@ -79,7 +79,7 @@ public:
     void ClearSelection();
     // A click on a displayed row as the user makes it: the row alone is selected and becomes the
     // current row, or it is added to (or taken from) the selection when extend is set; then Click
-    // is raised.
+    // is raised. A disabled grid takes no clicks, nor Shift+clicks.
     void ClickRow(std::size_t displayRow, bool extend);
     // A Shift+click: the rows from the current row (or, without one, this row) down or up to this
     // one are selected, and no other; the current row stays. Then Click is raised.

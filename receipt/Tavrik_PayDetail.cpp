@@ -509,7 +509,7 @@ void Tavrik_PayDetail::ShowNotAvailable(const std::string& what) {
 
 void Tavrik_PayDetail::DoCmd_Cancel() {
     session_.Platform.SetMousePointer(MousePointer::Default);
-    if (IsSavePending())
+    if (IsSavePending() || mbSaveUncertain)
         mBlnDirty = true;
     Hide();
 }
@@ -640,6 +640,8 @@ void Tavrik_PayDetail::UpdateTimeout() {
     trapErrors_("UpdateTimeout", [&] {
         if (IsSavePending()) {
             msSaveState.clear();
+            // Whether the back office applied it cannot be told, so the opener must refresh.
+            mbSaveUncertain = true;
             PendingSave(true);
             for (int button : {kSave, kTransferPayment, kCreateRefund})
                 mCmdButton(button).SetEnabled(false);

@@ -147,6 +147,8 @@ private:
     bool mbMayRefund = false;
     // The receipt last read is in a status that may be saved ("O" open, "B" backed out).
     bool mbReceiptSavable = false;
+    // A save timed out: it may have been applied after all.
+    bool mbSaveUncertain = false;
 };
 
 } // namespace tavrik

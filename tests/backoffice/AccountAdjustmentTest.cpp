@@ -2,7 +2,6 @@
 #include "backoffice/RefusalTexts.h"
 #include "common/DataSetDefinitions.h"
 #include "common/RequestNumbers.h"
-#include "common/TextUtil.h"
 #include "common/Utf8.h"
 #include "store/OpenStore.h"
 #include "store/StoreQuery.h"
@@ -11,11 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
-#include <functional>
 #include <latch>
-#include <map>
 #include <set>
 #include <thread>
 
@@ -31,12 +26,6 @@ struct ReadAccount {
     DataTable assessments = {};
 };
 
-using Change = std::function<void(RequestMessage&)>;
-
-void Put(DataTable& table, std::size_t row, std::string_view field, FieldValue value) {
-    table.rows.at(row).at(table.FieldIndex(field).value()) = std::move(value);
-}
-
 std::size_t AddRow(DataTable& table) {
     table.rows.emplace_back(table.fields.size());
     return table.rows.size() - 1;
@@ -47,17 +36,6 @@ std::string AllRows(const DataTable& table) {
     for (std::size_t row = 0; row < table.rows.size(); ++row)
         text += Row(table, row) + "\n";
     return text;
-}
-
-std::string Repeat(const std::string& text, std::size_t count) {
-    std::string repeated;
-    for (std::size_t each = 0; each < count; ++each)
-        repeated += text;
-    return repeated;
-}
-
-Change Set(std::string dataSet, std::string field, FieldValue value) {
-    return [=](RequestMessage& request) { Put(request.dataSets.at(dataSet), 0, field, value); };
 }
 
 // A License Purchase Option of an in-state purchase, as the dialog's boxes give it.
@@ -75,23 +53,12 @@ protected:
 
     // A new store with the demo data; the clock stands at 09/15/2023 10:30:05.
     void NewStore() {
-        desks_.clear();
+        desks_.reset();
         store_ = std::make_unique<TestStore>(Engine());
+        desks_ = std::make_unique<ClerkDesks>(*store_);
     }
 
-    // The request as the desk of the user it names sends it (where the engine knows its users, the
-    // desk is signed on as that user). A user id that names no clerk is sent from SUPER's desk.
-    ReplyMessage Send(const RequestMessage& request) {
-        const bool plain =
-            !request.userId.empty() && std::all_of(request.userId.begin(), request.userId.end(),
-                                                   [](unsigned char c) { return std::isalnum(c) != 0; });
-        const std::string user = plain ? ToUpper(request.userId) : "SUPER";
-        std::unique_ptr<BackOffice>& desk = desks_[user];
-        if (!desk)
-            desk =
-                BackOffice::Open(store_->LocationFor(user), [] { return LocalTime(2023, 9, 15, 10, 30, 5); });
-        return desk->Handle(request);
-    }
+    ReplyMessage Send(const RequestMessage& request) { return desks_->Send(request); }
 
     const std::string& Location() const { return store_->Location(); }
 
@@ -175,7 +142,7 @@ protected:
     }
 
     std::unique_ptr<TestStore> store_;
-    std::map<std::string, std::unique_ptr<BackOffice>> desks_;
+    std::unique_ptr<ClerkDesks> desks_;
 };
 
 // Removes F02 and the LPO fee F01 (issued on the adjustment date itself) and reinstates F05.
@@ -258,8 +225,6 @@ TEST_P(AccountAdjustmentTest, refusals_say_why_and_change_nothing) {
     const Case cases[] = {
         {"sender without the privilege", "The user CLERK may not adjust accounts receivable.",
          [](RequestMessage& request) { request.userId = "clerk"; }},
-        {"receipt form", std::string(T::kPaymentAdjustments),
-         [](RequestMessage& request) { request.keys.push_back(Key("key:RECEIPT_NBR", "0100001")); }},
         {"no ADJUSTAR row", T::RowCount("ADJUSTAR"),
          [](RequestMessage& request) { request.dataSets.at("ADJUSTAR").rows.clear(); }},
         {"ADJUSTAR action", T::RowAction("ADJUSTAR", "ADD", "UPD"), Set("ADJUSTAR", "ACTION", "UPD")},
@@ -449,10 +414,10 @@ TEST_P(AccountAdjustmentTest, two_desks_racing_on_one_ar_end_with_one_applied_an
         ReplyMessage secondReply;
         std::thread other([&] {
             start.arrive_and_wait();
-            secondReply = desks_.at("ADJAR")->Handle(second);
+            secondReply = desks_->Desk("ADJAR").Handle(second);
         });
         start.arrive_and_wait();
-        firstReply = desks_.at("SUPER")->Handle(first);
+        firstReply = desks_->Desk("SUPER").Handle(first);
         other.join();
 
         const std::set<std::string> answers{firstReply.errorText, secondReply.errorText};

@@ -222,10 +222,10 @@ TEST_P(StoreBackOfficeTest, session_answers_the_signed_on_user_and_privileges_or
         std::string error;
     };
     const Case cases[] = {
-        {"SUPER", "SUPER|1|SUSAN SUPERVISOR|R1|", "ADJUSTAR,ADJUSTRCPTCANCELONLY,ADJUSTRECEIPT,CREATEREFUND,",
-         ""},
+        {"SUPER", "SUPER|1|SUSAN SUPERVISOR|R1|", "ADJUSTAR,ADJUSTRECEIPT,CREATEREFUND,", ""},
         {"clerk", "CLERK|2|CARL CLERK|R1|", "", ""},
         {"CANCELONLY", "CANCELONLY|6|CONNOR CANCEL|R1|", "ADJUSTRCPTCANCELONLY,", ""},
+        {"RCPTCANCEL", "RCPTCANCEL|8|CORA CANCELS|R1|", "ADJUSTRCPTCANCELONLY,ADJUSTRECEIPT,", ""},
         {"NOBODY", "", "", "The user \"NOBODY\" is not known to the back office."},
     };
     const bool postgres = Engine() == StoreEngine::Postgres;
@@ -267,7 +267,8 @@ TEST_P(StoreBackOfficeTest, every_reply_table_carries_exactly_the_fields_of_its_
         Request(kCodeTablesRequest, {}),
         Request(kSessionRequest, {{"key:USER_ID", "SUPER", "=", "PENTRAX"}}),
         Request(kReferenceDataRequest, {}),
-        Request(41, {Key("key:ACCT_RCVBL_NBR", "0012345"), Key("key:ACCT_RCVBL_TYP_CD", "C")})};
+        Request(41, {Key("key:ACCT_RCVBL_NBR", "0012345"), Key("key:ACCT_RCVBL_TYP_CD", "C")}),
+        ReceiptDetailRequest("0300001")};
     for (const RequestMessage& request : requests) {
         ReplyMessage reply = Send(request);
 
@@ -318,7 +319,7 @@ TEST_P(StoreBackOfficeTest, reference_data_answers_every_user_by_number_and_ever
 
     ASSERT_EQ(reply.errorText, "");
     EXPECT_EQ(Column(reply.dataSets.at("APPUSER"), "USER_NBR"),
-              (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7"}));
+              (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8"}));
     EXPECT_EQ(Row(reply.dataSets.at("APPUSER"), 1), "2|CARL CLERK|");
     const DataTable& troops = reply.dataSets.at("TROOPDISTRICT");
     ASSERT_EQ(troops.rows.size(), 42u);
@@ -405,7 +406,21 @@ TEST_P(StoreBackOfficeTest, demo_data_reaches_every_edge_case_the_roads_need) {
         {distinct("VLTN_ASSMT_STTS_CD", "assessment"), "A|I|"},
         {distinct("RCPT_STTS_CD", "receipt"), "B|C|O|"},
         {distinct("CASE WHEN CNFRMTN_NBR IS NULL THEN 1 ELSE 0 END", "receipt"), "0|1|"},
-        {distinct("OVR_PYMT_STTS_CD", "overpayment"), "O|R|T|"},
+        {distinct("OVR_PYMT_STTS_CD", "overpayment"), "C|O|R|T|"},
+        {distinct("COALESCE(ACTVTY_STTS_CD, '-')", "payment"), "-|B|C|"},
+        {distinct("FUND_TYP_CD || COALESCE(EXPRTN_DY_DT, '-')", "fund"), "C-|E-|K-|M-|R-|R31|"},
+        // A backed-out receipt whose backed-out money is still open, and one whose payments are all
+        // adjusted.
+        {distinct("r.RCPT_NBR", "receipt r JOIN overpayment o ON o.RCPT_NBR = r.RCPT_NBR WHERE "
+                                "r.RCPT_STTS_CD = 'B' AND o.OVR_PYMT_STTS_CD = 'O'"),
+         "600001|"},
+        {distinct("r.RCPT_NBR", "receipt r WHERE r.RCPT_STTS_CD = 'O' AND NOT EXISTS (SELECT 1 FROM "
+                                "payment p WHERE p.RCPT_NBR = r.RCPT_NBR AND p.ACTVTY_STTS_CD IS NULL)"),
+         "100006|"},
+        {distinct("USER_ID", "user_privilege WHERE PRVLG_NM IN ('ADJUSTRECEIPT', 'CREATEREFUND', "
+                             "'ADJUSTRCPTCANCELONLY') GROUP BY USER_ID HAVING COUNT(*) = 1 OR USER_ID = "
+                             "'RCPTCANCEL'"),
+         "ADJRCPT|CANCELONLY|RCPTCANCEL|REFUNDS|"},
         {distinct("STTS_CD", "refund"), "0|1|2|3|4|5|T|V|"},
         {distinct("COUNT(*)", "refund WHERE CREATOR_ID = VERIFY_ID OR VERIFY_ID = APPROVE_ID"), "0|"},
     };

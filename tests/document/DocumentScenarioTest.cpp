@@ -1,6 +1,7 @@
 #include "tests/support/DocumentHarness.h"
 
 #include "common/CheckDigit.h"
+#include "receipt/Tavrik_PayDetail.h"
 #include "receivable/Tavrik_AccDetail.h"
 
 #include <gmock/gmock.h>
@@ -280,7 +281,7 @@ TEST_P(DocumentScenario, double_click_presses_the_detail_button_of_its_list_only
     const Case cases[] = {
         {"one receivable opens its AR", 0, {2}, "AR 0012350"},
         {"two receivables press nothing", 0, {2, 3}, ""},
-        {"one receipt presses Receipt Detail", 1, {1}, "box The Receipt Detail form is not available yet."},
+        {"one receipt opens its receipt", 1, {1}, "Receipt 0100002"},
         {"nothing selected presses nothing", 1, {}, ""},
     };
     for (const Case& testCase : cases) {
@@ -292,9 +293,13 @@ TEST_P(DocumentScenario, double_click_presses_the_detail_button_of_its_list_only
             grid.ClickRow(row, row != testCase.selectedRows.front());
         std::string outcome;
         harness.platform.QueueScript([&](Form& form) {
-            auto& detail = dynamic_cast<Tavrik_AccDetail&>(form);
-            outcome = "AR " + detail.mLblAdjust(Tavrik_AccDetail::kArNumber).Caption();
-            detail.mCmdButton(Tavrik_AccDetail::kClose).Press();
+            if (auto* receipt = dynamic_cast<Tavrik_PayDetail*>(&form))
+                outcome = "Receipt " + receipt->mLblData(Tavrik_PayDetail::kReceiptNumber).Caption();
+            else
+                outcome =
+                    "AR " +
+                    dynamic_cast<Tavrik_AccDetail&>(form).mLblAdjust(Tavrik_AccDetail::kArNumber).Caption();
+            form.Hide();
         });
 
         grid.DblClick.Raise();
@@ -303,20 +308,6 @@ TEST_P(DocumentScenario, double_click_presses_the_detail_button_of_its_list_only
             outcome += "box " + box.text;
         EXPECT_EQ(outcome, testCase.expected) << testCase.name;
     }
-}
-
-TEST_P(DocumentScenario, receipt_detail_says_the_form_is_not_available_and_sends_nothing) {
-    DocumentHarness harness(Engine());
-    harness.OpenAccount("C", "12345");
-    harness.DeliverReply();
-    harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceivablesGrid).ClickRow(0, false);
-    harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceiptsGrid).ClickRow(0, false);
-
-    harness.document.mCmdButton(Tavrik_AdjustAcc::kReceiptDetail).Press();
-
-    ASSERT_EQ(harness.platform.messageBoxes.size(), 1u);
-    EXPECT_EQ(harness.platform.messageBoxes[0].text, "The Receipt Detail form is not available yet.");
-    EXPECT_EQ(harness.Requests().size(), 1u);
 }
 
 TEST_P(DocumentScenario, cancel_keeps_the_lists_but_disables_both_buttons) {

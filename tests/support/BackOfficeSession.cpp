@@ -80,6 +80,11 @@ std::vector<RequestMessage> BackOfficeSession::Requests() {
     return requests_;
 }
 
+void BackOfficeSession::RewriteReplies(std::function<void(ReplyMessage&)> rewrite) {
+    std::lock_guard lock(mutex_);
+    rewrite_ = std::move(rewrite);
+}
+
 std::string BackOfficeSession::StoreRows(const std::string& sql) const {
     return ::tavrik::StoreRows(testStore.Location(), sql);
 }
@@ -92,7 +97,11 @@ ReplyMessage BackOfficeSession::Answer(const RequestMessage& request) {
             requests_.push_back(request);
         released_.wait(lock, [this] { return !holding_; });
     }
-    return store->Handle(request);
+    ReplyMessage reply = store->Handle(request);
+    std::lock_guard lock(mutex_);
+    if (rewrite_)
+        rewrite_(reply);
+    return reply;
 }
 
 } // namespace tavrik

@@ -13,6 +13,7 @@
 
 #include <condition_variable>
 #include <filesystem>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -41,6 +42,9 @@ public:
     void ReleaseReplies();
     // The forms' requests, as the back office received them (the library's own left out).
     std::vector<RequestMessage> Requests();
+    // Changes every later reply of the back office before the library gets it (a data set dropped, say),
+    // for the replies a real back office does not give.
+    void RewriteReplies(std::function<void(ReplyMessage&)> rewrite);
     // The rows a query on this session's store answers (see StoreRows in Rendering.h).
     std::string StoreRows(const std::string& sql) const;
 
@@ -50,6 +54,7 @@ private:
     std::condition_variable released_;
     bool holding_ = false;
     std::vector<RequestMessage> requests_;
+    std::function<void(ReplyMessage&)> rewrite_;
 
     BackOfficeSession(std::unique_ptr<TestStore> ownStore, const TestStore* sharedStore,
                       const std::string& userId);

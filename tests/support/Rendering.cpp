@@ -34,9 +34,11 @@ std::string RenderAllCells(SSOleDBGrid& grid) {
     return text;
 }
 
-std::string RenderRows(const RequestMessage& request, const std::string& dataSet) {
-    auto found = request.dataSets.find(dataSet);
-    if (found == request.dataSets.end())
+namespace {
+
+std::string RenderDataSet(const std::map<std::string, DataTable>& dataSets, const std::string& dataSet) {
+    auto found = dataSets.find(dataSet);
+    if (found == dataSets.end())
         return "(none)";
     const DataTable& table = found->second;
     std::string text;
@@ -47,6 +49,16 @@ std::string RenderRows(const RequestMessage& request, const std::string& dataSet
         text += "\n";
     }
     return text;
+}
+
+} // namespace
+
+std::string RenderRows(const RequestMessage& request, const std::string& dataSet) {
+    return RenderDataSet(request.dataSets, dataSet);
+}
+
+std::string RenderRows(const ReplyMessage& reply, const std::string& dataSet) {
+    return RenderDataSet(reply.dataSets, dataSet);
 }
 
 std::string StoreRows(const std::string& location, const std::string& sql, RowLayout layout) {

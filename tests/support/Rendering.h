@@ -2,6 +2,7 @@
 // the rows a query on a store answers.
 #pragma once
 
+#include "common/ReplyMessage.h"
 #include "common/RequestMessage.h"
 #include "common/SSOleDBGrid.h"
 
@@ -20,6 +21,8 @@ std::string RenderAllCells(SSOleDBGrid& grid);
 // A data set the request carries: one line per row, "FIELD=value " for every field that is set;
 // "(none)" when the request lacks it.
 std::string RenderRows(const RequestMessage& request, const std::string& dataSet);
+// The same for a data set a reply carries.
+std::string RenderRows(const ReplyMessage& reply, const std::string& dataSet);
 // How the rows of a query are written out: what stands between two cells, for a null, and after a
 // row's last cell. The scenario tests read " | " and NULL; the back office's own tests end every
 // cell with "|".

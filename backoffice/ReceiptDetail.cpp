@@ -1,0 +1,81 @@
+#include "backoffice/ReceiptDetail.h"
+
+#include "backoffice/ReadDataSet.h"
+#include "backoffice/ReceiptSelect.h"
+#include "backoffice/StoredReceipt.h"
+#include "store/StoreQuery.h"
+
+#include <string>
+
+namespace tavrik {
+
+namespace {
+
+DataTable ReadRows(StoreConnection& database, std::string_view sql, std::int64_t receipt,
+                   std::string_view dataSet) {
+    StoreQuery query(database, sql);
+    query.Bind(1, receipt);
+    return ReadDataSet(query, dataSet);
+}
+
+} // namespace
+
+ReplyMessage ReceiptDetail::Handle(const RequestMessage& request) {
+    return Read(StoredReceipt::Requested(database_, request).number);
+}
+
+// The fields the form fills itself stay null: FORM_DESC and FUND_DESC (code descriptions), FUND_EXPR
+// (built from the expiry month, day and year) and ACTION (the clerk's choice).
+ReplyMessage ReceiptDetail::Read(std::int64_t receipt) {
+    ReplyMessage reply;
+    reply.dataSets["RECEIPT"] =
+        ReadRows(database_, std::string(kReceiptSelect) + "WHERE r.RCPT_NBR = ?1", receipt, "RECEIPT");
+    reply.dataSets["FUND"] = ReadRows(
+        database_,
+        "SELECT f.FUND_TYP_CD AS FUND_TYP_CD, f.FUND_RFRNC_NBR AS FUND_RFRNC_NBR, f.FUND_AMT AS FUND_AMT, "
+        "SUBSTR(CAST(10000000 + f.RCPT_NBR AS TEXT), 2) AS FRCPT_NBR, f.EXPRTN_MO_DT AS EXPRTN_MO_DT, "
+        "f.EXPRTN_DY_DT AS EXPRTN_DY_DT, f.EXPRTN_YR_DT AS EXPRTN_YR_DT "
+        "FROM fund f WHERE f.RCPT_NBR = ?1 ORDER BY f.FUND_ID",
+        receipt, "FUND");
+    reply.dataSets["ACNTSRCVBL"] = ReadRows(
+        database_,
+        "SELECT a.CUST_ID AS CUST_ID, c.CUST_NM AS CUST_NAME, "
+        "SUBSTR(CAST(10000000 + a.ACCT_RCVBL_NBR AS TEXT), 2) AS ACCT_RCVBL_NBR, "
+        "CAST(a.ACCT_RCVBL_CK_NBR AS TEXT) AS ACCT_RCVBL_CK_NBR, a.ACCT_RCVBL_TYP_CD AS ACCT_RCVBL_TYP_CD, "
+        "a.ACCT_RCVBL_DUE_DT AS ACCT_RCVBL_DUE_DT, p.CL_PYMT_AMT AS CL_PYMT_AMT, p.ADJSTMT_DT AS ADJSTMT_DT, "
+        "p.ACTVTY_STTS_CD AS ACTVTY_STTS_CD, p.TRNSCTN_NBR AS TRNSCTN_NBR, p.TRNSCTN_DT AS TRNSCTN_DT, "
+        "p.PYMT_DT AS PYMT_DT, p.PYMT_NBR AS PYMT_NBR, p.STTS_CD AS STTS_CD, "
+        "SUBSTR(CAST(10000000 + p.RCPT_NBR AS TEXT), 2) AS RCPT_NBR, a.ACCT_STTS_CD AS ACCT_STTS_CD, "
+        "a.ACTV_STTS_CD AS ACTV_STTS_CD, a.ASSMT_PP_TYP_CD AS ASSMT_PP_TYP_CD, a.INSTLMT_NBR AS INSTLMT_NBR "
+        "FROM payment p JOIN acct_rcvbl a ON a.ACCT_RCVBL_NBR = p.ACCT_RCVBL_NBR "
+        "JOIN customer c ON c.CUST_ID = a.CUST_ID "
+        "WHERE p.RCPT_NBR = ?1 ORDER BY a.CUST_ID, a.ACCT_RCVBL_NBR, p.PYMT_NBR",
+        receipt, "ACNTSRCVBL");
+    reply.dataSets["OVERPAYMENT"] = ReadRows(
+        database_,
+        "SELECT c.CUST_NM AS CUST_NM, o.OVR_PYMT_DT AS OVR_PYMT_DT, o.OVR_PYMT_TM AS OVR_PYMT_TM, "
+        "SUBSTR(CAST(10000000 + o.DSTNTN_RCPT_NBR AS TEXT), 2) AS DSTNTN_RCPT_NBR, "
+        "o.OVR_PYMT_AMT AS OVR_PYMT_AMT, o.CUST_ID AS CUST_ID, c.ADDR_1 AS ADDR_1, c.ADR_2_ADR AS ADDR_2, "
+        "c.CITY AS CITY, c.STATE AS STATE, c.ZIP AS ZIP, o.OVR_PYMT_STTS_CD AS OVR_PYMT_STTS_CD "
+        "FROM overpayment o JOIN customer c ON c.CUST_ID = o.CUST_ID "
+        "WHERE o.RCPT_NBR = ?1 ORDER BY o.OVR_PYMT_ID",
+        receipt, "OVERPAYMENT");
+    DataTable refunds = ReadRows(
+        database_,
+        "SELECT f.CUST_ID AS CUST_ID, SUBSTR(CAST(10000000 + f.RFND_NBR AS TEXT), 2) AS RFND_NBR, "
+        "f.STTS_CD AS STTS_CD, c.CUST_NM AS CUST_NM, c.ADDR_1 AS ADDR_1, c.ADR_2_ADR AS ADR_2_ADR, "
+        "c.CITY AS CITY, c.STATE AS STATE, c.ZIP AS ZIP, f.RFND_TO_CD AS \"TO\", f.DT_MLD AS DT_MLD, "
+        "f.CREATED_DT AS CREATED_DT, f.CREATOR_ID AS CREATOR_ID, f.VERIFY_ID AS VERIFY_ID, "
+        "f.APPROVE_ID AS APPROVE_ID, f.RFND_BY_ID AS RFND_BY_ID, f.VOID_ID AS VOID_ID, "
+        "f.KDV_CMMT_TXT AS KDV_CMMT_TXT, f.FISCAL_CMMT_TXT AS FISCAL_CMMT_TXT, f.RFND_CD AS RFND_CD, "
+        "f.WRNT_NBR AS WRNT_NBR, f.RFND_DT AS RFND_DT, f.RFND_AMT AS RFND_AMT, "
+        "SUBSTR(CAST(10000000 + f.RCPT_NBR AS TEXT), 2) AS RCPT_NBR "
+        "FROM refund f JOIN customer c ON c.CUST_ID = f.CUST_ID "
+        "WHERE f.RCPT_NBR = ?1 ORDER BY f.RFND_NBR",
+        receipt, "REFUND");
+    if (!refunds.rows.empty())
+        reply.dataSets["REFUND"] = std::move(refunds);
+    return reply;
+}
+
+} // namespace tavrik
