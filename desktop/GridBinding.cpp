@@ -186,6 +186,8 @@ void GridBinding::Press(const QMouseEvent& event) {
     ClickCell(index.row(), index.column(), event.modifiers());
     if (doubleClick)
         grid_.DblClick.Raise();
+    else if (event.modifiers() == Qt::NoModifier)
+        EditCell(index.row(), index.column());
 }
 
 std::optional<int> GridBinding::MoveTarget(int key, int cursor) const {
@@ -256,13 +258,18 @@ bool GridBinding::KeyPress(const QKeyEvent& event) {
 }
 
 void GridBinding::EditRow(int row) {
-    for (int column = 0; column < model_->columnCount(); ++column) {
-        const QModelIndex cell = model_->index(row, column);
-        if (!view_->isColumnHidden(column) && model_->flags(cell).testFlag(Qt::ItemIsEditable)) {
-            view_->edit(cell);
+    for (int column = 0; column < model_->columnCount(); ++column)
+        if (!view_->isColumnHidden(column) && EditCell(row, column))
             return;
-        }
-    }
+}
+
+bool GridBinding::EditCell(int row, int column) {
+    // The click before may have reset the table, so the cell is looked up again.
+    const QModelIndex cell = model_->index(row, column);
+    if (!model_->flags(cell).testFlag(Qt::ItemIsEditable))
+        return false;
+    view_->edit(cell);
+    return true;
 }
 
 void GridBinding::PressSpace(int row, Qt::KeyboardModifiers modifiers) {

@@ -1,7 +1,8 @@
 // Binds a grid model to a QTableView through a GridTableModel: column widths and visibility, the
 // caption above the table, whole-row selection shown from the model, clicks and the keys that move
 // or select written to the model (so the form's Click runs), the user's scrolling (ScrollAfter), and
-// the redraw switch. F2, as a double-click on an editable cell, opens the cell's editor.
+// the redraw switch. A click on an editable cell (a drop-down Action cell, say) opens its editor, and
+// F2 opens the editor of the row's editable cell.
 #pragma once
 
 #include "desktop/ControlBinding.h"
@@ -54,6 +55,8 @@ private:
     // Opens the editor of the row's first shown cell that takes an edit (rows are selected whole, so
     // the cursor never rests on a cell of its own).
     void EditRow(int row);
+    // Opens the cell's editor when it takes an edit; answers whether it does.
+    bool EditCell(int row, int column);
     // Space ticks the row's check box (or clicks the row); Ctrl+Space adds the row to the selection
     // or takes it out.
     void PressSpace(int row, Qt::KeyboardModifiers modifiers);

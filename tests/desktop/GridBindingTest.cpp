@@ -4,6 +4,7 @@
 #include "common/SSOleDBGrid.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTest>
@@ -188,6 +189,34 @@ TEST(GridBinding, stretched_columns_fill_the_table_in_the_proportion_of_their_tw
     EXPECT_EQ(first + second, shown.view.viewport()->width());
     EXPECT_NEAR(second, 2 * first, 2);
     EXPECT_GT(first, 1000 / 15);
+    shown.view.close();
+    EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
+}
+
+TEST(GridBinding,
+     a_click_on_a_drop_down_cell_selects_its_row_and_opens_its_list_and_other_cells_open_nothing) {
+    ShownGrid shown(3);
+    shown.grid.Column("NBR").locked = true;
+    GridColumn& amount = shown.grid.Column("AMT");
+    amount.style = ColumnStyle::DropDown;
+    amount.listItems = {"", "BACKOUT"};
+    shown.grid.ColumnsChanged();
+    shown.Paint();
+    const GridTableModel& model = *shown.binding->Model();
+    const auto clickCell = [&](int row, int column) {
+        QTest::mouseClick(shown.view.viewport(), Qt::LeftButton, {},
+                          shown.view.visualRect(model.index(row, column)).center());
+    };
+
+    clickCell(1, 2);
+    auto* list = qobject_cast<QComboBox*>(shown.view.indexWidget(model.index(1, 2)));
+    const QStringList items =
+        list == nullptr ? QStringList() : QStringList{list->itemText(0), list->itemText(1)};
+    clickCell(2, 0);
+
+    EXPECT_EQ(items, QStringList({"", "BACKOUT"}));
+    EXPECT_EQ(shown.grid.SelBookmarks(), std::vector<SSOleDBGrid::Bookmark>({2}));
+    EXPECT_EQ(shown.view.indexWidget(model.index(2, 0)), nullptr);
     shown.view.close();
     EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
 }
