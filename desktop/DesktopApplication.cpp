@@ -35,14 +35,10 @@ std::filesystem::path ErrorLogFolder(const std::string& store) {
 } // namespace
 
 DesktopApplication::DesktopApplication(const std::string& store, const std::string& userId)
-    : DesktopApplication(OpenBackOffice(store), userId, ErrorLogFolder(store)) {}
-
-DesktopApplication::DesktopApplication(std::unique_ptr<BackOffice> backOffice, const std::string& userId,
-                                       const std::filesystem::path& errorLogFolder)
-    : store_(std::move(backOffice)),
+    : store_(OpenBackOffice(store)),
       transport_([this](const RequestMessage& request) { return store_->Handle(request); }),
       platform_(views_, widgets_),
-      library_(transport_, dispatcher_, platform_, userId, errorLogFolder / "errors.log"),
+      library_(transport_, dispatcher_, platform_, userId, ErrorLogFolder(store) / "errors.log"),
       session_(library_.Services(), library_.Info(), "Tavrik Adjust", 1, 0, "tavrik-adjust"),
       document_(session_) {
     RegisterViews(views_, session_, widgets_);

@@ -29,9 +29,6 @@ public:
     // that connected. Throws std::runtime_error with a clear text when either fails. The error log
     // lies beside a store file, else in the user's data folder.
     DesktopApplication(const std::string& store, const std::string& userId);
-    // The container on a back office already open; the library's error log goes into errorLogFolder.
-    DesktopApplication(std::unique_ptr<BackOffice> backOffice, const std::string& userId,
-                       const std::filesystem::path& errorLogFolder);
     DesktopApplication(const DesktopApplication&) = delete;
     DesktopApplication& operator=(const DesktopApplication&) = delete;
 

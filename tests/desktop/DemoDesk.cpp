@@ -10,12 +10,10 @@
 
 namespace tavrik {
 
-DemoDesk::DemoDesk(StoreEngine engine, const std::string& userId, const FrontDesk& front) : store(engine) {
-    std::unique_ptr<BackOffice> backOffice = BackOffice::Open(store.LocationFor(userId));
+DemoDesk::DemoDesk(StoreEngine engine, const std::string& userId) : store(engine) {
     // On PostgreSQL the clerk is the role that connects, not a name the desk gives.
-    desktop =
-        std::make_unique<DesktopApplication>(front ? front(std::move(backOffice)) : std::move(backOffice),
-                                             engine == StoreEngine::Sqlite ? userId : "", store.Folder());
+    desktop = std::make_unique<DesktopApplication>(store.LocationFor(userId),
+                                                   engine == StoreEngine::Sqlite ? userId : "");
     desktop->Show();
     QObject::connect(&boxWatch_, &QTimer::timeout, [this] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {

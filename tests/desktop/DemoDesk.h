@@ -3,7 +3,6 @@
 // closes its window when it goes and checks that no window is left open.
 #pragma once
 
-#include "backoffice/BackOffice.h"
 #include "desktop/DesktopApplication.h"
 #include "tests/support/TestStore.h"
 
@@ -11,7 +10,6 @@
 #include <QTableView>
 #include <QTimer>
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -19,11 +17,7 @@ namespace tavrik {
 
 class DemoDesk {
 public:
-    // What a test may put before the store's back office: it gets the store's and answers the one the
-    // desk talks to.
-    using FrontDesk = std::function<std::unique_ptr<BackOffice>(std::unique_ptr<BackOffice> store)>;
-
-    explicit DemoDesk(StoreEngine engine, const std::string& userId = "SUPER", const FrontDesk& front = {});
+    explicit DemoDesk(StoreEngine engine, const std::string& userId = "SUPER");
     ~DemoDesk();
     DemoDesk(const DemoDesk&) = delete;
     DemoDesk& operator=(const DemoDesk&) = delete;
