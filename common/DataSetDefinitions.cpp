@@ -116,6 +116,7 @@ const Definitions& AllDefinitions() {
           {"CTTN_STTS_CD", T},
           {"BAL_DUE", C},
           {"LST_PYMT_DT", D}}},
+        {"CUSTOMERMATCH", {{"CUST_ID", T}, {"CUST_NM", T}, {"CUST_TYP_CD", T}, {"CITY", T}, {"STATE", T}}},
         {"CUSTRCPT", {{"RCPTNBR", I}, {"RCPTDATE", D}, {"RCPTSTTS", T}, {"RCPTAMT", C}, {"RCPTCKDGTNBR", T}}},
         {"ACCOUNTACTIVITY",
          {{"ACCT_CK_DGT_NBR", T},

@@ -24,6 +24,10 @@ inline constexpr int kRefundWorksheetRequest = 75;
 inline constexpr int kCodeTablesRequest = 1001;
 // The signed-on user: key "key:USER_ID"; data sets "USERINFO" (one row) and "USERPRIVILEGE".
 inline constexpr int kSessionRequest = 1002;
+// The customer selector's search: key "key:CUST_SEARCH" (what the clerk typed: words of a name, each
+// matching a word of the customer's name from its start, or a customer identifier); data set
+// "CUSTOMERMATCH" with at most the best 100 customers.
+inline constexpr int kCustomerSearchRequest = 1004;
 // What the library looks names and troops up in: data sets "APPUSER" (every user's number and name)
 // and "TROOPDISTRICT" (one row per district of an enforcement troop).
 inline constexpr int kReferenceDataRequest = 1003;
