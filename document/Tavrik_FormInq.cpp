@@ -1,6 +1,9 @@
 #include "document/Tavrik_FormInq.h"
 
+#include "common/ModalForm.h"
+#include "common/RegionCodesQuery.h"
 #include "common/TextUtil.h"
+#include "select/Tavrik_SelectCustFormInq.h"
 
 namespace tavrik {
 Tavrik_FormInq::Tavrik_FormInq(Session& session)
@@ -40,17 +43,8 @@ void Tavrik_FormInq::Form_Load() {
 
         if (!moFormDocCodes)
             moFormDocCodes = std::make_shared<DataSet>(session_.DataSetOpener);
-        // The region is quoted as a literal: a quote in it can neither break nor widen the query.
-        std::string source =
-            std::string("Select CD_TBL_ID, CD_TBL_CD, CD_TBL_DES From TVK_CODE Where ") + "REGION" + "=" +
-            QuoteLiteral(ToUpper(Trim(session_.SessionInfo.Region))) + " " + "And (CD_TBL_ID = 'FORMDOC' " +
-            "And ((EFCTV_DT <= %Date% And (END_DT)Is Null) Or (EFCTV_DT <= %Date% And END_DT >= %Date%))" +
-            ")";
-        moFormDocCodes->SetSource(source);
-        const std::string today = "#" + session_.Platform.Today().FormatUs() + "#";
-        for (std::size_t at = source.find("%Date%"); at != std::string::npos; at = source.find("%Date%", at))
-            source.replace(at, 6, today);
-        moFormDocCodes->SetSource(source);
+        moFormDocCodes->SetSource(
+            RegionCodesQuery(session_.SessionInfo.Region, "FORMDOC", session_.Platform.Today()));
         moFormDocCodes->Open();
         mFtcboDocType_Change();
     });
@@ -199,10 +193,36 @@ void Tavrik_FormInq::mCmdBttn_Click(int index) {
 }
 
 void Tavrik_FormInq::DoSelectAccount() {
-    // The Select Account dialog lands with the customer-selection work; until then the button says
-    // so instead of opening a dialog that cannot hand a number back.
-    session_.Platform.MsgBox("The Select Account dialog is not available yet.", MsgBoxIcon::Information,
-                             MsgBoxButtons::OK, session_.gsHostCaption);
+    Tavrik_CodesCombo& type = mFtcboDocType(0);
+    TextBox& number = mTxtDocNbr(0);
+    {
+        ModalForm<Tavrik_SelectCustFormInq> select(session_, Tavrik_SelectCustFormInq::kFormName);
+        // The type assigned next is the one this dialog had: it starts no search.
+        select->IgnoreDocTypChange = true;
+        Tavrik_CodesCombo& selectType = select->mFtcboDocType(0);
+        selectType.SetShowAllCodes(type.ShowAllCodes());
+        selectType.SetCode(type.Code());
+        select->ReceiptMode = type.Code() == "R" && !type.ShowAllCodes();
+        select.Show();
+        if (!select.IsLoaded())
+            return;
+        type.SetCode(selectType.Code());
+        number.SetText(select->IsCanceled ? std::string() : ChosenNumber(select->mSdgGrid, type.Code()));
+    }
+    if (!IsBlank(number.Text()))
+        mCmdBttn_Click(kOk);
+}
+
+// The number of the row chosen in the Select Account list: an alert by its number alone, a receipt
+// by its receipt number, any other account by its number with the check digit.
+std::string Tavrik_FormInq::ChosenNumber(SSOleDBGrid& list, const std::string& typeCode) {
+    if (typeCode == "A") {
+        const std::string shown = list.CellText("FORM_NUMBER");
+        return shown.substr(0, shown.find('-'));
+    }
+    if (ToUpper(typeCode) == "R")
+        return list.CellText("RCPTNBR");
+    return list.CellText("FORM_NUMBER");
 }
 
 } // namespace tavrik

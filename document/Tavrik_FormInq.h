@@ -11,6 +11,7 @@
 #include "common/Form.h"
 #include "common/Label.h"
 #include "common/PasteGuard.h"
+#include "common/SSOleDBGrid.h"
 #include "common/Session.h"
 #include "common/Tavrik_CodesCombo.h"
 #include "common/TextBox.h"
@@ -57,6 +58,7 @@ private:
     void DefaultFieldColor();
     void SetTabs();
     void DoSelectAccount();
+    static std::string ChosenNumber(SSOleDBGrid& list, const std::string& typeCode);
 
     Session& session_;
     const ErrorTrap trapErrors_;

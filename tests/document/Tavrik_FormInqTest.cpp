@@ -3,6 +3,7 @@
 #include "tests/support/BackOfficeSession.h"
 
 #include "common/CheckDigit.h"
+#include "select/Tavrik_SelectCustFormInq.h"
 
 #include <gtest/gtest.h>
 
@@ -198,17 +199,27 @@ TEST(Tavrik_FormInq, finds_no_document_types_for_a_region_without_them) {
     EXPECT_TRUE(dialog.mCmdBttn(Tavrik_FormInq::kSelectAccount).Enabled());
 }
 
-TEST(Tavrik_FormInq, select_account_says_it_is_not_available_and_keeps_the_dialog) {
+TEST(Tavrik_FormInq, select_account_hands_over_the_type_and_takes_back_the_one_chosen_there) {
     DialogFixture fixture;
     fixture.dialog.mFtcboDocType(0).SetCode("C");
+    fixture.dialog.mTxtDocNbr(0).SetText("12345");
+    std::string handedOver;
+    fixture.harness.platform.QueueScript([&handedOver](Form& form) {
+        auto& select = dynamic_cast<Tavrik_SelectCustFormInq&>(form);
+        handedOver =
+            select.mFtcboDocType(0).Code() + (select.IgnoreDocTypChange ? " ignoring" : " listening");
+        select.mFtcboDocType(0).SetCode("T");
+        select.mCmdButton(Tavrik_SelectCustFormInq::kCancel).Press();
+    });
 
     fixture.dialog.mCmdBttn(Tavrik_FormInq::kSelectAccount).Press();
 
-    ASSERT_EQ(fixture.harness.platform.messageBoxes.size(), 1u);
-    EXPECT_EQ(fixture.harness.platform.messageBoxes[0].text,
-              "The Select Account dialog is not available yet.");
+    EXPECT_EQ(handedOver, "C listening");
+    EXPECT_EQ(fixture.dialog.mFtcboDocType(0).Code(), "T");
+    EXPECT_EQ(fixture.dialog.mTxtDocNbr(0).Text(), "");
     EXPECT_TRUE(fixture.dialog.Visible());
-    EXPECT_TRUE(fixture.dialog.mCmdBttn(Tavrik_FormInq::kSelectAccount).Enabled());
+    EXPECT_FALSE(fixture.harness.session.Forms.IsLoaded(Tavrik_SelectCustFormInq::kFormName));
+    EXPECT_TRUE(fixture.harness.Requests().empty());
 }
 
 TEST(Tavrik_FormInq, moves_focus_to_ok_when_shown_with_a_number) {
