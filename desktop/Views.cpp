@@ -6,6 +6,8 @@
 #include "desktop/FormInqView.h"
 #include "desktop/LicPurchOptView.h"
 #include "desktop/PayDetailView.h"
+#include "desktop/SelectCustFormInqView.h"
+#include "desktop/SelectCustFormView.h"
 
 namespace tavrik {
 namespace {
@@ -25,6 +27,10 @@ void RegisterViews(FormViews& views, Session&, BoundWidgets& widgets) {
     views.Register(Tavrik_Activity::kFormName, ViewOf<ActivityView, Tavrik_Activity>(widgets));
     views.Register(Tavrik_LicPurchOpt::kFormName, ViewOf<LicPurchOptView, Tavrik_LicPurchOpt>(widgets));
     views.Register(Tavrik_PayDetail::kFormName, ViewOf<PayDetailView, Tavrik_PayDetail>(widgets));
+    views.Register(Tavrik_SelectCustForm::kFormName,
+                   ViewOf<SelectCustFormView, Tavrik_SelectCustForm>(widgets));
+    views.Register(Tavrik_SelectCustFormInq::kFormName,
+                   ViewOf<SelectCustFormInqView, Tavrik_SelectCustFormInq>(widgets));
 }
 
 std::unique_ptr<QWidget> MakeDocumentView(Tavrik_AdjustAcc& document, Session&, BoundWidgets& widgets) {
