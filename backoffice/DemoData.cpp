@@ -1,5 +1,6 @@
 #include "backoffice/DemoData.h"
 
+#include "backoffice/CustomerRows.h"
 #include "common/CalendarDate.h"
 #include "common/CheckDigit.h"
 #include "common/Currency.h"
@@ -19,6 +20,7 @@ namespace {
 using Cell = std::variant<std::nullptr_t, std::int64_t, std::string_view>;
 
 constexpr std::int64_t kFirstBulkNumber = 3000000;
+constexpr int kManyAccounts = 36;
 constexpr std::int64_t kLastNumber = 9999999;
 
 void Insert(StoreQuery& statement, std::initializer_list<Cell> cells) {
@@ -224,21 +226,48 @@ void AddUsers(StoreConnection& database) {
 }
 
 void AddCustomers(StoreConnection& database) {
-    StoreQuery customer(database,
-                        "INSERT INTO customer (CUST_ID, CUST_NM, CUST_TYP_CD, ADDR_1, ADR_2_ADR, CITY, "
-                        "STATE, ZIP) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
-    Insert(customer, {"100001", "ACME FREIGHT LINES INC", "CARRIER", "1200 INDUSTRIAL PKWY", " SUITE 4",
-                      "SPRINGFIELD", "IL", "62701"});
-    Insert(customer, {"100002", "BLUE RIVER TRUCKING LLC", "CARRIER", "55 RIVER RD", nullptr, "DAVENPORT",
-                      "IA", "52801"});
-    Insert(customer,
-           {"100003", "MIDWEST HAULING CO", "CARRIER", "900 W MAIN ST", nullptr, "PEORIA", "IL", "61602"});
-    Insert(customer, {"100004", "O'BRIEN & SONS TRANSPORT", "OWNER", "7 HARBOR WAY", " PO BOX 12", "GARY",
-                      "IN", "46402"});
-    Insert(customer, {"100005", "PRAIRIE STAR EXPRESS", "CARRIER", "3100 PRAIRIE AVE", nullptr, "CHAMPAIGN",
-                      "IL", "61820"});
-    Insert(customer, {"100006", "GREAT LAKES CARRIERS INC", "CARRIER", "41 DOCK ST", " UNIT 2", "TOLEDO",
-                      "OH", "43604"});
+    CustomerRows rows(database);
+    const CustomerRows::Customer customers[] = {
+        {"100001", "ACME FREIGHT LINES INC", "CARRIER", "1200 INDUSTRIAL PKWY", " SUITE 4", "SPRINGFIELD",
+         "IL", "62701"},
+        {"100002", "BLUE RIVER TRUCKING LLC", "CARRIER", "55 RIVER RD", {}, "DAVENPORT", "IA", "52801"},
+        {"100003", "MIDWEST HAULING CO", "CARRIER", "900 W MAIN ST", {}, "PEORIA", "IL", "61602"},
+        {"100004", "O'BRIEN & SONS TRANSPORT", "OWNER", "7 HARBOR WAY", " PO BOX 12", "GARY", "IN", "46402"},
+        {"100005", "PRAIRIE STAR EXPRESS", "CARRIER", "3100 PRAIRIE AVE", {}, "CHAMPAIGN", "IL", "61820"},
+        {"100006", "GREAT LAKES CARRIERS INC", "CARRIER", "41 DOCK ST", " UNIT 2", "TOLEDO", "OH", "43604"},
+        {"100007", "FREIGHT MASTERS INC", "CARRIER", "77 DEPOT RD", {}, "TULSA", "OK", "74103"},
+        {"100008", "FRONTIER FREIGHT SYSTEMS", "CARRIER", "5 SUMMIT DR", {}, "OMAHA", "NE", "68102"},
+        {"100009", "NORTHERN FREIGHT & STORAGE", "CARRIER", "300 LAKE AVE", {}, "DULUTH", "MN", "55802"},
+        {"100010", "FREEDOM HAULERS LLC", "OWNER", "18 ELM ST", {}, "MUNCIE", "IN", "47305"},
+        {"100011", "ZÜRICH TRANSPORTE AG", "CARRIER", "2 SWISS WAY", {}, "NEW GLARUS", "WI", "53574"},
+        {"100012", "ÉCLAIR LOGISTIQUE SARL", "CARRIER", "900 RUE PRINCIPALE", {}, "CHAMPLAIN", "NY", "12919"},
+    };
+    for (const CustomerRows::Customer& each : customers)
+        rows.Add(each);
+}
+
+std::int64_t ManyAccountsAmount(int i) {
+    return Cents(5000 + 250 * i);
+}
+
+// Customer 100007: three dozen ARs of every listable type, for the account list.
+void AddManyAccounts(StoreConnection& database) {
+    StoreQuery account(
+        database,
+        "INSERT INTO acct_rcvbl (ACCT_RCVBL_NBR, ACCT_RCVBL_CK_NBR, ACCT_RCVBL_TYP_CD, CUST_ID, "
+        "STP_DT, ACCT_RCVBL_DUE_DT, LST_PYMT_DT, ORIG_ASSMT_AMT, ACCT_RCVBL_DUE_AMT, "
+        "ACCT_RCVBL_BAL_AMT, ACCT_STTS_CD) VALUES (?1, ?2, ?3, '100007', ?4, ?5, ?6, ?7, ?7, ?8, ?9)");
+    constexpr std::string_view types[] = {"C", "C", "T", "P", "A", "C"};
+    for (int i = 0; i < kManyAccounts; ++i) {
+        const std::int64_t number = 110001 + i;
+        const std::string stop = DaysAfter("2023-01-02", 7 * i);
+        const std::int64_t amount = ManyAccountsAmount(i);
+        const bool paid = i % 3 == 2;
+        Insert(account, {number, CheckDigitOf(number), types[i % 6], std::string_view(stop),
+                         std::string_view(DaysAfter(stop, 30)),
+                         paid ? Cell(std::string_view(DaysAfter(stop, 20))) : Cell(nullptr), amount,
+                         paid ? 0 : amount, paid ? "P" : "O"});
+    }
 }
 
 void AddAccounts(StoreConnection& database) {
@@ -446,6 +475,30 @@ void AddReceipts(StoreConnection& database) {
                {each.receipt, each.customer, each.date, each.amount, each.status, each.destination});
 }
 
+// Customer 100007's receipts, each in cash for one of its paid ARs; numbered after every other demo
+// payment and fund.
+void AddManyAccountsReceipts(StoreConnection& database) {
+    StoreQuery receipt(database,
+                       "INSERT INTO receipt (RCPT_NBR, RCPT_CK_NBR, CUST_ID, RCPT_DT, RCPT_STTS_CD, "
+                       "TOT_PYMT_AMT, CNFRMTN_NBR) VALUES (?1, ?2, '100007', ?3, 'O', ?4, ?5)");
+    StoreQuery fund(database, "INSERT INTO fund (FUND_ID, RCPT_NBR, FUND_TYP_CD, FUND_AMT) "
+                              "SELECT COALESCE(MAX(FUND_ID), 0) + 1, ?1, 'C', ?2 FROM fund");
+    StoreQuery payment(database,
+                       "INSERT INTO payment (PYMT_NBR, RCPT_NBR, ACCT_RCVBL_NBR, TRNSCTN_NBR, TRNSCTN_DT, "
+                       "PYMT_DT, CL_PYMT_AMT, STTS_CD) SELECT COALESCE(MAX(PYMT_NBR), 0) + 1, ?1, ?2, ?3, "
+                       "?4, ?4, ?5, 'A' FROM payment");
+    for (int i = 0; i < 3; ++i) {
+        const int paidAccount = 2 + 3 * i;
+        const std::int64_t number = 700001 + i;
+        const std::string day = DaysAfter("2023-01-02", 7 * paidAccount + 20);
+        const std::int64_t amount = ManyAccountsAmount(paidAccount);
+        Insert(receipt, {number, CheckDigitOf(number), std::string_view(day), amount,
+                         std::string_view("CNF-FM-" + std::to_string(i + 1))});
+        Insert(fund, {number, amount});
+        Insert(payment, {number, 110001 + paidAccount, 700101 + i, std::string_view(day), amount});
+    }
+}
+
 // Customer 100003: one receipt per refund-worksheet status, each refund handled by different officers
 // so that the four-eyes rule holds at every step.
 void AddRefunds(StoreConnection& database) {
@@ -521,6 +574,43 @@ std::int64_t BulkAmount(int i) {
     return Cents(2500 + (i % 400) * 125);
 }
 
+CustomerRows::Customer BulkCustomerRow(const std::string& id, const std::string& name) {
+    return {id, name, "CARRIER", "1 BULK WAY", {}, "SPRINGFIELD", "IL", "62701"};
+}
+
+// The words bulk customers' names are made of. Early entries are picked more often than late ones, so
+// that a typed word finds anything from a few customers to tens of thousands.
+constexpr std::string_view kNameStarts[] = {
+    "AMERICAN", "EAGLE",   "SUMMIT",   "PIONEER", "FRANKLIN", "LIBERTY", "FRONTIER", "HERITAGE", "NORTHERN",
+    "SOUTHERN", "WESTERN", "EASTERN",  "CENTRAL", "GOLDEN",   "SILVER",  "RED",      "BLUE",     "GREEN",
+    "IRON",     "STEEL",   "ROCKY",    "PRAIRIE", "VALLEY",   "RIVER",   "LAKESIDE", "COASTAL",  "MOUNTAIN",
+    "MIDLAND",  "HARBOR",  "KEYSTONE", "LONE",    "STAR",     "FALCON",  "HAWK",     "BISON",    "MUSTANG",
+    "JOHNSON",  "MILLER",  "GARCIA",   "NGUYEN",  "KOWALSKI", "O'NEILL", "MÜLLER",   "DUBOIS",   "FREEDOM"};
+constexpr std::string_view kNameMiddles[] = {
+    "FREIGHT",   "TRUCKING", "TRANSPORT", "HAULING",  "LOGISTICS", "EXPRESS", "CARRIERS", "LINES",
+    "MOVERS",    "CARTAGE",  "DELIVERY",  "SHIPPING", "TANKERS",   "FLATBED", "REEFER",   "DRAYAGE",
+    "AGGREGATE", "BROTHERS", "& SONS",    "FUEL",     "ROADWAYS",  "TRANSIT", "HAULERS",  "FREIGHTWAYS"};
+constexpr std::string_view kNameEnds[] = {"INC", "LLC", "CO", "CORP", "LTD", "GROUP", "SERVICES", "SYSTEMS"};
+struct Place {
+    std::string_view city;
+    std::string_view state;
+    std::string_view zip;
+};
+constexpr Place kPlaces[] = {{"SPRINGFIELD", "IL", "62701"},  {"DES MOINES", "IA", "50309"},
+                             {"INDIANAPOLIS", "IN", "46204"}, {"COLUMBUS", "OH", "43215"},
+                             {"MADISON", "WI", "53703"},      {"SAINT PAUL", "MN", "55101"},
+                             {"LANSING", "MI", "48933"},      {"JEFFERSON CITY", "MO", "65101"}};
+
+// One of count entries, early ones more often: the smaller of two draws.
+template <std::size_t count>
+std::string_view Skewed(const std::string_view (&words)[count], std::uint64_t& seed) {
+    auto draw = [&seed] {
+        seed = seed * 6364136223846793005u + 1442695040888963407u;
+        return static_cast<std::size_t>(seed >> 33) % count;
+    };
+    return words[std::min(draw(), draw())];
+}
+
 std::string Shown(std::int64_t number) {
     return PadLeft(std::to_string(number), 7, '0') + "-" + std::to_string(CheckDigitOf(number));
 }
@@ -541,10 +631,12 @@ void DemoData::Fill(StoreConnection& database) {
     AddUsers(database);
     AddCustomers(database);
     AddAccounts(database);
+    AddManyAccounts(database);
     AddAssessments(database);
     AddActivity(database);
     AddReceipts(database);
     AddRefunds(database);
+    AddManyAccountsReceipts(database);
     AddTroops(database);
 }
 
@@ -559,10 +651,7 @@ DemoData::BulkCustomer DemoData::AddBulkCustomer(StoreConnection& database, int 
         throw std::invalid_argument("A bulk customer of that size would pass number 9999999.");
 
     std::string customerId = "B" + PadLeft(std::to_string(arCount > 0 ? firstAccount : firstReceipt), 7, '0');
-    StoreQuery customer(database,
-                        "INSERT INTO customer (CUST_ID, CUST_NM, CUST_TYP_CD, ADDR_1, CITY, STATE, ZIP) "
-                        "VALUES (?1, ?2, 'CARRIER', '1 BULK WAY', 'SPRINGFIELD', 'IL', '62701')");
-    Insert(customer, {std::string_view(customerId), std::string_view("BULK CARRIER " + customerId)});
+    CustomerRows(database).Add(BulkCustomerRow(customerId, "BULK CARRIER " + customerId));
 
     const CalendarDate firstDay = *CalendarDate::FromYmd(2019, 1, 1);
     constexpr std::string_view statuses[] = {"O", "P", "C", "O", "V"};
@@ -598,6 +687,36 @@ DemoData::BulkCustomer DemoData::AddBulkCustomer(StoreConnection& database, int 
     return {customerId, "R", Shown(firstReceipt)};
 }
 
+std::string DemoData::AddBulkCustomers(StoreConnection& database, int count) {
+    if (count < 1)
+        throw std::invalid_argument("Add at least one bulk customer.");
+    StoreTransaction transaction(database, StoreConnection::Access::Write);
+    StoreQuery made(database, "SELECT COUNT(*) FROM customer WHERE SUBSTR(CUST_ID, 1, 1) = 'M'");
+    made.Step();
+    const std::int64_t first = made.Integer(0) + 1;
+    if (first + count - 1 > kLastNumber)
+        throw std::invalid_argument("Bulk customers are numbered M0000001 to M9999999.");
+    CustomerRows rows(database);
+    std::uint64_t seed = 20230915;
+    for (std::int64_t number = first; number < first + count; ++number) {
+        std::string name =
+            std::string(Skewed(kNameStarts, seed)) + " " + std::string(Skewed(kNameMiddles, seed));
+        if (seed % 4 != 0)
+            name += " " + std::string(Skewed(kNameEnds, seed));
+        const Place& place = kPlaces[number % std::size(kPlaces)];
+        rows.Add({"M" + PadLeft(std::to_string(number), 7, '0'),
+                  name,
+                  number % 5 == 0 ? "OWNER" : "CARRIER",
+                  std::to_string(100 + number % 9000) + " MAIN ST",
+                  {},
+                  std::string(place.city),
+                  std::string(place.state),
+                  std::string(place.zip)});
+    }
+    transaction.Commit();
+    return "M" + PadLeft(std::to_string(first), 7, '0');
+}
+
 std::string DemoData::AddBulkReceipt(StoreConnection& database, int paymentCount) {
     if (paymentCount < 1)
         throw std::invalid_argument("A bulk receipt needs at least one payment.");
@@ -617,10 +736,7 @@ std::string DemoData::AddBulkReceipt(StoreConnection& database, int paymentCount
     const std::int64_t firstTransaction = highest.Integer(1) + 1;
 
     const std::string customerId = "R" + PadLeft(std::to_string(receiptNumber), 7, '0');
-    StoreQuery customer(database,
-                        "INSERT INTO customer (CUST_ID, CUST_NM, CUST_TYP_CD, ADDR_1, CITY, STATE, ZIP) "
-                        "VALUES (?1, ?2, 'CARRIER', '1 BULK WAY', 'SPRINGFIELD', 'IL', '62701')");
-    Insert(customer, {std::string_view(customerId), std::string_view("BULK PAYER " + customerId)});
+    CustomerRows(database).Add(BulkCustomerRow(customerId, "BULK PAYER " + customerId));
 
     std::int64_t total = 0;
     for (int i = 0; i < paymentCount; ++i)

@@ -54,6 +54,11 @@
 //   adjusted (activity AS, PY, PY, CN, BO). Receipt 0600001 backed out (check 3131): its payment
 //   backed out, the money left as an open excess fund 120.00. Receipt 0600002 canceled (check
 //   3132): its payment canceled, its excess fund 15.00 closed by the cancel (status C).
+// Customers the customer search shows together: 100007 FREIGHT MASTERS INC (ARs 0110001 to 0110036,
+//   types C C T P A C in turn, every third paid; open receipts 0700001 to 0700003 in cash, paying
+//   0110003, 0110006 and 0110009), 100008 FRONTIER FREIGHT SYSTEMS, 100009 NORTHERN FREIGHT & STORAGE, 100010
+//   FREEDOM HAULERS LLC, 100011 ZÜRICH TRANSPORTE AG, 100012 ÉCLAIR LOGISTIQUE SARL; the last five have no
+//   accounts.
 // The next refund number handed out is 0000109.
 //
 // Enforcement troops "A" to "H", each with districts "1" to "5"; troop "A" also has districts "10"
@@ -85,6 +90,11 @@ public:
     // number in the store, in one transaction. Throws std::invalid_argument when both counts are
     // zero or the numbers would pass 9999999.
     static BulkCustomer AddBulkCustomer(StoreConnection& database, int arCount, int receiptCount);
+
+    // Adds count customers without accounts, "M0000001" on, numbered after those added before, in one
+    // transaction: names of two or three words from fixed lists (some far more common than others,
+    // one with an accent), cities and states from a fixed list. Answers the first one's id.
+    static std::string AddBulkCustomers(StoreConnection& database, int count);
 
     // Adds one customer with one open, confirmed receipt that made paymentCount payments, none
     // adjusted, each against a paid citation of its own, numbered above every number in the store, in

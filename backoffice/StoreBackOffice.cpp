@@ -2,6 +2,9 @@
 
 #include "backoffice/AccountActivity.h"
 #include "backoffice/AccountAdjustment.h"
+#include "backoffice/CustomerAccounts.h"
+#include "backoffice/CustomerRows.h"
+#include "backoffice/CustomerSearch.h"
 #include "backoffice/DemoData.h"
 #include "backoffice/LocalMoment.h"
 #include "backoffice/ReadDataSet.h"
@@ -29,9 +32,10 @@ namespace tavrik {
 namespace {
 
 // Recorded in the store; a store of another version is refused rather than misread, except a store
-// of the version before, which is brought up to date.
-constexpr std::int64_t kSchemaVersion = 2;
+// of an earlier version, which is brought up to date one step at a time.
+constexpr std::int64_t kSchemaVersion = 3;
 constexpr std::int64_t kTroopsMissingVersion = 1;
+constexpr std::int64_t kWordsMissingVersion = 2;
 
 // How often a request the engine gave up for a concurrent one is run again before the clerk hears
 // that the store is busy. Each run starts from nothing: a given-up run applied nothing.
@@ -85,8 +89,10 @@ void StoreBackOffice::PrepareStore(WhenEmpty whenEmpty) {
     std::int64_t found = database_.StoredVersion();
     if (found == kSchemaVersion)
         return;
-    if (found == kTroopsMissingVersion) {
-        AddTroopTable();
+    if (found == kTroopsMissingVersion || found == kWordsMissingVersion) {
+        if (found == kTroopsMissingVersion)
+            AddTroopTable();
+        AddCustomerWords();
     } else if (found != 0) {
         throw std::runtime_error(Capitalized(database_.Name()) + " has version " + std::to_string(found) +
                                  "; this program reads version " + std::to_string(kSchemaVersion) + ".");
@@ -115,6 +121,26 @@ void StoreBackOffice::AddTroopTable() {
     DemoData::AddTroops(database_);
 }
 
+// The words of every customer a store of version 2 holds, as CustomerRows writes them; the table is
+// written as schema.sql writes it.
+void StoreBackOffice::AddCustomerWords() {
+    database_.Execute(
+        "CREATE TABLE customer_word (\n"
+        "    CUST_ID  TEXT NOT NULL REFERENCES customer (CUST_ID),\n"
+        "    WORD_POS INTEGER NOT NULL,\n"
+        "    WORD_NBR BIGINT NOT NULL,\n"
+        "    WORD     TEXT NOT NULL,\n"
+        "    CUST_NM  TEXT NOT NULL,\n"
+        "    PRIMARY KEY (CUST_ID, WORD_POS)\n"
+        ");\n"
+        "CREATE INDEX customer_word_by_word ON customer_word (WORD_NBR, WORD_POS, WORD, CUST_NM, "
+        "CUST_ID)");
+    StoreQuery customers(database_, "SELECT CUST_ID, CUST_NM FROM customer ORDER BY CUST_ID");
+    CustomerRows rows(database_);
+    while (customers.Step())
+        rows.AddWords(customers.Text(0), customers.Text(1));
+}
+
 const StoreBackOffice::Route* StoreBackOffice::FindRoute(int piNumber) {
     using Office = StoreBackOffice;
     using Request = const RequestMessage&;
@@ -127,6 +153,10 @@ const StoreBackOffice::Route* StoreBackOffice::FindRoute(int piNumber) {
          [](Office& office, Request) { return ReferenceData(office.database_).Handle(); }},
         {kAccountActivityRequest, kRead,
          [](Office& office, Request request) { return AccountActivity(office.database_).Handle(request); }},
+        {kCustomerAccountsRequest, kRead,
+         [](Office& office, Request request) { return CustomerAccounts(office.database_).Handle(request); }},
+        {kCustomerSearchRequest, kRead,
+         [](Office& office, Request request) { return CustomerSearch(office.database_).Handle(request); }},
         {kReferenceSearchRequest, kRead,
          [](Office& office, Request request) { return ReferenceSearch(office.database_).Handle(request); }},
         {kAdjustmentRequest, kWrite,

@@ -33,6 +33,7 @@ private:
 
     void PrepareStore(WhenEmpty whenEmpty);
     void AddTroopTable();
+    void AddCustomerWords();
     ReplyMessage AnswerOnce(const RequestMessage& request);
     ReplyMessage Answer(const RequestMessage& request);
     ReplyMessage CodeTables();

@@ -40,6 +40,20 @@ CREATE TABLE customer (
     ZIP         TEXT
 );
 
+-- What the customer search finds a customer by: its identifier (WORD_POS 0) and each word of its name
+-- (1, 2, ...), folded to upper case (CustomerWords). WORD_NBR is the word's first seven bytes as a
+-- number, so that a typed prefix is a range of numbers on every engine, whatever its text collation;
+-- the name rides along so that the best matches are ordered from the index alone.
+CREATE TABLE customer_word (
+    CUST_ID  TEXT NOT NULL REFERENCES customer (CUST_ID),
+    WORD_POS INTEGER NOT NULL,
+    WORD_NBR BIGINT NOT NULL,
+    WORD     TEXT NOT NULL,
+    CUST_NM  TEXT NOT NULL,
+    PRIMARY KEY (CUST_ID, WORD_POS)
+);
+CREATE INDEX customer_word_by_word ON customer_word (WORD_NBR, WORD_POS, WORD, CUST_NM, CUST_ID);
+
 -- Accounts receivable of every type (citations, temporary permits, payment plans, alerts). The number
 -- is the seven-digit form number; its check digit is stored beside it.
 CREATE TABLE acct_rcvbl (

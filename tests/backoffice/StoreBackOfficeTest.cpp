@@ -326,27 +326,36 @@ TEST_P(StoreBackOfficeTest, reference_data_answers_every_user_by_number_and_ever
     EXPECT_EQ(Row(troops, 0) + Row(troops, 1) + Row(troops, 2) + Row(troops, 41), "A|1|A|10|A|11|H|5|");
 }
 
-// A store of the version before has every table but troop_district; opening it adds the table with
-// the demo troops, as a new store has them.
-TEST_P(StoreBackOfficeTest, opening_a_store_of_the_version_before_adds_the_troops) {
+// A store of version 1 lacks troop_district and customer_word, one of version 2 only customer_word;
+// opening either adds what it lacks, as a new store has it.
+TEST_P(StoreBackOfficeTest, opening_a_store_of_an_earlier_version_adds_the_troops_and_the_customer_words) {
     backOffice_.reset();
-    const std::string troops = QueryText(store_.Location(), "SELECT * FROM troop_district ORDER BY 1, 2");
-    {
-        std::unique_ptr<StoreConnection> connection = OpenStore(store_.Location(), BackOffice::kBusyWait);
-        StoreTransaction transaction(*connection, StoreConnection::Access::Write);
-        connection->Execute("DROP TABLE troop_district");
-        connection->RecordVersion(1);
-        transaction.Commit();
+    const std::string troopsSql = "SELECT * FROM troop_district ORDER BY 1, 2";
+    const std::string wordsSql = "SELECT * FROM customer_word ORDER BY 1, 2";
+    const std::string troops = QueryText(store_.Location(), troopsSql);
+    const std::string words = QueryText(store_.Location(), wordsSql);
+    for (std::int64_t version : {1, 2}) {
+        SCOPED_TRACE(version);
+        {
+            std::unique_ptr<StoreConnection> connection = OpenStore(store_.Location(), BackOffice::kBusyWait);
+            StoreTransaction transaction(*connection, StoreConnection::Access::Write);
+            connection->Execute(version == 1 ? "DROP TABLE troop_district; DROP TABLE customer_word"
+                                             : "DROP TABLE customer_word");
+            connection->RecordVersion(version);
+            transaction.Commit();
+        }
+
+        std::unique_ptr<BackOffice> reopened = BackOffice::Open(store_.Location());
+
+        ReplyMessage reply =
+            reopened->Handle(Request(kCustomerSearchRequest, {Key("key:CUST_SEARCH", "zür")}));
+        ASSERT_EQ(reply.errorText, "");
+        EXPECT_EQ(Column(reply.dataSets.at("CUSTOMERMATCH"), "CUST_ID"), std::vector<std::string>{"100011"});
+        reopened.reset();
+        EXPECT_EQ(QueryText(store_.Location(), troopsSql), troops);
+        EXPECT_EQ(QueryText(store_.Location(), wordsSql), words);
+        EXPECT_EQ(OpenStore(store_.Location(), BackOffice::kBusyWait)->StoredVersion(), 3);
     }
-
-    std::unique_ptr<BackOffice> reopened = BackOffice::Open(store_.Location());
-
-    ReplyMessage reply = reopened->Handle(Request(kReferenceDataRequest, {}));
-    ASSERT_EQ(reply.errorText, "");
-    EXPECT_EQ(reply.dataSets.at("TROOPDISTRICT").rows.size(), 42u);
-    reopened.reset();
-    EXPECT_EQ(QueryText(store_.Location(), "SELECT * FROM troop_district ORDER BY 1, 2"), troops);
-    EXPECT_EQ(OpenStore(store_.Location(), BackOffice::kBusyWait)->StoredVersion(), 2);
 }
 
 TEST_P(StoreBackOfficeTest, a_store_of_a_later_version_is_refused_and_left_as_it_is) {
@@ -354,7 +363,7 @@ TEST_P(StoreBackOfficeTest, a_store_of_a_later_version_is_refused_and_left_as_it
     {
         std::unique_ptr<StoreConnection> connection = OpenStore(store_.Location(), BackOffice::kBusyWait);
         StoreTransaction transaction(*connection, StoreConnection::Access::Write);
-        connection->RecordVersion(3);
+        connection->RecordVersion(4);
         transaction.Commit();
     }
     const std::string before = DumpAccounts(store_.Location());
@@ -366,8 +375,8 @@ TEST_P(StoreBackOfficeTest, a_store_of_a_later_version_is_refused_and_left_as_it
         thrown = failure.what();
     }
 
-    EXPECT_TRUE(thrown.ends_with(" has version 3; this program reads version 2.")) << thrown;
-    EXPECT_EQ(OpenStore(store_.Location(), BackOffice::kBusyWait)->StoredVersion(), 3);
+    EXPECT_TRUE(thrown.ends_with(" has version 4; this program reads version 3.")) << thrown;
+    EXPECT_EQ(OpenStore(store_.Location(), BackOffice::kBusyWait)->StoredVersion(), 4);
     EXPECT_EQ(DumpAccounts(store_.Location()), before);
 }
 

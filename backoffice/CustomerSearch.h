@@ -1,0 +1,36 @@
+// The customer selector's search (request 1004): "key:CUST_SEARCH" holds what the clerk typed; the
+// reply is CUSTOMERMATCH with at most the best 100 customers.
+//
+// A customer matches when every word of the text (cut at blanks) begins some word of its name, or
+// when the whole text begins its identifier; both sides are folded by CustomerWords, so case does
+// not matter ("fre lin" and "FREIGHT" find "ACME FREIGHT LINES INC", "1000" finds "100001").
+// Best first: the customer whose identifier is the text, then those whose identifier begins with it,
+// then those whose name's first word the first typed word begins, then the others; within each, by
+// name and identifier. Blank text finds nobody; a text of more than 100 characters or 10 words is
+// refused with a sentence, as no name is that long.
+//
+// The index is our own word table, customer_word, written with every customer by CustomerRows: one
+// B-tree range per typed word on numbers (WORD_NBR), the same plain SQL on both engines, with no text
+// of the clerk's ever read as query syntax. The first typed word's range is scanned; each further
+// word is looked up by customer.
+#pragma once
+
+#include "common/ReplyMessage.h"
+#include "common/RequestMessage.h"
+#include "store/StoreConnection.h"
+
+namespace tavrik {
+
+class CustomerSearch {
+public:
+    explicit CustomerSearch(StoreConnection& database) : database_(database) {}
+
+    // Reads within the caller's transaction. Throws RequestError when the key is missing or the text
+    // is too long.
+    ReplyMessage Handle(const RequestMessage& request);
+
+private:
+    StoreConnection& database_;
+};
+
+} // namespace tavrik
