@@ -122,6 +122,23 @@ TEST_P(SelectAccountRoad, a_chosen_citation_comes_back_into_open_account_and_ope
     EXPECT_THAT(harness.RenderGrid(Tavrik_AdjustAcc::kReceivablesGrid), ::testing::HasSubstr("0012345"));
 }
 
+TEST_P(SelectAccountRoad, the_back_office_finds_the_customer_and_lists_its_citations) {
+    DocumentHarness harness(Engine());
+    std::string customer, listed, status;
+
+    ThroughSelectAccount(harness, "C", [&](Select& select) {
+        customer = select.Tavrik_CustSelect1.CustomerKey() + " " + select.Tavrik_CustSelect1.CustomerText();
+        listed = RenderGrid(select.mSdgGrid);
+        status = select.StatusBar1.Panels().at(0);
+        select.mCmdButton(Select::kCancel).Press();
+    });
+
+    EXPECT_EQ(customer, "100001 ACME FREIGHT LINES INC");
+    EXPECT_THAT(listed, ::testing::HasSubstr(" 0012345-" + CheckDigitOf("0012345") +
+                                             " | 03/15/2023 | OPEN | $510.00 |"));
+    EXPECT_EQ(status, "Displaying CITATIONs for ACME FREIGHT LINES INC");
+}
+
 TEST_P(SelectAccountRoad, receipts_are_listed_with_their_own_columns_and_the_receipt_number_comes_back) {
     DocumentHarness harness(Engine());
     AnswerNextWith(harness, {AcmeMatch(), AcmeReceipts()});
