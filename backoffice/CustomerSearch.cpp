@@ -7,7 +7,6 @@
 #include "backoffice/RequestKeys.h"
 #include "common/DataSetDefinitions.h"
 #include "common/Utf8.h"
-#include "store/StoreQuery.h"
 
 #include <vector>
 
@@ -70,12 +69,18 @@ ReplyMessage CustomerSearch::Handle(const RequestMessage& request) {
         reply.dataSets["CUSTOMERMATCH"] = *DataSetDefinitions::EmptyTable("CUSTOMERMATCH");
         return reply;
     }
-    StoreQuery query(database_, SearchSql(words.size()));
-    BindPrefix(query, 1, CustomerWords::PrefixOf(CustomerWords::Fold(*typed)));
-    for (std::size_t word = 0; word < words.size(); ++word)
-        BindPrefix(query, 5 + 4 * static_cast<int>(word), CustomerWords::PrefixOf(words[word]));
+    StoreQuery query = Query(database_, *typed);
     reply.dataSets["CUSTOMERMATCH"] = ReadDataSet(query, "CUSTOMERMATCH");
     return reply;
+}
+
+StoreQuery CustomerSearch::Query(StoreConnection& database, std::string_view typed) {
+    const std::vector<std::string> words = CustomerWords::Split(typed);
+    StoreQuery query(database, SearchSql(words.size()));
+    BindPrefix(query, 1, CustomerWords::PrefixOf(CustomerWords::Fold(typed)));
+    for (std::size_t word = 0; word < words.size(); ++word)
+        BindPrefix(query, 5 + 4 * static_cast<int>(word), CustomerWords::PrefixOf(words[word]));
+    return query;
 }
 
 } // namespace tavrik

@@ -18,6 +18,9 @@
 #include "common/ReplyMessage.h"
 #include "common/RequestMessage.h"
 #include "store/StoreConnection.h"
+#include "store/StoreQuery.h"
+
+#include <string_view>
 
 namespace tavrik {
 
@@ -28,6 +31,9 @@ public:
     // Reads within the caller's transaction. Throws RequestError when the key is missing or the text
     // is too long.
     ReplyMessage Handle(const RequestMessage& request);
+    // The search's one statement for text of at least one word, bound and ready to step: also what a
+    // benchmark compares the request with.
+    static StoreQuery Query(StoreConnection& database, std::string_view typed);
 
 private:
     StoreConnection& database_;
