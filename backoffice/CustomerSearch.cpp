@@ -8,6 +8,7 @@
 #include "common/DataSetDefinitions.h"
 #include "common/Utf8.h"
 
+#include <set>
 #include <vector>
 
 namespace tavrik {
@@ -16,6 +17,7 @@ namespace {
 
 constexpr std::size_t kMostCharacters = 100;
 constexpr std::size_t kMostWords = 10;
+constexpr std::size_t kBest = 100;
 constexpr std::string_view kSearchKey = "key:CUST_SEARCH";
 
 // Rows of customer_word (as alias) whose word begins with the prefix bound at ?first to ?first + 3.
@@ -33,25 +35,45 @@ void BindPrefix(StoreQuery& query, int first, const CustomerWords::Prefix& prefi
         .Bind(first + 3, prefix.word);
 }
 
-// The SQL is made from the number of words only; every word is a bound parameter. ?1 to ?4: the
-// whole text as an identifier's prefix; then four for each word.
-std::string SearchSql(std::size_t wordCount) {
-    std::string sql =
-        "SELECT c.CUST_ID AS CUST_ID, c.CUST_NM AS CUST_NM, c.CUST_TYP_CD AS CUST_TYP_CD, c.CITY AS CITY, "
-        "c.STATE AS STATE FROM (SELECT m.CUST_ID AS CUST_ID, m.CUST_NM AS CUST_NM, MIN(m.RANK) AS RANK FROM ("
-        "SELECT w.CUST_ID AS CUST_ID, w.CUST_NM AS CUST_NM, CASE WHEN w.WORD = ?4 THEN 0 ELSE 1 END AS RANK "
-        "FROM customer_word w WHERE w.WORD_POS = 0 AND " +
-        WordBegins("w", 1) +
-        " UNION ALL SELECT w.CUST_ID, w.CUST_NM, CASE WHEN w.WORD_POS = 1 THEN 2 ELSE 3 END "
-        "FROM customer_word w WHERE w.WORD_POS > 0 AND " +
-        WordBegins("w", 5);
-    for (std::size_t word = 1; word < wordCount; ++word)
-        sql += " AND EXISTS (SELECT 1 FROM customer_word o WHERE o.CUST_ID = w.CUST_ID AND o.WORD_POS > 0 "
-               "AND " +
-               WordBegins("o", 5 + 4 * static_cast<int>(word)) + ")";
-    return sql + ") m GROUP BY m.CUST_ID, m.CUST_NM ORDER BY MIN(m.RANK), m.CUST_NM, m.CUST_ID LIMIT 100) "
-                 "best JOIN customer c ON c.CUST_ID = best.CUST_ID ORDER BY best.RANK, best.CUST_NM, "
-                 "best.CUST_ID";
+// The best customers come in three tiers, each one statement: identifiers that begin with the whole
+// text (the one that is the text first, then by name); names whose first word the first typed word
+// begins; names where a later word does. Every further typed word must begin some word of the name.
+// The two name tiers are read in the order of a word index itself, so that even a one-letter text
+// common to a quarter of all names stops at the first 100 instead of sorting them all; for the first
+// word that order is the names' order. A tier is read
+// only while fewer than 100 customers were found. The SQL is made from the tier and the number of
+// words only; every word is a bound parameter: ?1 to ?4 the first word (for identifiers, the whole
+// text), then four for each further word.
+std::string TierSql(CustomerSearch::Tier tier, std::size_t wordCount) {
+    std::string inner;
+    if (tier == CustomerSearch::Tier::Identifier) {
+        inner = "SELECT w.CUST_ID AS CUST_ID, w.CUST_NM AS CUST_NM, CASE WHEN w.WORD = ?4 THEN 0 ELSE 1 END "
+                "AS K1, 0 AS K2, w.CUST_NM AS K3 FROM customer_word w WHERE w.WORD_POS = 0 AND " +
+                WordBegins("w", 1) + " ORDER BY 3, 5, 1 LIMIT 100";
+    } else {
+        const bool first = tier == CustomerSearch::Tier::FirstWord;
+        inner = "SELECT w.CUST_ID AS CUST_ID, w.CUST_NM AS CUST_NM, w.WORD_NBR AS K1, w.WORD_POS AS K2, "
+                "w.WORD AS K3 FROM customer_word w WHERE " +
+                std::string(first ? "w.WORD_POS = 1" : "w.WORD_POS > 1") + " AND " + WordBegins("w", 1);
+        for (std::size_t word = 1; word < wordCount; ++word)
+            inner +=
+                " AND EXISTS (SELECT 1 FROM customer_word o WHERE o.CUST_ID = w.CUST_ID AND o.WORD_POS > 0 "
+                "AND " +
+                WordBegins("o", 1 + 4 * static_cast<int>(word)) + ")";
+        if (!first)
+            inner += " AND NOT EXISTS (SELECT 1 FROM customer_word f WHERE f.CUST_ID = w.CUST_ID AND "
+                     "f.WORD_POS = 1 AND " +
+                     WordBegins("f", 1) + ")";
+        // A name with two later words that match comes twice; the reader keeps its first, so the later
+        // tier reads a few more rows than it needs.
+        inner += first ? " ORDER BY w.WORD_NBR, w.WORD, w.CUST_NM, w.CUST_ID LIMIT 100"
+                       : " ORDER BY w.WORD_NBR, w.WORD_POS, w.WORD, w.CUST_NM, w.CUST_ID LIMIT 200";
+    }
+    return "SELECT c.CUST_ID AS CUST_ID, c.CUST_NM AS CUST_NM, c.CUST_TYP_CD AS CUST_TYP_CD, c.CITY AS CITY, "
+           "c.STATE AS STATE FROM (" +
+           inner +
+           ") best JOIN customer c ON c.CUST_ID = best.CUST_ID ORDER BY best.K1, best.K2, best.K3, "
+           "best.CUST_NM, best.CUST_ID";
 }
 
 } // namespace
@@ -69,17 +91,30 @@ ReplyMessage CustomerSearch::Handle(const RequestMessage& request) {
         reply.dataSets["CUSTOMERMATCH"] = *DataSetDefinitions::EmptyTable("CUSTOMERMATCH");
         return reply;
     }
-    StoreQuery query = Query(database_, *typed);
-    reply.dataSets["CUSTOMERMATCH"] = ReadDataSet(query, "CUSTOMERMATCH");
+    DataTable found = *DataSetDefinitions::EmptyTable("CUSTOMERMATCH");
+    const std::size_t id = *found.FieldIndex("CUST_ID");
+    std::set<std::string> seen;
+    for (Tier tier : {Tier::Identifier, Tier::FirstWord, Tier::LaterWord}) {
+        if (found.rows.size() >= kBest)
+            break;
+        StoreQuery query = Query(database_, tier, *typed);
+        for (std::vector<FieldValue>& row : ReadDataSet(query, "CUSTOMERMATCH").rows)
+            if (found.rows.size() < kBest && seen.insert(row[id].ToText()).second)
+                found.rows.push_back(std::move(row));
+    }
+    reply.dataSets["CUSTOMERMATCH"] = std::move(found);
     return reply;
 }
 
-StoreQuery CustomerSearch::Query(StoreConnection& database, std::string_view typed) {
+StoreQuery CustomerSearch::Query(StoreConnection& database, Tier tier, std::string_view typed) {
     const std::vector<std::string> words = CustomerWords::Split(typed);
-    StoreQuery query(database, SearchSql(words.size()));
-    BindPrefix(query, 1, CustomerWords::PrefixOf(CustomerWords::Fold(typed)));
+    StoreQuery query(database, TierSql(tier, words.size()));
+    if (tier == Tier::Identifier) {
+        BindPrefix(query, 1, CustomerWords::PrefixOf(CustomerWords::Fold(typed)));
+        return query;
+    }
     for (std::size_t word = 0; word < words.size(); ++word)
-        BindPrefix(query, 5 + 4 * static_cast<int>(word), CustomerWords::PrefixOf(words[word]));
+        BindPrefix(query, 1 + 4 * static_cast<int>(word), CustomerWords::PrefixOf(words[word]));
     return query;
 }
 

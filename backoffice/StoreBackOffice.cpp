@@ -134,7 +134,10 @@ void StoreBackOffice::AddCustomerWords() {
         "    PRIMARY KEY (CUST_ID, WORD_POS)\n"
         ");\n"
         "CREATE INDEX customer_word_by_word ON customer_word (WORD_NBR, WORD_POS, WORD, CUST_NM, "
-        "CUST_ID)");
+        "CUST_ID);\n"
+        "CREATE INDEX customer_word_by_position ON customer_word (WORD_POS, WORD_NBR, WORD, CUST_NM, "
+        "CUST_ID);\n"
+        "CREATE INDEX customer_word_by_customer ON customer_word (CUST_ID, WORD_NBR, WORD_POS, WORD)");
     StoreQuery customers(database_, "SELECT CUST_ID, CUST_NM FROM customer ORDER BY CUST_ID");
     CustomerRows rows(database_);
     while (customers.Step())

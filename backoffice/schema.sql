@@ -53,6 +53,10 @@ CREATE TABLE customer_word (
     PRIMARY KEY (CUST_ID, WORD_POS)
 );
 CREATE INDEX customer_word_by_word ON customer_word (WORD_NBR, WORD_POS, WORD, CUST_NM, CUST_ID);
+-- Identifiers (position 0) and first words (1) in name order, for the search's best tiers.
+CREATE INDEX customer_word_by_position ON customer_word (WORD_POS, WORD_NBR, WORD, CUST_NM, CUST_ID);
+-- Whether a customer has a word beginning with a further typed word: one seek per customer.
+CREATE INDEX customer_word_by_customer ON customer_word (CUST_ID, WORD_NBR, WORD_POS, WORD);
 
 -- Accounts receivable of every type (citations, temporary permits, payment plans, alerts). The number
 -- is the seven-digit form number; its check digit is stored beside it.
