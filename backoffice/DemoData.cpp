@@ -697,6 +697,7 @@ std::string DemoData::AddBulkCustomers(StoreConnection& database, int count) {
     if (first + count - 1 > kLastNumber)
         throw std::invalid_argument("Bulk customers are numbered M0000001 to M9999999.");
     CustomerRows rows(database);
+    std::vector<CustomerRows::Customer> batch;
     std::uint64_t seed = 20230915;
     for (std::int64_t number = first; number < first + count; ++number) {
         std::string name =
@@ -704,14 +705,18 @@ std::string DemoData::AddBulkCustomers(StoreConnection& database, int count) {
         if (seed % 4 != 0)
             name += " " + std::string(Skewed(kNameEnds, seed));
         const Place& place = kPlaces[number % std::size(kPlaces)];
-        rows.Add({"M" + PadLeft(std::to_string(number), 7, '0'),
-                  name,
-                  number % 5 == 0 ? "OWNER" : "CARRIER",
-                  std::to_string(100 + number % 9000) + " MAIN ST",
-                  {},
-                  std::string(place.city),
-                  std::string(place.state),
-                  std::string(place.zip)});
+        batch.push_back({"M" + PadLeft(std::to_string(number), 7, '0'),
+                         name,
+                         number % 5 == 0 ? "OWNER" : "CARRIER",
+                         std::to_string(100 + number % 9000) + " MAIN ST",
+                         {},
+                         std::string(place.city),
+                         std::string(place.state),
+                         std::string(place.zip)});
+        if (batch.size() == 1000 || number == first + count - 1) {
+            rows.AddAll(batch);
+            batch.clear();
+        }
     }
     transaction.Commit();
     return "M" + PadLeft(std::to_string(first), 7, '0');
