@@ -16,6 +16,9 @@ CustSelectBinding::CustSelectBinding(Tavrik_CustSelect& selector, QLineEdit* edi
     });
     edit_->installEventFilter(this);
     matches_->installEventFilter(this);
+    edit_->setPlaceholderText(tr("Customer name or ID"));
+    // Room for a handful of matches; the list scrolls through the rest.
+    matches_->setMaximumHeight(matches_->fontMetrics().height() * 8 + 2 * matches_->frameWidth());
     Repaint();
     ShowMatches();
 }
@@ -36,6 +39,8 @@ void CustSelectBinding::ShowMatches() {
         auto* error = new QListWidgetItem(QString::fromStdString(selector_.SearchError()), matches_);
         error->setFlags(Qt::NoItemFlags);
     }
+    // Shown while there is something to choose or to read; the list gives its room back otherwise.
+    matches_->setVisible(matches_->count() > 0);
 }
 
 bool CustSelectBinding::eventFilter(QObject* watched, QEvent* event) {

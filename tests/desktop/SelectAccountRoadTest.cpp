@@ -45,6 +45,7 @@ TEST_P(SelectAccountRoad, a_citation_found_by_the_customer_name_opens_in_the_doc
             chosen = CellAt(*list, list->currentIndex().row(), "Account #");
             status = select->findChild<QStatusBar*>()->findChild<QLabel*>()->text();
             EXPECT_TRUE(ok->isEnabled());
+            EXPECT_TRUE(select->grab().save(TAVRIK_SCREENSHOT_DIR "/select-account.png", "PNG"));
             ok->setFocus(Qt::TabFocusReason);
             QTest::keyClick(ok, Qt::Key_Space);
         });
