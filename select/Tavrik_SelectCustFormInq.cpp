@@ -116,6 +116,13 @@ void Tavrik_SelectCustFormInq::Form_Load() {
     });
 }
 
+void Tavrik_SelectCustFormInq::Form_Activate() {
+    trapErrors_("Form_Activate", [&] {
+        if (!mFtcboDocType(0).Code().empty() && Tavrik_CustSelect1.CustomerKey().empty())
+            session_.Platform.SetFocus(Tavrik_CustSelect1);
+    });
+}
+
 void Tavrik_SelectCustFormInq::Form_Unload() {
     trapErrors_("Form_Unload", [&] {
         moKovraMessage.reset();

@@ -60,6 +60,8 @@ public:
     StatusBar StatusBar1{"StatusBar1"};
 
     void Form_Load() override;
+    // The opener has chosen the type already: the clerk starts with the customer.
+    void Form_Activate() override;
     void Form_Unload() override;
     void mFtcboDocType_Change();
     void Tavrik_CustSelect1_SelectionChanged();

@@ -137,6 +137,8 @@ TEST_P(SelectAccountRoad, the_back_office_finds_the_customer_and_lists_its_citat
     EXPECT_THAT(listed, ::testing::HasSubstr(" 0012345-" + CheckDigitOf("0012345") +
                                              " | 03/15/2023 | OPEN | $510.00 |"));
     EXPECT_EQ(status, "Displaying CITATIONs for ACME FREIGHT LINES INC");
+    // The type came from the Open Account dialog: the window starts on the customer.
+    EXPECT_THAT(harness.platform.focused, ::testing::Contains("Tavrik_CustSelect1"));
 }
 
 TEST_P(SelectAccountRoad, receipts_are_listed_with_their_own_columns_and_the_receipt_number_comes_back) {
