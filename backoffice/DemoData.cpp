@@ -209,10 +209,14 @@ void AddUsers(StoreConnection& database) {
         std::initializer_list<std::string_view> privileges;
     };
     const User users[] = {
-        {"SUPER", 1, "SUSAN SUPERVISOR", "R1", {"ADJUSTAR", "ADJUSTRECEIPT", "CREATEREFUND"}},
+        {"SUPER",
+         1,
+         "SUSAN SUPERVISOR",
+         "R1",
+         {"ADJUSTAR", "ADJUSTRECEIPT", "CREATEREFUND", "VERIFYREFUND", "VOIDREFUND"}},
         {"CLERK", 2, "CARL CLERK", "R1", {}},
-        {"ADJAR", 3, "ANNA ADJUSTER", "R1", {"ADJUSTAR"}},
-        {"ADJRCPT", 4, "RAY RECEIPTS", "R1", {"ADJUSTRECEIPT"}},
+        {"ADJAR", 3, "ANNA ADJUSTER", "R1", {"ADJUSTAR", "ISSUEREFUND"}},
+        {"ADJRCPT", 4, "RAY RECEIPTS", "R1", {"ADJUSTRECEIPT", "APPROVEREFUND"}},
         {"REFUNDS", 5, "REBECCA REFUNDS", "R1", {"CREATEREFUND"}},
         {"CANCELONLY", 6, "CONNOR CANCEL", "R1", {"ADJUSTRCPTCANCELONLY"}},
         {"NORTH", 7, "NORA NORTH", "R2", {}},
@@ -538,7 +542,8 @@ void AddRefunds(StoreConnection& database) {
 
         std::string_view status = statuses[step];
         bool refunded = status == "4" || status == "5";
-        std::string_view excessStatus = refunded ? "R" : (status == "T" ? "T" : "O");
+        // The excess fund closes when the warrant is mailed or the money transferred.
+        std::string_view excessStatus = status == "5" ? "R" : (status == "T" ? "T" : "O");
         Insert(overpayment, {number, std::string_view(day), excess, excessStatus});
 
         auto officer = [&](int fromStep, std::int64_t user) -> Cell {

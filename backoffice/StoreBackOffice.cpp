@@ -11,6 +11,7 @@
 #include "backoffice/ReceiptAdjustment.h"
 #include "backoffice/ReferenceData.h"
 #include "backoffice/ReferenceSearch.h"
+#include "backoffice/RefundWorksheet.h"
 #include "backoffice/RefusalTexts.h"
 #include "backoffice/RequestError.h"
 #include "backoffice/RequestKeys.h"
@@ -168,6 +169,10 @@ const StoreBackOffice::Route* StoreBackOffice::FindRoute(int piNumber) {
              if (KeyValue(request, "key:RECEIPT_NBR"))
                  return ReceiptAdjustment(office.database_, now).Handle(request);
              return AccountAdjustment(office.database_, now).Handle(request);
+         }},
+        {kRefundWorksheetRequest, kWrite,
+         [](Office& office, Request request) {
+             return RefundWorksheet(office.database_, LocalMoment(office.clock_())).Handle(request);
          }},
     };
     for (const Route& route : routes)

@@ -222,7 +222,8 @@ TEST_P(StoreBackOfficeTest, session_answers_the_signed_on_user_and_privileges_or
         std::string error;
     };
     const Case cases[] = {
-        {"SUPER", "SUPER|1|SUSAN SUPERVISOR|R1|", "ADJUSTAR,ADJUSTRECEIPT,CREATEREFUND,", ""},
+        {"SUPER", "SUPER|1|SUSAN SUPERVISOR|R1|",
+         "ADJUSTAR,ADJUSTRECEIPT,CREATEREFUND,VERIFYREFUND,VOIDREFUND,", ""},
         {"clerk", "CLERK|2|CARL CLERK|R1|", "", ""},
         {"CANCELONLY", "CANCELONLY|6|CONNOR CANCEL|R1|", "ADJUSTRCPTCANCELONLY,", ""},
         {"RCPTCANCEL", "RCPTCANCEL|8|CORA CANCELS|R1|", "ADJUSTRCPTCANCELONLY,ADJUSTRECEIPT,", ""},
