@@ -6,6 +6,7 @@
 #include "backoffice/CustomerRows.h"
 #include "backoffice/CustomerSearch.h"
 #include "backoffice/DemoData.h"
+#include "backoffice/FormNumbers.h"
 #include "backoffice/LocalMoment.h"
 #include "backoffice/ReadDataSet.h"
 #include "backoffice/ReceiptAdjustment.h"
@@ -155,6 +156,8 @@ const StoreBackOffice::Route* StoreBackOffice::FindRoute(int piNumber) {
         {kSessionRequest, kRead, [](Office& office, Request request) { return office.Session(request); }},
         {kReferenceDataRequest, kRead,
          [](Office& office, Request) { return ReferenceData(office.database_).Handle(); }},
+        {kFormNumberRequest, kWrite,
+         [](Office& office, Request request) { return FormNumbers(office.database_).Handle(request); }},
         {kAccountActivityRequest, kRead,
          [](Office& office, Request request) { return AccountActivity(office.database_).Handle(request); }},
         {kCustomerAccountsRequest, kRead,
