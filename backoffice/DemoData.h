@@ -81,6 +81,9 @@ public:
     // Adds the troops and their districts (part of Fill; on its own when an older store gains the
     // troop table). Runs inside the caller's transaction.
     static void AddTroops(StoreConnection& database);
+    // Adds the print templates: type 36, the refund worksheet, from 2000-01-01 on (part of Fill; on its
+    // own when an older store gains the template table). Runs inside the caller's transaction.
+    static void AddPrintTemplates(StoreConnection& database);
 
     // What opens a bulk customer through the reference search.
     struct BulkCustomer {

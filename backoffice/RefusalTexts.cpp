@@ -51,6 +51,10 @@ std::string RefusalTexts::NumbersUsedUp(std::string_view type) {
     return "The form numbers of type " + Text(type) + " are used up: no seven-digit number is left.";
 }
 
+std::string RefusalTexts::TemplateType(std::string_view sent) {
+    return "The template type " + QuotedForError(sent) + " is not a whole number.";
+}
+
 std::string RefusalTexts::AccountNumberNotValid(std::string_view sent) {
     return "The account receivable number " + QuotedForError(sent) +
            " is not valid: it has up to seven digits.";

@@ -33,6 +33,7 @@ public:
     static std::string UnknownNumberType(std::string_view type);
     static std::string NumberCount(std::string_view sent, std::int64_t most);
     static std::string NumbersUsedUp(std::string_view type);
+    static std::string TemplateType(std::string_view sent);
 
     // Which AR.
     static std::string AccountNumberNotValid(std::string_view sent);

@@ -1,8 +1,9 @@
 // The common library's general services: reply errors, code descriptions, privileges, user names,
-// troops and districts, new form numbers, field colouring, form preparation, check digits, document-number
-// rules and the key filters of the entry boxes.
+// troops and districts, new form numbers, print templates, field colouring, form preparation, check digits,
+// document-number rules and the key filters of the entry boxes.
 #pragma once
 
+#include "common/CalendarDate.h"
 #include "common/CodeEntry.h"
 #include "common/FormNumberEntry.h"
 
@@ -41,6 +42,10 @@ public:
     virtual std::vector<FormNumberEntry> RequestFormNumber(std::string_view numberType,
                                                            const std::string& replyAddress,
                                                            std::string& messageId) = 0;
+
+    // The path of a local copy of the print template of that type (36: the refund worksheet) valid on
+    // that day; "" when there is none.
+    virtual std::string GetTemplateFile(int templateType, CalendarDate day) = 0;
 
     // Whether an enforcement troop exists, and whether a district exists within a troop.
     virtual bool IsValidTroop(std::string_view troop) = 0;

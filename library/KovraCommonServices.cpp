@@ -12,8 +12,9 @@ namespace tavrik {
 KovraCommonServices::KovraCommonServices(KovraMessageService& messages, const CodeTables& codeTables,
                                          const ReferenceData& referenceData,
                                          const std::vector<std::string>& privileges,
-                                         const std::string& userId)
-    : messages_(messages), codeTables_(codeTables), referenceData_(referenceData), userId_(userId) {
+                                         const std::string& userId, TemplateCache& templates)
+    : messages_(messages), codeTables_(codeTables), referenceData_(referenceData), userId_(userId),
+      templates_(templates) {
     for (const std::string& privilege : privileges)
         privileges_.insert(ToUpper(Trim(privilege)));
     messages_.FilterReplies(kFormNumberRequest, [this](const std::string& messageId, ReplyMessage& reply) {
@@ -86,6 +87,10 @@ void KovraCommonServices::KeepSpareNumbers(const std::string& messageId, ReplyMe
         if (std::optional<std::int64_t> number = rows[row].at(0).AsInteger())
             spareNumbers_[asked.type].push_back(*number);
     rows.resize(std::min(rows.size(), formsOwn));
+}
+
+std::string KovraCommonServices::GetTemplateFile(int templateType, CalendarDate day) {
+    return templates_.FileFor(templateType, day);
 }
 
 bool KovraCommonServices::IsValidTroop(std::string_view troop) {

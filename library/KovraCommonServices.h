@@ -1,6 +1,6 @@
 // The common library's general services, backed by the message service's reply store, the local
-// code tables, the user names and troops read at start, the signed-on user's privileges, and the
-// form numbers it keeps in reserve.
+// code tables, the user names and troops read at start, the signed-on user's privileges, the form
+// numbers it keeps in reserve, and the local copies of the print templates.
 #pragma once
 
 #include "common/CommonServices.h"
@@ -8,6 +8,7 @@
 #include "library/DocNumberRules.h"
 #include "library/KovraMessageService.h"
 #include "library/ReferenceData.h"
+#include "library/TemplateCache.h"
 
 #include <deque>
 #include <map>
@@ -22,7 +23,7 @@ public:
     // Watches the replies to its form-number requests on messages; userId sends them.
     KovraCommonServices(KovraMessageService& messages, const CodeTables& codeTables,
                         const ReferenceData& referenceData, const std::vector<std::string>& privileges,
-                        const std::string& userId);
+                        const std::string& userId, TemplateCache& templates);
     // Asks for kNumbersPerRequest numbers each time. When it holds a spare one of the type, it lists
     // that one (given away: never listed again) and keeps every number of the reply as spares;
     // otherwise the reply's first number is the form's and the rest are kept. Numbers of a reply that
@@ -31,6 +32,8 @@ public:
                                                    const std::string& replyAddress,
                                                    std::string& messageId) override;
     static constexpr int kNumbersPerRequest = 3;
+    // See TemplateCache::FileFor.
+    std::string GetTemplateFile(int templateType, CalendarDate day) override;
 
     std::string GetReply(const std::string& formName, const std::string& context,
                          const std::string& messageId) override;
@@ -74,6 +77,7 @@ private:
     const ReferenceData& referenceData_;
     std::set<std::string> privileges_; // upper-cased
     std::string userId_;
+    TemplateCache& templates_;
     std::map<std::string, std::deque<std::int64_t>> spareNumbers_; // by type, the lowest first
     std::map<std::string, NumberRequest> numberRequests_;          // by message id
 };

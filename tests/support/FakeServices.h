@@ -32,6 +32,7 @@ public:
                                                    std::string&) override {
         return {};
     }
+    std::string GetTemplateFile(int, CalendarDate) override { return ""; }
     bool IsValidTroop(std::string_view) override { return false; }
     bool IsValidTroopDistrict(std::string_view, std::string_view) override { return false; }
     void SetDefaultColor(Control& control) override { colored.push_back(control.Name() + " normal"); }
