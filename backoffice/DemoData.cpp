@@ -209,10 +209,14 @@ void AddUsers(StoreConnection& database) {
         std::initializer_list<std::string_view> privileges;
     };
     const User users[] = {
-        {"SUPER", 1, "SUSAN SUPERVISOR", "R1", {"ADJUSTAR", "ADJUSTRECEIPT", "CREATEREFUND"}},
+        {"SUPER",
+         1,
+         "SUSAN SUPERVISOR",
+         "R1",
+         {"ADJUSTAR", "ADJUSTRECEIPT", "CREATEREFUND", "VERIFYREFUND", "VOIDREFUND"}},
         {"CLERK", 2, "CARL CLERK", "R1", {}},
-        {"ADJAR", 3, "ANNA ADJUSTER", "R1", {"ADJUSTAR"}},
-        {"ADJRCPT", 4, "RAY RECEIPTS", "R1", {"ADJUSTRECEIPT"}},
+        {"ADJAR", 3, "ANNA ADJUSTER", "R1", {"ADJUSTAR", "ISSUEREFUND"}},
+        {"ADJRCPT", 4, "RAY RECEIPTS", "R1", {"ADJUSTRECEIPT", "APPROVEREFUND"}},
         {"REFUNDS", 5, "REBECCA REFUNDS", "R1", {"CREATEREFUND"}},
         {"CANCELONLY", 6, "CONNOR CANCEL", "R1", {"ADJUSTRCPTCANCELONLY"}},
         {"NORTH", 7, "NORA NORTH", "R2", {}},
@@ -538,7 +542,8 @@ void AddRefunds(StoreConnection& database) {
 
         std::string_view status = statuses[step];
         bool refunded = status == "4" || status == "5";
-        std::string_view excessStatus = refunded ? "R" : (status == "T" ? "T" : "O");
+        // The excess fund closes when the warrant is mailed or the money transferred.
+        std::string_view excessStatus = status == "5" ? "R" : (status == "T" ? "T" : "O");
         Insert(overpayment, {number, std::string_view(day), excess, excessStatus});
 
         auto officer = [&](int fromStep, std::int64_t user) -> Cell {
@@ -626,6 +631,60 @@ void DemoData::AddTroops(StoreConnection& database) {
     Insert(insert, {"A", "11"});
 }
 
+// The refund worksheet's print template: turns the worksheet's print XML (root element TavrikAdjust,
+// the application title without blanks) into XHTML. An office edits the stored text to change the
+// printed page.
+constexpr std::string_view kRefundWorksheetTemplate = R"(<?xml version="1.0" encoding="UTF-8"?>
+<xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
+                xmlns="http://www.w3.org/1999/xhtml">
+  <xsl:output method="xml" encoding="UTF-8" indent="yes"/>
+  <xsl:template match="/TavrikAdjust">
+    <html>
+      <head><title>Refund Worksheet <xsl:value-of select="REFUNDNO"/></title></head>
+      <body>
+        <h1>Refund Worksheet</h1>
+        <table>
+          <tr><th>Refund Number</th><td><xsl:value-of select="REFUNDNO"/></td></tr>
+          <tr><th>Refund Amount</th><td><xsl:value-of select="REFUNDAMT"/></td></tr>
+          <tr><th>Status</th><td><xsl:value-of select="REFUNDSTAT"/></td></tr>
+          <tr><th>Refund To</th><td><xsl:value-of select="REFUNDTO"/></td></tr>
+        </table>
+        <h2>Customer</h2>
+        <p>
+          <xsl:value-of select="CUSTNAME"/><br/>
+          <xsl:value-of select="CUSTADDR"/><br/>
+          <xsl:value-of select="CUSTCITY"/>, <xsl:value-of select="CUSTSTATE"/>
+          <xsl:text> </xsl:text><xsl:value-of select="CUSTZIP"/>
+        </p>
+        <h2>Headquarters</h2>
+        <table>
+          <tr><th>Prepared By</th><td><xsl:value-of select="PREPAREDBY"/></td></tr>
+          <tr><th>Verified By</th><td><xsl:value-of select="VERIFIEDBY"/></td></tr>
+          <tr><th>Approved By</th><td><xsl:value-of select="APPROVEDBY"/></td></tr>
+          <tr><th>Date Mailed</th><td><xsl:value-of select="DATEMAILED"/></td></tr>
+        </table>
+        <p><xsl:value-of select="HEADQUARTERCOMMENT"/></p>
+        <h2>Fiscal</h2>
+        <table>
+          <tr><th>Overage</th><td><xsl:value-of select="OVERAGE"/></td></tr>
+          <tr><th>Warrant Number</th><td><xsl:value-of select="WARRANTNO"/></td></tr>
+          <tr><th>Refund Date</th><td><xsl:value-of select="REFUNDDATE"/></td></tr>
+          <tr><th>Refund By</th><td><xsl:value-of select="REFUNDBY"/></td></tr>
+        </table>
+        <p><xsl:value-of select="FISCALCOMMENT"/></p>
+      </body>
+    </html>
+  </xsl:template>
+</xsl:stylesheet>
+)";
+
+void DemoData::AddPrintTemplates(StoreConnection& database) {
+    StoreQuery insert(database,
+                      "INSERT INTO print_template (TMPLT_TYP_CD, EFCTV_DT, END_DT, TMPLT_TXT) VALUES (36, "
+                      "'2000-01-01', NULL, ?1)");
+    Insert(insert, {kRefundWorksheetTemplate});
+}
+
 void DemoData::Fill(StoreConnection& database) {
     AddCodes(database);
     AddUsers(database);
@@ -638,6 +697,7 @@ void DemoData::Fill(StoreConnection& database) {
     AddRefunds(database);
     AddManyAccountsReceipts(database);
     AddTroops(database);
+    AddPrintTemplates(database);
 }
 
 DemoData::BulkCustomer DemoData::AddBulkCustomer(StoreConnection& database, int arCount, int receiptCount) {

@@ -4,8 +4,9 @@
 // "R1" holds every user and code table; region "R2" holds only FORMDOC codes C and T and the user
 // NORTH. AR and receipt numbers are shown "nnnnnnn-d" (seven digits, "-", the Luhn check digit).
 //
-// Users (user number, privileges): SUPER (1, ADJUSTAR ADJUSTRECEIPT CREATEREFUND), CLERK (2,
-// none), ADJAR (3, ADJUSTAR), ADJRCPT (4, ADJUSTRECEIPT), REFUNDS (5, CREATEREFUND), CANCELONLY (6,
+// Users (user number, privileges): SUPER (1, ADJUSTAR ADJUSTRECEIPT CREATEREFUND VERIFYREFUND
+// VOIDREFUND), CLERK (2, none), ADJAR (3, ADJUSTAR ISSUEREFUND), ADJRCPT (4, ADJUSTRECEIPT
+// APPROVEREFUND), REFUNDS (5, CREATEREFUND), CANCELONLY (6,
 // ADJUSTRCPTCANCELONLY), NORTH (7, none, region R2), RCPTCANCEL (8, ADJUSTRECEIPT
 // ADJUSTRCPTCANCELONLY: a receipts clerk who may only cancel whole receipts).
 //
@@ -45,7 +46,9 @@
 //   open excess 85.00) and 0200002 (received the transfer from 0100005).
 // Customer 100003 MIDWEST HAULING CO: AR 0060001 paid; receipts 0300001 to 0300008 each with one
 //   excess fund and one refund worksheet, numbers 0000101 to 0000108, in statuses 0, 1, 2, 3, 4,
-//   5, T and V; receipt 0300009 with an open, confirmed excess fund and no worksheet yet.
+//   5, T and V, prepared by REFUNDS, verified by SUPER, approved by ADJRCPT and refunded by ADJAR;
+//   the excess funds of 0300006 (mailed, "5") and 0300007 (transferred) are closed, the others open.
+//   Receipt 0300009 has an open, confirmed excess fund of 48.00 and no worksheet yet.
 // Customer 100004 O'BRIEN & SONS TRANSPORT (a quote in the name): AR 0070001; receipt 0400001
 //   paid with check 5555, so check number 5555 opens both 100002 and 100004.
 // Customer 100005 PRAIRIE STAR EXPRESS: payment plan 0080001, alert 0080002, temporary permit
@@ -78,6 +81,9 @@ public:
     // Adds the troops and their districts (part of Fill; on its own when an older store gains the
     // troop table). Runs inside the caller's transaction.
     static void AddTroops(StoreConnection& database);
+    // Adds the print templates: type 36, the refund worksheet, from 2000-01-01 on (part of Fill; on its
+    // own when an older store gains the template table). Runs inside the caller's transaction.
+    static void AddPrintTemplates(StoreConnection& database);
 
     // What opens a bulk customer through the reference search.
     struct BulkCustomer {

@@ -38,6 +38,23 @@ std::string RefusalTexts::WrongFormCheckDigit(std::string_view what, std::string
     return "The check digit of " + Text(what) + " " + Text(shown) + " is not correct.";
 }
 
+std::string RefusalTexts::UnknownNumberType(std::string_view type) {
+    return "The back office hands out no form numbers of type " + QuotedForError(type) + ".";
+}
+
+std::string RefusalTexts::NumberCount(std::string_view sent, std::int64_t most) {
+    return "Ask for 1 to " + std::to_string(most) + " form numbers at a time, not " + QuotedForError(sent) +
+           ".";
+}
+
+std::string RefusalTexts::NumbersUsedUp(std::string_view type) {
+    return "The form numbers of type " + Text(type) + " are used up: no seven-digit number is left.";
+}
+
+std::string RefusalTexts::TemplateType(std::string_view sent) {
+    return "The template type " + QuotedForError(sent) + " is not a whole number.";
+}
+
 std::string RefusalTexts::AccountNumberNotValid(std::string_view sent) {
     return "The account receivable number " + QuotedForError(sent) +
            " is not valid: it has up to seven digits.";

@@ -29,6 +29,12 @@ public:
     // shown: the number with the check digit that was typed, "0012345-4".
     static std::string WrongFormCheckDigit(std::string_view what, std::string_view shown);
 
+    // Form numbers handed out.
+    static std::string UnknownNumberType(std::string_view type);
+    static std::string NumberCount(std::string_view sent, std::int64_t most);
+    static std::string NumbersUsedUp(std::string_view type);
+    static std::string TemplateType(std::string_view sent);
+
     // Which AR.
     static std::string AccountNumberNotValid(std::string_view sent);
     static std::string NoSuchAccount(std::string_view account, std::string_view type);

@@ -6,11 +6,14 @@
 #include "backoffice/CustomerRows.h"
 #include "backoffice/CustomerSearch.h"
 #include "backoffice/DemoData.h"
+#include "backoffice/FormNumbers.h"
 #include "backoffice/LocalMoment.h"
+#include "backoffice/PrintTemplates.h"
 #include "backoffice/ReadDataSet.h"
 #include "backoffice/ReceiptAdjustment.h"
 #include "backoffice/ReferenceData.h"
 #include "backoffice/ReferenceSearch.h"
+#include "backoffice/RefundWorksheet.h"
 #include "backoffice/RefusalTexts.h"
 #include "backoffice/RequestError.h"
 #include "backoffice/RequestKeys.h"
@@ -33,9 +36,10 @@ namespace {
 
 // Recorded in the store; a store of another version is refused rather than misread, except a store
 // of an earlier version, which is brought up to date one step at a time.
-constexpr std::int64_t kSchemaVersion = 3;
+constexpr std::int64_t kSchemaVersion = 4;
 constexpr std::int64_t kTroopsMissingVersion = 1;
 constexpr std::int64_t kWordsMissingVersion = 2;
+constexpr std::int64_t kTemplatesMissingVersion = 3;
 
 // How often a request the engine gave up for a concurrent one is run again before the clerk hears
 // that the store is busy. Each run starts from nothing: a given-up run applied nothing.
@@ -89,10 +93,13 @@ void StoreBackOffice::PrepareStore(WhenEmpty whenEmpty) {
     std::int64_t found = database_.StoredVersion();
     if (found == kSchemaVersion)
         return;
-    if (found == kTroopsMissingVersion || found == kWordsMissingVersion) {
+    if (found == kTroopsMissingVersion || found == kWordsMissingVersion ||
+        found == kTemplatesMissingVersion) {
         if (found == kTroopsMissingVersion)
             AddTroopTable();
-        AddCustomerWords();
+        if (found != kTemplatesMissingVersion)
+            AddCustomerWords();
+        AddPrintTemplates();
     } else if (found != 0) {
         throw std::runtime_error(Capitalized(database_.Name()) + " has version " + std::to_string(found) +
                                  "; this program reads version " + std::to_string(kSchemaVersion) + ".");
@@ -144,6 +151,19 @@ void StoreBackOffice::AddCustomerWords() {
         rows.AddWords(customers.Text(0), customers.Text(1));
 }
 
+// Every store of an earlier version gains the demo templates with the table, written as schema.sql
+// writes it.
+void StoreBackOffice::AddPrintTemplates() {
+    database_.Execute("CREATE TABLE print_template (\n"
+                      "    TMPLT_TYP_CD INTEGER NOT NULL,\n"
+                      "    EFCTV_DT     TEXT NOT NULL,\n"
+                      "    END_DT       TEXT,\n"
+                      "    TMPLT_TXT    TEXT NOT NULL,\n"
+                      "    PRIMARY KEY (TMPLT_TYP_CD, EFCTV_DT)\n"
+                      ")");
+    DemoData::AddPrintTemplates(database_);
+}
+
 const StoreBackOffice::Route* StoreBackOffice::FindRoute(int piNumber) {
     using Office = StoreBackOffice;
     using Request = const RequestMessage&;
@@ -154,6 +174,10 @@ const StoreBackOffice::Route* StoreBackOffice::FindRoute(int piNumber) {
         {kSessionRequest, kRead, [](Office& office, Request request) { return office.Session(request); }},
         {kReferenceDataRequest, kRead,
          [](Office& office, Request) { return ReferenceData(office.database_).Handle(); }},
+        {kFormNumberRequest, kWrite,
+         [](Office& office, Request request) { return FormNumbers(office.database_).Handle(request); }},
+        {kTemplateRequest, kRead,
+         [](Office& office, Request request) { return PrintTemplates(office.database_).Handle(request); }},
         {kAccountActivityRequest, kRead,
          [](Office& office, Request request) { return AccountActivity(office.database_).Handle(request); }},
         {kCustomerAccountsRequest, kRead,
@@ -168,6 +192,10 @@ const StoreBackOffice::Route* StoreBackOffice::FindRoute(int piNumber) {
              if (KeyValue(request, "key:RECEIPT_NBR"))
                  return ReceiptAdjustment(office.database_, now).Handle(request);
              return AccountAdjustment(office.database_, now).Handle(request);
+         }},
+        {kRefundWorksheetRequest, kWrite,
+         [](Office& office, Request request) {
+             return RefundWorksheet(office.database_, LocalMoment(office.clock_())).Handle(request);
          }},
     };
     for (const Route& route : routes)

@@ -34,6 +34,7 @@ private:
     void PrepareStore(WhenEmpty whenEmpty);
     void AddTroopTable();
     void AddCustomerWords();
+    void AddPrintTemplates();
     ReplyMessage AnswerOnce(const RequestMessage& request);
     ReplyMessage Answer(const RequestMessage& request);
     ReplyMessage CodeTables();

@@ -223,3 +223,13 @@ CREATE TABLE form_number (
     NBR_TYP_CD TEXT PRIMARY KEY,
     NEXT_NBR   INTEGER NOT NULL
 );
+
+-- The print templates of the forms, each valid from EFCTV_DT to END_DT (open-ended when null), kept
+-- as the text of the file the form prints through; type 36: the refund worksheet (an XSLT stylesheet).
+CREATE TABLE print_template (
+    TMPLT_TYP_CD INTEGER NOT NULL,
+    EFCTV_DT     TEXT NOT NULL,
+    END_DT       TEXT,
+    TMPLT_TXT    TEXT NOT NULL,
+    PRIMARY KEY (TMPLT_TYP_CD, EFCTV_DT)
+);

@@ -1,9 +1,11 @@
 // The common library's general services: reply errors, code descriptions, privileges, user names,
-// troops and districts, field colouring, form preparation, check digits, document-number rules and
-// the key filters of the entry boxes.
+// troops and districts, new form numbers, print templates, field colouring, form preparation, check digits,
+// document-number rules and the key filters of the entry boxes.
 #pragma once
 
+#include "common/CalendarDate.h"
 #include "common/CodeEntry.h"
+#include "common/FormNumberEntry.h"
 
 #include <cstdint>
 #include <string>
@@ -32,6 +34,18 @@ public:
     virtual bool HasPrivilege(std::string_view optionName) = 0;
     // The display name of the user with that number, "" when no user has it.
     virtual std::string GetUserName(std::int64_t userNumber) = 0;
+
+    // Asks the back office for a new form number of that type ("U": refund numbers), answered to
+    // replyAddress as data set "REQ" with the number in field "U" of its current row; messageId receives
+    // the request's identifier. Answers the numbers the library already held for the type, which the
+    // form may use at once (the last) instead of waiting for the reply.
+    virtual std::vector<FormNumberEntry> RequestFormNumber(std::string_view numberType,
+                                                           const std::string& replyAddress,
+                                                           std::string& messageId) = 0;
+
+    // The path of a local copy of the print template of that type (36: the refund worksheet) valid on
+    // that day; "" when there is none.
+    virtual std::string GetTemplateFile(int templateType, CalendarDate day) = 0;
 
     // Whether an enforcement troop exists, and whether a district exists within a troop.
     virtual bool IsValidTroop(std::string_view troop) = 0;

@@ -165,6 +165,7 @@ const Definitions& AllDefinitions() {
           {"PYMT_AMT", C}}},
         // The answer to a request for new form numbers: field "U" holds a refund number.
         {"REQ", {{"U", I}}},
+        {"TEMPLATE", {{"TMPLT_TYP_CD", I}, {"EFCTV_DT", D}, {"END_DT", D}, {"TMPLT_TXT", T}}},
         {"TVK_CODE",
          {{"CD_TBL_ID", T},
           {"CD_TBL_CD", T},

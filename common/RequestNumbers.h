@@ -28,6 +28,12 @@ inline constexpr int kSessionRequest = 1002;
 // matching a word of the customer's name from its start, or a customer identifier); data set
 // "CUSTOMERMATCH" with at most the best 100 customers.
 inline constexpr int kCustomerSearchRequest = 1004;
+// New form numbers, each handed out once: keys "key:NBR_TYP_CD" ("U": refund numbers) and
+// "key:NBR_CNT" (how many, 1 to 10); data set "REQ", one row per number in field "U".
+inline constexpr int kFormNumberRequest = 1005;
+// The print template of a type valid on a day: keys "key:TMPLT_TYP_CD" (36: the refund worksheet) and
+// "key:TMPLT_DT" ("yyyy-mm-dd"); data set "TEMPLATE", one row, or none when no template is valid then.
+inline constexpr int kTemplateRequest = 1006;
 // What the library looks names and troops up in: data sets "APPUSER" (every user's number and name)
 // and "TROOPDISTRICT" (one row per district of an enforcement troop).
 inline constexpr int kReferenceDataRequest = 1003;

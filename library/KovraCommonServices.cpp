@@ -2,18 +2,24 @@
 
 #include "common/CheckDigit.h"
 #include "common/Control.h"
+#include "common/RequestNumbers.h"
 #include "common/TextBox.h"
 #include "common/TextUtil.h"
 #include "library/KeyFilters.h"
 
 namespace tavrik {
 
-KovraCommonServices::KovraCommonServices(const KovraMessageService& messages, const CodeTables& codeTables,
+KovraCommonServices::KovraCommonServices(KovraMessageService& messages, const CodeTables& codeTables,
                                          const ReferenceData& referenceData,
-                                         const std::vector<std::string>& privileges)
-    : messages_(messages), codeTables_(codeTables), referenceData_(referenceData) {
+                                         const std::vector<std::string>& privileges,
+                                         const std::string& userId, TemplateCache& templates)
+    : messages_(messages), codeTables_(codeTables), referenceData_(referenceData), userId_(userId),
+      templates_(templates) {
     for (const std::string& privilege : privileges)
         privileges_.insert(ToUpper(Trim(privilege)));
+    messages_.FilterReplies(kFormNumberRequest, [this](const std::string& messageId, ReplyMessage& reply) {
+        KeepSpareNumbers(messageId, reply);
+    });
 }
 
 std::string KovraCommonServices::GetReply(const std::string& formName, const std::string& context,
@@ -39,6 +45,52 @@ bool KovraCommonServices::HasPrivilege(std::string_view optionName) {
 
 std::string KovraCommonServices::GetUserName(std::int64_t userNumber) {
     return referenceData_.UserName(userNumber);
+}
+
+std::vector<FormNumberEntry> KovraCommonServices::RequestFormNumber(std::string_view numberType,
+                                                                    const std::string& replyAddress,
+                                                                    std::string& messageId) {
+    const std::string type = ToUpper(Trim(numberType));
+    std::vector<FormNumberEntry> available;
+    std::deque<std::int64_t>& spares = spareNumbers_[type];
+    if (!spares.empty()) {
+        available.emplace_back(spares.front());
+        spares.pop_front();
+    }
+
+    RequestMessage request;
+    request.messageId = messages_.NewMessageId();
+    request.formName = replyAddress;
+    request.userId = userId_;
+    request.piNumber = kFormNumberRequest;
+    request.keys = {{"key:NBR_TYP_CD", type, "=", "PENTRAX"},
+                    {"key:NBR_CNT", std::to_string(kNumbersPerRequest), "=", "PENTRAX"}};
+    messageId = request.messageId;
+    numberRequests_[messageId] = NumberRequest{type, !available.empty()};
+    messages_.Send(std::move(request), {});
+    return available;
+}
+
+// Leaves in the reply only the number the form waits for, if it waits for one.
+void KovraCommonServices::KeepSpareNumbers(const std::string& messageId, ReplyMessage& reply) {
+    auto found = numberRequests_.find(messageId);
+    if (found == numberRequests_.end())
+        return;
+    const NumberRequest asked = found->second;
+    numberRequests_.erase(found);
+    auto numbers = reply.dataSets.find("REQ");
+    if (!reply.errorText.empty() || numbers == reply.dataSets.end())
+        return;
+    std::vector<std::vector<FieldValue>>& rows = numbers->second.rows;
+    const std::size_t formsOwn = asked.served ? 0 : 1;
+    for (std::size_t row = formsOwn; row < rows.size(); ++row)
+        if (std::optional<std::int64_t> number = rows[row].at(0).AsInteger())
+            spareNumbers_[asked.type].push_back(*number);
+    rows.resize(std::min(rows.size(), formsOwn));
+}
+
+std::string KovraCommonServices::GetTemplateFile(int templateType, CalendarDate day) {
+    return templates_.FileFor(templateType, day);
 }
 
 bool KovraCommonServices::IsValidTroop(std::string_view troop) {

@@ -1,5 +1,6 @@
 // The common library's general services, backed by the message service's reply store, the local
-// code tables, the user names and troops read at start, and the signed-on user's privileges.
+// code tables, the user names and troops read at start, the signed-on user's privileges, the form
+// numbers it keeps in reserve, and the local copies of the print templates.
 #pragma once
 
 #include "common/CommonServices.h"
@@ -7,7 +8,10 @@
 #include "library/DocNumberRules.h"
 #include "library/KovraMessageService.h"
 #include "library/ReferenceData.h"
+#include "library/TemplateCache.h"
 
+#include <deque>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,8 +20,20 @@ namespace tavrik {
 
 class KovraCommonServices : public CommonServices {
 public:
-    KovraCommonServices(const KovraMessageService& messages, const CodeTables& codeTables,
-                        const ReferenceData& referenceData, const std::vector<std::string>& privileges);
+    // Watches the replies to its form-number requests on messages; userId sends them.
+    KovraCommonServices(KovraMessageService& messages, const CodeTables& codeTables,
+                        const ReferenceData& referenceData, const std::vector<std::string>& privileges,
+                        const std::string& userId, TemplateCache& templates);
+    // Asks for kNumbersPerRequest numbers each time. When it holds a spare one of the type, it lists
+    // that one (given away: never listed again) and keeps every number of the reply as spares;
+    // otherwise the reply's first number is the form's and the rest are kept. Numbers of a reply that
+    // never reaches the form (superseded, late) are not used: the back office never hands them out again.
+    std::vector<FormNumberEntry> RequestFormNumber(std::string_view numberType,
+                                                   const std::string& replyAddress,
+                                                   std::string& messageId) override;
+    static constexpr int kNumbersPerRequest = 3;
+    // See TemplateCache::FileFor.
+    std::string GetTemplateFile(int templateType, CalendarDate day) override;
 
     std::string GetReply(const std::string& formName, const std::string& context,
                          const std::string& messageId) override;
@@ -47,12 +63,23 @@ public:
     bool FilterCurrencyKey(const TextBox& textBox, int keyCode) override;
 
 private:
-    DocNumberRules::Kind KindOf(std::string_view docTypeCode) const;
+    // A form-number request on its way: the type, and whether the form got its number from the spares.
+    struct NumberRequest {
+        std::string type;
+        bool served = false;
+    };
 
-    const KovraMessageService& messages_;
+    DocNumberRules::Kind KindOf(std::string_view docTypeCode) const;
+    void KeepSpareNumbers(const std::string& messageId, ReplyMessage& reply);
+
+    KovraMessageService& messages_;
     const CodeTables& codeTables_;
     const ReferenceData& referenceData_;
     std::set<std::string> privileges_; // upper-cased
+    std::string userId_;
+    TemplateCache& templates_;
+    std::map<std::string, std::deque<std::int64_t>> spareNumbers_; // by type, the lowest first
+    std::map<std::string, NumberRequest> numberRequests_;          // by message id
 };
 
 } // namespace tavrik

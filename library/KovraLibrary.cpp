@@ -34,7 +34,8 @@ KovraLibrary::KovraLibrary(Transport& transport, UiDispatcher& dispatcher, Windo
       codeTables_(LoadCodeRows(transport, userId, messages_.NewMessageId(), timeout), platform),
       session_(SessionLoader::Load(transport, userId, messages_.NewMessageId(), timeout)),
       referenceData_(ReferenceData::Load(transport, userId, messages_.NewMessageId(), timeout)),
-      opener_(codeTables_), common_(messages_, codeTables_, referenceData_, session_.privileges),
+      opener_(codeTables_), templates_(transport, userId, errorLogPath.parent_path() / "templates", timeout),
+      common_(messages_, codeTables_, referenceData_, session_.privileges, userId, templates_),
       errors_(platform, std::move(errorLogPath)) {}
 
 SessionServices KovraLibrary::Services() {

@@ -11,6 +11,7 @@
 #include "library/KovraStatusService.h"
 #include "library/ReferenceData.h"
 #include "library/SessionLoader.h"
+#include "library/TemplateCache.h"
 #include "library/Transport.h"
 #include "library/UiDispatcher.h"
 
@@ -24,8 +25,8 @@ class KovraLibrary {
 public:
     // Waits for the back office's answers to the code-table, user and reference-data requests (not
     // through the dispatcher: no UI loop runs yet); throws std::runtime_error when any fails. timeout is
-    // both that wait and the message service's time-out. The transport and dispatcher must outlive
-    // the library.
+    // both that wait and the message service's time-out. The print templates are copied into the folder
+    // "templates" beside the error log. The transport and dispatcher must outlive the library.
     KovraLibrary(Transport& transport, UiDispatcher& dispatcher, WindowingPlatform& platform,
                  const std::string& userId, std::filesystem::path errorLogPath,
                  std::chrono::milliseconds timeout = KovraMessageService::kDefaultTimeout);
@@ -48,6 +49,7 @@ private:
     SessionLoader::LoadedSession session_;
     ReferenceData referenceData_;
     KovraDataSetOpener opener_;
+    TemplateCache templates_;
     KovraCommonServices common_;
     KovraStatusService status_;
     KovraErrorReporter errors_;

@@ -20,6 +20,10 @@ std::shared_ptr<MessageObject> KovraMessageService::NewMessage() {
     return object;
 }
 
+void KovraMessageService::FilterReplies(int piNumber, ReplyFilter filter) {
+    filters_[piNumber] = std::move(filter);
+}
+
 std::string KovraMessageService::NewMessageId() {
     return std::to_string(++lastMessageId_);
 }
@@ -56,7 +60,10 @@ void KovraMessageService::Deliver(const std::string& formName, const std::string
     if (waiting == waiting_.end() || waiting->second.messageId != messageId)
         return;
     dispatcher_.Cancel(waiting->second.timer);
+    const int piNumber = waiting->second.piNumber;
     waiting_.erase(waiting);
+    if (auto filter = filters_.find(piNumber); filter != filters_.end())
+        filter->second(messageId, reply);
     Store(formName, messageId, std::move(reply));
 }
 

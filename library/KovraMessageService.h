@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -30,6 +31,11 @@ public:
     ~KovraMessageService() override;
     KovraMessageService(const KovraMessageService&) = delete;
     KovraMessageService& operator=(const KovraMessageService&) = delete;
+
+    // What the library does with a reply to one of its own requests of that type before it is stored
+    // for the form it answers (taking rows out of it, say). Not called for a superseded or late reply.
+    using ReplyFilter = std::function<void(const std::string& messageId, ReplyMessage& reply)>;
+    void FilterReplies(int piNumber, ReplyFilter filter);
 
     std::shared_ptr<MessageObject> NewMessage() override;
     std::string NewMessageId() override;
@@ -72,6 +78,7 @@ private:
     std::vector<std::weak_ptr<MessageObject>> objects_;
     std::map<std::string, Waiting> waiting_; // by reply address: only the newest request waits
     std::map<std::string, Stored> replies_;  // by reply address: the latest reply or failure
+    std::map<int, ReplyFilter> filters_;     // by request type
     // Work queued for later checks this before touching the service.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

@@ -222,7 +222,8 @@ TEST_P(StoreBackOfficeTest, session_answers_the_signed_on_user_and_privileges_or
         std::string error;
     };
     const Case cases[] = {
-        {"SUPER", "SUPER|1|SUSAN SUPERVISOR|R1|", "ADJUSTAR,ADJUSTRECEIPT,CREATEREFUND,", ""},
+        {"SUPER", "SUPER|1|SUSAN SUPERVISOR|R1|",
+         "ADJUSTAR,ADJUSTRECEIPT,CREATEREFUND,VERIFYREFUND,VOIDREFUND,", ""},
         {"clerk", "CLERK|2|CARL CLERK|R1|", "", ""},
         {"CANCELONLY", "CANCELONLY|6|CONNOR CANCEL|R1|", "ADJUSTRCPTCANCELONLY,", ""},
         {"RCPTCANCEL", "RCPTCANCEL|8|CORA CANCELS|R1|", "ADJUSTRCPTCANCELONLY,ADJUSTRECEIPT,", ""},
@@ -326,21 +327,26 @@ TEST_P(StoreBackOfficeTest, reference_data_answers_every_user_by_number_and_ever
     EXPECT_EQ(Row(troops, 0) + Row(troops, 1) + Row(troops, 2) + Row(troops, 41), "A|1|A|10|A|11|H|5|");
 }
 
-// A store of version 1 lacks troop_district and customer_word, one of version 2 only customer_word;
-// opening either adds what it lacks, as a new store has it.
-TEST_P(StoreBackOfficeTest, opening_a_store_of_an_earlier_version_adds_the_troops_and_the_customer_words) {
+// A store of version 1 lacks troop_district, customer_word and print_template, one of version 2
+// customer_word and print_template, one of version 3 only print_template; opening any adds what it
+// lacks, as a new store has it.
+TEST_P(StoreBackOfficeTest, opening_a_store_of_an_earlier_version_adds_what_it_lacks) {
     backOffice_.reset();
     const std::string troopsSql = "SELECT * FROM troop_district ORDER BY 1, 2";
     const std::string wordsSql = "SELECT * FROM customer_word ORDER BY 1, 2";
     const std::string troops = QueryText(store_.Location(), troopsSql);
+    const std::string templatesSql = "SELECT * FROM print_template ORDER BY 1, 2";
     const std::string words = QueryText(store_.Location(), wordsSql);
-    for (std::int64_t version : {1, 2}) {
+    const std::string templates = QueryText(store_.Location(), templatesSql);
+    const char* const lacking[] = {
+        "DROP TABLE troop_district; DROP TABLE customer_word; DROP TABLE print_template",
+        "DROP TABLE customer_word; DROP TABLE print_template", "DROP TABLE print_template"};
+    for (std::int64_t version : {1, 2, 3}) {
         SCOPED_TRACE(version);
         {
             std::unique_ptr<StoreConnection> connection = OpenStore(store_.Location(), BackOffice::kBusyWait);
             StoreTransaction transaction(*connection, StoreConnection::Access::Write);
-            connection->Execute(version == 1 ? "DROP TABLE troop_district; DROP TABLE customer_word"
-                                             : "DROP TABLE customer_word");
+            connection->Execute(lacking[version - 1]);
             connection->RecordVersion(version);
             transaction.Commit();
         }
@@ -354,7 +360,8 @@ TEST_P(StoreBackOfficeTest, opening_a_store_of_an_earlier_version_adds_the_troop
         reopened.reset();
         EXPECT_EQ(QueryText(store_.Location(), troopsSql), troops);
         EXPECT_EQ(QueryText(store_.Location(), wordsSql), words);
-        EXPECT_EQ(OpenStore(store_.Location(), BackOffice::kBusyWait)->StoredVersion(), 3);
+        EXPECT_EQ(QueryText(store_.Location(), templatesSql), templates);
+        EXPECT_EQ(OpenStore(store_.Location(), BackOffice::kBusyWait)->StoredVersion(), 4);
     }
 }
 
@@ -363,7 +370,7 @@ TEST_P(StoreBackOfficeTest, a_store_of_a_later_version_is_refused_and_left_as_it
     {
         std::unique_ptr<StoreConnection> connection = OpenStore(store_.Location(), BackOffice::kBusyWait);
         StoreTransaction transaction(*connection, StoreConnection::Access::Write);
-        connection->RecordVersion(4);
+        connection->RecordVersion(5);
         transaction.Commit();
     }
     const std::string before = DumpAccounts(store_.Location());
@@ -375,8 +382,8 @@ TEST_P(StoreBackOfficeTest, a_store_of_a_later_version_is_refused_and_left_as_it
         thrown = failure.what();
     }
 
-    EXPECT_TRUE(thrown.ends_with(" has version 4; this program reads version 3.")) << thrown;
-    EXPECT_EQ(OpenStore(store_.Location(), BackOffice::kBusyWait)->StoredVersion(), 4);
+    EXPECT_TRUE(thrown.ends_with(" has version 5; this program reads version 4.")) << thrown;
+    EXPECT_EQ(OpenStore(store_.Location(), BackOffice::kBusyWait)->StoredVersion(), 5);
     EXPECT_EQ(DumpAccounts(store_.Location()), before);
 }
 

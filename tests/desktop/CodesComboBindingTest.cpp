@@ -35,6 +35,9 @@ public:
     MOCK_METHOD(std::string, GetUserName, (std::int64_t), (override));
     MOCK_METHOD(bool, IsValidTroop, (std::string_view), (override));
     MOCK_METHOD(bool, IsValidTroopDistrict, (std::string_view, std::string_view), (override));
+    MOCK_METHOD(std::vector<FormNumberEntry>, RequestFormNumber,
+                (std::string_view, const std::string&, std::string&), (override));
+    MOCK_METHOD(std::string, GetTemplateFile, (int, CalendarDate), (override));
     MOCK_METHOD(bool, FilterNumericKey, (int), (override));
     MOCK_METHOD(bool, FilterAlphaNumericKey, (int), (override));
     MOCK_METHOD(bool, FilterCurrencyKey, (const TextBox&, int), (override));

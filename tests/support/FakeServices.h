@@ -28,6 +28,11 @@ public:
     std::vector<CodeEntry> GetCodes(std::string_view, bool) override { return {}; }
     bool HasPrivilege(std::string_view) override { return false; }
     std::string GetUserName(std::int64_t) override { return ""; }
+    std::vector<FormNumberEntry> RequestFormNumber(std::string_view, const std::string&,
+                                                   std::string&) override {
+        return {};
+    }
+    std::string GetTemplateFile(int, CalendarDate) override { return ""; }
     bool IsValidTroop(std::string_view) override { return false; }
     bool IsValidTroopDistrict(std::string_view, std::string_view) override { return false; }
     void SetDefaultColor(Control& control) override { colored.push_back(control.Name() + " normal"); }
