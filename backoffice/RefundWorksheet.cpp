@@ -21,9 +21,10 @@ namespace {
 // Counted in characters, as the worksheet's boxes limit them.
 constexpr std::size_t kLongestComment = 512;
 constexpr std::size_t kLongestWarrant = 11;
+constexpr std::string_view kVoided = "V";
 
 bool IsFinal(std::string_view status) {
-    return status == "5" || status == "T" || status == "V";
+    return status == "5" || status == "T" || status == kVoided;
 }
 
 bool IsNextStep(std::string_view stored, std::string_view sent) {
@@ -90,7 +91,7 @@ ReplyMessage RefundWorksheet::Handle(const RequestMessage& request) {
         Refuse(RefundRefusalTexts::RefundNumberNotValid(row.Text("RFND_NBR")));
     ReadStored(*number);
 
-    if (row.Code("STTS_CD") == "V")
+    if (row.Code("STTS_CD") == kVoided)
         Void(request, row);
     else
         SaveStep(request, row);
@@ -149,7 +150,7 @@ void RefundWorksheet::Void(const RequestMessage& request, const SentRow& row) {
     if (row.Code("ACTION") != "UPD")
         Refuse(RefusalTexts::RowAction("REFUND", "UPD", row.Text("ACTION")));
     worksheet_.voider = RequirePrivilege(database_, request.userId, kVoidRefunds);
-    worksheet_.status = "V";
+    worksheet_.status = std::string(kVoided);
 }
 
 void RefundWorksheet::SaveStep(const RequestMessage& request, const SentRow& row) {
