@@ -8,6 +8,7 @@
 #include "backoffice/CustomerSearch.h"
 #include "backoffice/DemoData.h"
 #include "bench/BenchStore.h"
+#include "bench/ReadEveryCell.h"
 #include "common/RequestNumbers.h"
 #include "store/OpenStore.h"
 #include "store/StoreConnection.h"
@@ -44,18 +45,6 @@ RequestMessage Request(int piNumber, std::vector<RequestKey> keys) {
 
 RequestKey Key(std::string name, std::string value) {
     return {std::move(name), std::move(value), "=", "PENTRAX"};
-}
-
-// Steps a statement to its end reading every cell, as a client of the engine would; answers the rows.
-std::size_t ReadAll(StoreQuery& query) {
-    std::size_t rows = 0;
-    while (query.Step()) {
-        for (int column = 0; column < query.ColumnCount(); ++column)
-            if (!query.IsNull(column))
-                benchmark::DoNotOptimize(query.Text(column));
-        ++rows;
-    }
-    return rows;
 }
 
 double Seconds(Clock::duration duration) {
@@ -126,7 +115,7 @@ public:
                          "LST_PYMT_DT FROM acct_rcvbl WHERE CUST_ID = ?1 AND ACCT_RCVBL_TYP_CD = 'C' "
                          "ORDER BY ACCT_RCVBL_NBR");
         query.Bind(1, customer_);
-        return ReadAll(query);
+        return ReadEveryCell(query);
     }
 
 private:

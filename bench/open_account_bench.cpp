@@ -7,6 +7,7 @@
 #include "backoffice/BackOffice.h"
 #include "backoffice/DemoData.h"
 #include "bench/BenchStore.h"
+#include "bench/ReadEveryCell.h"
 #include "common/Session.h"
 #include "document/Tavrik_AdjustAcc.h"
 #include "document/Tavrik_FormInq.h"
@@ -76,12 +77,7 @@ public:
         for (const char* sql : queries) {
             StoreQuery statement(*database, sql);
             statement.Bind(1, bulk_.customerId);
-            while (statement.Step()) {
-                for (int column = 0; column < statement.ColumnCount(); ++column)
-                    if (!statement.IsNull(column))
-                        benchmark::DoNotOptimize(statement.Text(column));
-                ++rows;
-            }
+            rows += ReadEveryCell(statement);
         }
         return rows;
     }

@@ -6,6 +6,7 @@
 #include "backoffice/BackOffice.h"
 #include "backoffice/DemoData.h"
 #include "bench/BenchStore.h"
+#include "bench/ReadEveryCell.h"
 #include "common/CheckDigit.h"
 #include "common/Session.h"
 #include "document/Tavrik_AdjustAcc.h"
@@ -105,12 +106,7 @@ public:
         for (const char* sql : queries) {
             StoreQuery statement(*database, sql);
             statement.Bind(1, std::stoll(receipt));
-            while (statement.Step()) {
-                for (int column = 0; column < statement.ColumnCount(); ++column)
-                    if (!statement.IsNull(column))
-                        benchmark::DoNotOptimize(statement.Text(column));
-                ++rows;
-            }
+            rows += ReadEveryCell(statement);
         }
         return rows;
     }

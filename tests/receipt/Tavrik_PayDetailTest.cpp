@@ -489,35 +489,6 @@ TEST_P(ReceiptDetailRecovery, a_refused_save_is_shown_keeps_the_entries_and_enab
     EXPECT_EQ(harness.StoreRows("SELECT ACTVTY_STTS_CD FROM payment WHERE TRNSCTN_NBR = 700001"), "NULL\n");
 }
 
-TEST_P(ReceiptDetailRecovery, two_clerks_backing_out_one_payment_the_second_is_refused) {
-    DocumentHarness first(Engine(), "SUPER");
-    DocumentHarness second(first.testStore, "ADJRCPT");
-    std::string refusal;
-
-    WithReceiptDetail(first, "0100001", [&](Detail& firstDetail) {
-        WithReceiptDetail(second, "0100001", [&](Detail& secondDetail) {
-            for (Detail* detail : {&firstDetail, &secondDetail}) {
-                ChooseAction(*detail, "0012345", "BACKOUT");
-                DateAndComment(*detail, 2026, 12, 1, "Returned check");
-            }
-            firstDetail.mCmdButton(Detail::kSave).Press();
-            first.DeliverReply();
-            secondDetail.mCmdButton(Detail::kSave).Press();
-            second.DeliverReply();
-            refusal = LastBox(second);
-            secondDetail.Hide();
-        });
-        firstDetail.Hide();
-    });
-
-    EXPECT_EQ(refusal,
-              "The payment to account receivable 0012345 has already been backed out or canceled. Nothing "
-              "was saved; close the window and open the receipt again.");
-    EXPECT_EQ(first.StoreRows("SELECT COUNT(*) FROM account_activity WHERE ACCT_RCVBL_NBR = 12345 AND "
-                              "ACCT_ACTVTY_CD = 'BO'"),
-              "1\n");
-}
-
 TAVRIK_ON_BOTH_ENGINES(ReceiptDetailRoad);
 TAVRIK_ON_BOTH_ENGINES(ReceiptDetailCheckEdit);
 TAVRIK_ON_BOTH_ENGINES(ReceiptDetailDisplay);

@@ -1,0 +1,14 @@
+// The bare side of every benchmark: a statement stepped to its end, every cell of every row read as
+// text, as a client of the engine would.
+#pragma once
+
+#include "store/StoreQuery.h"
+
+#include <cstddef>
+
+namespace tavrik {
+
+// Answers the rows read.
+std::size_t ReadEveryCell(StoreQuery& query);
+
+} // namespace tavrik
