@@ -1,7 +1,5 @@
 #include "backoffice/BackOffice.h"
-#include "backoffice/DemoData.h"
 #include "common/RequestNumbers.h"
-#include "store/OpenStore.h"
 #include "tests/backoffice/BackOfficeTestSupport.h"
 #include "tests/support/TestStore.h"
 
@@ -98,23 +96,6 @@ TEST_P(ReceiptDetailTest,
         EXPECT_EQ(reply.errorText, each.error);
         EXPECT_TRUE(reply.dataSets.empty());
     }
-}
-
-TEST_P(ReceiptDetailTest, a_receipt_of_ten_thousand_payments_reads_whole_in_payment_order) {
-    const std::string receipt =
-        DemoData::AddBulkReceipt(*OpenStore(store_.Location(), BackOffice::kBusyWait), 10000);
-
-    ReplyMessage reply = Send(ReceiptDetailRequest(receipt));
-
-    ASSERT_EQ(reply.errorText, "");
-    const std::vector<std::string> payments = Column(reply.dataSets.at("ACNTSRCVBL"), "ACCT_RCVBL_NBR");
-    ASSERT_EQ(payments.size(), 10000u);
-    EXPECT_EQ(payments.front() + " " + payments.back(), "3000000 3009999");
-    Currency paid;
-    for (const std::string& amount : Column(reply.dataSets.at("ACNTSRCVBL"), "CL_PYMT_AMT"))
-        paid += *Currency::Parse(amount);
-    EXPECT_EQ(Column(reply.dataSets.at("RECEIPT"), "TOT_PYMT_AMT"),
-              std::vector<std::string>{paid.FormatPlain()});
 }
 
 TAVRIK_ON_BOTH_ENGINES(ReceiptDetailTest);

@@ -180,28 +180,6 @@ TEST_P(SelectAccountRoad, an_alert_comes_back_without_its_check_digit) {
     EXPECT_EQ(requests[2].KeyValue("key:REF_NBR"), "0040001");
 }
 
-TEST_P(SelectAccountRoad, cancel_clears_the_number_and_opens_nothing) {
-    DocumentHarness harness(Engine());
-    AnswerNextWith(harness, {AcmeMatch(), AcmeCitations()});
-    std::string numberAfter = "(not read)";
-    harness.platform.QueueScript([&](Form& form) {
-        auto& openAccount = dynamic_cast<Tavrik_FormInq&>(form);
-        openAccount.mFtcboDocType(0).SetCode("C");
-        openAccount.mTxtDocNbr(0).SetText("12345");
-        openAccount.mCmdBttn(Tavrik_FormInq::kSelectAccount).Press();
-        numberAfter = openAccount.mTxtDocNbr(0).Text();
-        openAccount.mCmdBttn(Tavrik_FormInq::kCancel).Press();
-    });
-    harness.platform.QueueScript(
-        [](Form& form) { dynamic_cast<Select&>(form).mCmdButton(Select::kCancel).Press(); });
-
-    harness.document.FileOpen();
-
-    EXPECT_EQ(numberAfter, "");
-    EXPECT_TRUE(harness.Requests().empty());
-    EXPECT_FALSE(harness.session.Forms.IsLoaded(Select::kFormName));
-}
-
 TEST_P(SelectAccountRoad, a_reply_without_a_list_a_failure_and_a_time_out_each_say_so) {
     struct Case {
         const char* name;
