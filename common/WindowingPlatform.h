@@ -1,10 +1,14 @@
 // The windowing platform as the forms see it: message boxes, beep, the mouse pointer, the screen
-// size, focus, the clock and modal showing. The desktop implements it with Qt; tests script it.
+// size, focus, the clock, modal showing, and the XML documents and template printers of printing.
+// The desktop implements it with Qt; tests script it.
 #pragma once
 
 #include "common/CalendarDate.h"
+#include "common/TemplatePrinter.h"
 #include "common/TimeOfDay.h"
+#include "common/XmlDocument.h"
 
+#include <memory>
 #include <string>
 
 namespace tavrik {
@@ -35,6 +39,10 @@ public:
     // Shows the form modally and returns when it is hidden (or unloaded). Replies keep arriving
     // while it is shown.
     virtual void ShowModal(Form& form) = 0;
+
+    // The platform's objects for printing, each made new for one use.
+    virtual std::unique_ptr<XmlDocument> NewXmlDocument() = 0;
+    virtual std::unique_ptr<TemplatePrinter> NewTemplatePrinter() = 0;
 };
 
 } // namespace tavrik

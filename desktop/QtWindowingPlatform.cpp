@@ -2,6 +2,7 @@
 
 #include "common/Form.h"
 #include "desktop/Twips.h"
+#include "library/LibXmlDocument.h"
 
 #include <QApplication>
 #include <QDate>
@@ -160,6 +161,14 @@ void QtWindowingPlatform::ShowModal(Form& form) {
     // A form that hid itself may have been unloaded meanwhile and is not touched again.
     if (!hidden)
         form.Hide();
+}
+
+std::unique_ptr<XmlDocument> QtWindowingPlatform::NewXmlDocument() {
+    return std::make_unique<LibXmlDocument>();
+}
+
+std::unique_ptr<TemplatePrinter> QtWindowingPlatform::NewTemplatePrinter() {
+    throw std::runtime_error("Printing is not built yet.");
 }
 
 } // namespace tavrik

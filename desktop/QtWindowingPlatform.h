@@ -31,6 +31,8 @@ public:
     // Runs the form's dialog in its own event loop, so replies keep arriving, until the form hides
     // itself (or is unloaded). A dialog the user closes leaves the form to its view, then hides it.
     void ShowModal(Form& form) override;
+    std::unique_ptr<XmlDocument> NewXmlDocument() override;
+    std::unique_ptr<TemplatePrinter> NewTemplatePrinter() override;
 
 private:
     FormViews& views_;

@@ -1,12 +1,14 @@
 // A windowing platform without a screen, for the console check and the benchmarks: a fixed or real
-// clock, message boxes written to a stream, and modal forms driven by one script at a time.
+// clock, message boxes written to a stream, modal forms driven by one script at a time, and no printer.
 #pragma once
 
 #include "common/Form.h"
 #include "common/WindowingPlatform.h"
+#include "library/LibXmlDocument.h"
 
 #include <functional>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 
 namespace tavrik {
@@ -36,6 +38,11 @@ public:
         if (script_)
             script_(form);
         form.Hide();
+    }
+
+    std::unique_ptr<XmlDocument> NewXmlDocument() override { return std::make_unique<LibXmlDocument>(); }
+    std::unique_ptr<TemplatePrinter> NewTemplatePrinter() override {
+        throw std::runtime_error("There is no printer without a screen; print from the desktop window.");
     }
 
     void SetModalScript(Script script) { script_ = std::move(script); }

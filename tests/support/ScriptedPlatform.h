@@ -1,10 +1,13 @@
 // The windowing platform of the tests: it records every message box (or fails them on request), beep, pointer
 // change and focus move, answers message boxes from a queue, fixes the clock, and runs a script when a form
-// is shown modally (the script types and clicks on the form's models and may pump replies).
+// is shown modally (the script types and clicks on the form's models and may pump replies), and
+// records what is printed.
 #pragma once
 
 #include "common/Form.h"
 #include "common/WindowingPlatform.h"
+#include "library/LibXmlDocument.h"
+#include "tests/support/RecordingTemplatePrinter.h"
 
 #include <deque>
 #include <functional>
@@ -37,6 +40,10 @@ public:
     TimeOfDay Now() const override { return now; }
     // Runs the next queued script on the form; a script that leaves the form shown fails the test.
     void ShowModal(Form& form) override;
+    std::unique_ptr<XmlDocument> NewXmlDocument() override { return std::make_unique<LibXmlDocument>(); }
+    std::unique_ptr<TemplatePrinter> NewTemplatePrinter() override {
+        return std::make_unique<RecordingTemplatePrinter>(printerCalls, failingPrinterCall);
+    }
 
     void QueueScript(Script script) { scripts_.push_back(std::move(script)); }
     void QueueAnswer(MsgBoxAnswer answer) { answers_.push_back(answer); }
@@ -50,6 +57,9 @@ public:
     TimeOfDay now = *TimeOfDay::FromHm(10, 30);
     // Makes every message box fail, as a platform without a screen would.
     bool msgBoxThrows = false;
+    // Every call made to a template printer, and the call a printer fails ("PrintOut", say).
+    std::vector<std::string> printerCalls;
+    std::string failingPrinterCall;
 
 private:
     CalendarDate today_;
