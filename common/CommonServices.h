@@ -6,8 +6,10 @@
 #include "common/CalendarDate.h"
 #include "common/CodeEntry.h"
 #include "common/FormNumberEntry.h"
+#include "common/MessageObject.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,10 +40,12 @@ public:
     // Asks the back office for a new form number of that type ("U": refund numbers), answered to
     // replyAddress as data set "REQ" with the number in field "U" of its current row; messageId receives
     // the request's identifier. Answers the numbers the library already held for the type, which the
-    // form may use at once (the last) instead of waiting for the reply.
+    // form may use at once (the last) instead of waiting for the reply; then no reply comes.
+    // timeoutListener is the form's message object, told when the reply it waits for does not come.
     virtual std::vector<FormNumberEntry> RequestFormNumber(std::string_view numberType,
                                                            const std::string& replyAddress,
-                                                           std::string& messageId) = 0;
+                                                           std::string& messageId,
+                                                           std::weak_ptr<MessageObject> timeoutListener) = 0;
 
     // The path of a local copy of the print template of that type (36: the refund worksheet) valid on
     // that day; "" when there is none.

@@ -2,6 +2,7 @@
 // the error reporter with the context "Module.Procedure"; the procedure then simply ends.
 #pragma once
 
+#include "common/NumberedError.h"
 #include "common/Session.h"
 
 #include <exception>
@@ -19,6 +20,9 @@ public:
     template <class Body> void operator()(std::string_view procedure, Body&& body) const {
         try {
             body();
+        } catch (const NumberedError& error) {
+            session_.ErrorReporter.ReportError(error.what(), session_.AppText, Context(procedure),
+                                               error.Number());
         } catch (const std::exception& error) {
             session_.ErrorReporter.ReportError(error.what(), session_.AppText, Context(procedure));
         } catch (...) {

@@ -18,7 +18,7 @@ KovraCommonServices::KovraCommonServices(KovraMessageService& messages, const Co
     for (const std::string& privilege : privileges)
         privileges_.insert(ToUpper(Trim(privilege)));
     messages_.FilterReplies(kFormNumberRequest, [this](const std::string& messageId, ReplyMessage& reply) {
-        KeepSpareNumbers(messageId, reply);
+        return KeepSpareNumbers(messageId, reply);
     });
 }
 
@@ -47,9 +47,9 @@ std::string KovraCommonServices::GetUserName(std::int64_t userNumber) {
     return referenceData_.UserName(userNumber);
 }
 
-std::vector<FormNumberEntry> KovraCommonServices::RequestFormNumber(std::string_view numberType,
-                                                                    const std::string& replyAddress,
-                                                                    std::string& messageId) {
+std::vector<FormNumberEntry>
+KovraCommonServices::RequestFormNumber(std::string_view numberType, const std::string& replyAddress,
+                                       std::string& messageId, std::weak_ptr<MessageObject> timeoutListener) {
     const std::string type = ToUpper(Trim(numberType));
     std::vector<FormNumberEntry> available;
     std::deque<std::int64_t>& spares = spareNumbers_[type];
@@ -60,33 +60,37 @@ std::vector<FormNumberEntry> KovraCommonServices::RequestFormNumber(std::string_
 
     RequestMessage request;
     request.messageId = messages_.NewMessageId();
-    request.formName = replyAddress;
+    // Spares for later are the library's own business: their reply goes to an address of its own.
+    request.formName = available.empty() ? replyAddress : kSpareNumbersAddress + request.messageId;
     request.userId = userId_;
     request.piNumber = kFormNumberRequest;
     request.keys = {{"key:NBR_TYP_CD", type, "=", "PENTRAX"},
                     {"key:NBR_CNT", std::to_string(kNumbersPerRequest), "=", "PENTRAX"}};
     messageId = request.messageId;
     numberRequests_[messageId] = NumberRequest{type, !available.empty()};
-    messages_.Send(std::move(request), {});
+    messages_.Send(std::move(request),
+                   available.empty() ? std::move(timeoutListener) : std::weak_ptr<MessageObject>());
     return available;
 }
 
-// Leaves in the reply only the number the form waits for, if it waits for one.
-void KovraCommonServices::KeepSpareNumbers(const std::string& messageId, ReplyMessage& reply) {
+// Leaves in the reply only the number the form waits for, if it waits for one; a reply no form waits
+// for is not passed on.
+bool KovraCommonServices::KeepSpareNumbers(const std::string& messageId, ReplyMessage& reply) {
     auto found = numberRequests_.find(messageId);
     if (found == numberRequests_.end())
-        return;
+        return true;
     const NumberRequest asked = found->second;
     numberRequests_.erase(found);
     auto numbers = reply.dataSets.find("REQ");
     if (!reply.errorText.empty() || numbers == reply.dataSets.end())
-        return;
+        return !asked.served;
     std::vector<std::vector<FieldValue>>& rows = numbers->second.rows;
     const std::size_t formsOwn = asked.served ? 0 : 1;
     for (std::size_t row = formsOwn; row < rows.size(); ++row)
         if (std::optional<std::int64_t> number = rows[row].at(0).AsInteger())
             spareNumbers_[asked.type].push_back(*number);
     rows.resize(std::min(rows.size(), formsOwn));
+    return !asked.served;
 }
 
 std::string KovraCommonServices::GetTemplateFile(int templateType, CalendarDate day) {

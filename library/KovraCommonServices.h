@@ -28,9 +28,10 @@ public:
     // that one (given away: never listed again) and keeps every number of the reply as spares;
     // otherwise the reply's first number is the form's and the rest are kept. Numbers of a reply that
     // never reaches the form (superseded, late) are not used: the back office never hands them out again.
+    // A request made only to refill the spares answers to the library alone.
     std::vector<FormNumberEntry> RequestFormNumber(std::string_view numberType,
-                                                   const std::string& replyAddress,
-                                                   std::string& messageId) override;
+                                                   const std::string& replyAddress, std::string& messageId,
+                                                   std::weak_ptr<MessageObject> timeoutListener) override;
     static constexpr int kNumbersPerRequest = 3;
     // See TemplateCache::FileFor.
     std::string GetTemplateFile(int templateType, CalendarDate day) override;
@@ -70,7 +71,8 @@ private:
     };
 
     DocNumberRules::Kind KindOf(std::string_view docTypeCode) const;
-    void KeepSpareNumbers(const std::string& messageId, ReplyMessage& reply);
+    bool KeepSpareNumbers(const std::string& messageId, ReplyMessage& reply);
+    static constexpr const char* kSpareNumbersAddress = "KOVRALIBRARY.SPARENUMBERS.";
 
     KovraMessageService& messages_;
     const CodeTables& codeTables_;

@@ -62,8 +62,8 @@ void KovraMessageService::Deliver(const std::string& formName, const std::string
     dispatcher_.Cancel(waiting->second.timer);
     const int piNumber = waiting->second.piNumber;
     waiting_.erase(waiting);
-    if (auto filter = filters_.find(piNumber); filter != filters_.end())
-        filter->second(messageId, reply);
+    if (auto filter = filters_.find(piNumber); filter != filters_.end() && !filter->second(messageId, reply))
+        return;
     Store(formName, messageId, std::move(reply));
 }
 

@@ -33,8 +33,9 @@ public:
     KovraMessageService& operator=(const KovraMessageService&) = delete;
 
     // What the library does with a reply to one of its own requests of that type before it is stored
-    // for the form it answers (taking rows out of it, say). Not called for a superseded or late reply.
-    using ReplyFilter = std::function<void(const std::string& messageId, ReplyMessage& reply)>;
+    // for the form it answers (taking rows out of it, say); answers false when the reply was the
+    // library's alone and no form is told of it. Not called for a superseded or late reply.
+    using ReplyFilter = std::function<bool(const std::string& messageId, ReplyMessage& reply)>;
     void FilterReplies(int piNumber, ReplyFilter filter);
 
     std::shared_ptr<MessageObject> NewMessage() override;

@@ -36,7 +36,8 @@ public:
     MOCK_METHOD(bool, IsValidTroop, (std::string_view), (override));
     MOCK_METHOD(bool, IsValidTroopDistrict, (std::string_view, std::string_view), (override));
     MOCK_METHOD(std::vector<FormNumberEntry>, RequestFormNumber,
-                (std::string_view, const std::string&, std::string&), (override));
+                (std::string_view, const std::string&, std::string&, std::weak_ptr<MessageObject>),
+                (override));
     MOCK_METHOD(std::string, GetTemplateFile, (int, CalendarDate), (override));
     MOCK_METHOD(bool, FilterNumericKey, (int), (override));
     MOCK_METHOD(bool, FilterAlphaNumericKey, (int), (override));

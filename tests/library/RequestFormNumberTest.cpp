@@ -11,16 +11,20 @@ namespace {
 
 constexpr const char* kAddress = "TAVRIK ADJUSTWORKSHEET";
 
-// A refund number as the worksheet takes it: the last listed at once, else the reply's.
+// A refund number as the worksheet takes it: the last listed at once (the reply refills the library's
+// spares and never reaches the form's address), else the reply's.
 std::string TakeNumber(BackOfficeSession& clerk) {
     std::string messageId;
     std::vector<FormNumberEntry> listed =
-        clerk.session.CommonServices.RequestFormNumber("U", kAddress, messageId);
+        clerk.session.CommonServices.RequestFormNumber("U", kAddress, messageId, {});
     clerk.DeliverReply();
-    if (clerk.session.CommonServices.GetReply(kAddress, "test", messageId) != "")
-        return "error";
+    const std::string replyText = clerk.session.CommonServices.GetReply(kAddress, "test", messageId);
     if (!listed.empty())
-        return "listed " + std::to_string(listed.back().GetFormNumber());
+        return replyText.starts_with("There is no reply")
+                   ? "listed " + std::to_string(listed.back().GetFormNumber())
+                   : "reply reached the form";
+    if (!replyText.empty())
+        return "error";
     std::shared_ptr<DataSet> reply = clerk.session.DataSetService.GetDataSet("REQ", kAddress, messageId);
     return "reply " + reply->Recordset()->Field("U").ToText();
 }

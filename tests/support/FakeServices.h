@@ -28,8 +28,8 @@ public:
     std::vector<CodeEntry> GetCodes(std::string_view, bool) override { return {}; }
     bool HasPrivilege(std::string_view) override { return false; }
     std::string GetUserName(std::int64_t) override { return ""; }
-    std::vector<FormNumberEntry> RequestFormNumber(std::string_view, const std::string&,
-                                                   std::string&) override {
+    std::vector<FormNumberEntry> RequestFormNumber(std::string_view, const std::string&, std::string&,
+                                                   std::weak_ptr<MessageObject>) override {
         return {};
     }
     std::string GetTemplateFile(int, CalendarDate) override { return ""; }
