@@ -243,8 +243,8 @@ void Tavrik_WorkSheet::GreyRefundCodeOptions() {
 
 // Only the fields of the step a save of this status records are open: the recipient and headquarters
 // comment while preparing, verifying and approving; the bottom frame for the refund or transfer; the
-// Date Mailed for the mailing; nothing once the worksheet is final. The dates show only from the step
-// that records them.
+// Date Mailed for the mailing; nothing once the worksheet is final. The bottom frame and the dates show
+// only from the step that records them.
 void Tavrik_WorkSheet::OpenStepFields(const std::string& status) {
     const bool headquarters = status == "0" || status == "1" || status == "2";
     const bool fiscal = status == "3";
@@ -254,6 +254,7 @@ void Tavrik_WorkSheet::OpenStepFields(const std::string& status) {
     mTxtRefund(kHeadquartersComment).SetEnabled(headquarters);
     Tavrik_DTP1(kDateMailed).SetEnabled(mailing);
     Tavrik_DTP1(kDateMailed).SetVisible(mailing || status == "5");
+    mFraRefund(kBottomFrame).SetVisible(!headquarters);
     mFraRefund(kBottomFrame).SetEnabled(fiscal);
     mFra(kRefundCodeFrame).SetEnabled(fiscal);
     mTxt(kWarrantNumber).SetEnabled(fiscal);
