@@ -395,8 +395,9 @@ void Tavrik_WorkSheet::CheckEdit() {
         else if (const std::optional<Currency> value = Currency::Parse(number); value && value->Units() == 0)
             msErrorText.Add("The Refund Number has not been generated");
 
+        // A refunded worksheet ("4") cannot be voided, but its one step left, the mailing, must be saved.
         const std::string& shownStatus = mLblData(kStatus).Caption();
-        if (shownStatus == "4" || shownStatus == "T" || shownStatus == "V") {
+        if ((shownStatus == "4" && voiding) || shownStatus == "T" || shownStatus == "V") {
             msErrorText.Add("The following transaction can not be voided or saved: a "
                             "Voided/Transferred/Refunded Worksheet");
             return;
