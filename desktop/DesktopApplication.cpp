@@ -37,7 +37,7 @@ std::filesystem::path ErrorLogFolder(const std::string& store) {
 DesktopApplication::DesktopApplication(const std::string& store, const std::string& userId)
     : store_(OpenBackOffice(store)),
       transport_([this](const RequestMessage& request) { return store_->Handle(request); }),
-      platform_(views_, widgets_),
+      platform_(views_, widgets_, ErrorLogFolder(store) / "printed"),
       library_(transport_, dispatcher_, platform_, userId, ErrorLogFolder(store) / "errors.log"),
       session_(library_.Services(), library_.Info(), "Tavrik Adjust", 1, 0, "tavrik-adjust"),
       document_(session_) {

@@ -27,7 +27,8 @@ public:
     // Opens the store (a SQLite file or a PostgreSQL URI; a file that does not exist yet becomes the
     // demo database) and signs the user on: on PostgreSQL, with an empty user id, the database role
     // that connected. Throws std::runtime_error with a clear text when either fails. The error log
-    // lies beside a store file, else in the user's data folder.
+    // lies beside a store file, else in the user's data folder, and the PDF copies of prints in the
+    // folder "printed" under it.
     DesktopApplication(const std::string& store, const std::string& userId);
     DesktopApplication(const DesktopApplication&) = delete;
     DesktopApplication& operator=(const DesktopApplication&) = delete;

@@ -2,6 +2,7 @@
 
 #include "common/Form.h"
 #include "desktop/Twips.h"
+#include "desktop/XsltTemplatePrinter.h"
 #include "library/LibXmlDocument.h"
 
 #include <QApplication>
@@ -168,7 +169,7 @@ std::unique_ptr<XmlDocument> QtWindowingPlatform::NewXmlDocument() {
 }
 
 std::unique_ptr<TemplatePrinter> QtWindowingPlatform::NewTemplatePrinter() {
-    throw std::runtime_error("Printing is not built yet.");
+    return std::make_unique<XsltTemplatePrinter>(printedFolder_);
 }
 
 } // namespace tavrik

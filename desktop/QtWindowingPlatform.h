@@ -1,16 +1,21 @@
 // The windowing platform on Qt: message boxes, the beep, the wait cursor, the screen's size, focus
-// through the bound widgets, the real clock, and modal forms shown in the dialogs their views draw.
+// through the bound widgets, the real clock, modal forms shown in the dialogs their views draw, and
+// printing through XSLT templates.
 #pragma once
 
 #include "common/WindowingPlatform.h"
 #include "desktop/BoundWidgets.h"
 #include "desktop/FormViews.h"
 
+#include <filesystem>
+
 namespace tavrik {
 
 class QtWindowingPlatform : public WindowingPlatform {
 public:
-    QtWindowingPlatform(FormViews& views, BoundWidgets& widgets) : views_(views), widgets_(widgets) {}
+    // The template printers keep their PDF copies in printedFolder.
+    QtWindowingPlatform(FormViews& views, BoundWidgets& widgets, std::filesystem::path printedFolder)
+        : views_(views), widgets_(widgets), printedFolder_(std::move(printedFolder)) {}
     // Gives back a wait cursor still held.
     ~QtWindowingPlatform() override;
     QtWindowingPlatform(const QtWindowingPlatform&) = delete;
@@ -37,6 +42,7 @@ public:
 private:
     FormViews& views_;
     BoundWidgets& widgets_;
+    std::filesystem::path printedFolder_;
     bool waitCursor_ = false;
 };
 

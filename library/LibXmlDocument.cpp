@@ -4,8 +4,10 @@
 
 #include <libxml/parser.h>
 #include <libxml/tree.h>
+#include <libxml/xmlerror.h>
 
 #include <stdexcept>
+#include <string>
 
 namespace tavrik {
 namespace {
@@ -25,6 +27,14 @@ bool HoldsOnlyXmlCharacters(std::string_view text) {
     return true;
 }
 
+// libxml2 ends its messages with a line feed.
+std::string TrimmedMessage(const char* message) {
+    std::string text(message);
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
+        text.pop_back();
+    return text;
+}
+
 std::string FromXmlText(const xmlChar* text) {
     return text == nullptr ? std::string() : std::string(reinterpret_cast<const char*>(text));
 }
@@ -38,16 +48,28 @@ void LibXmlDocument::FreeDocument::operator()(_xmlDoc* document) const {
 LibXmlDocument::LibXmlDocument() = default;
 LibXmlDocument::~LibXmlDocument() = default;
 
-void LibXmlDocument::LoadXml(const std::string& text) {
+LibXmlDocument::DocumentPointer LibXmlDocument::ParseSafely(const std::string& text, std::string& problem) {
     // No XML_PARSE_NOENT, XML_PARSE_DTDLOAD or XML_PARSE_DTDVALID: entities stay unexpanded and no
     // DTD is read; XML_PARSE_NONET keeps the parser off the network whatever the text asks.
     constexpr int kOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
-    xmlDocPtr parsed = xmlReadMemory(text.data(), static_cast<int>(text.size()), nullptr, "UTF-8", kOptions);
-    if (parsed == nullptr || xmlDocGetRootElement(parsed) == nullptr) {
-        xmlFreeDoc(parsed);
-        throw std::runtime_error("The print data is not well-formed XML.");
-    }
-    document_.reset(parsed);
+    xmlResetLastError();
+    DocumentPointer parsed(
+        xmlReadMemory(text.data(), static_cast<int>(text.size()), nullptr, "UTF-8", kOptions));
+    if (parsed && xmlDocGetRootElement(parsed.get()) != nullptr)
+        return parsed;
+    const xmlError* error = xmlGetLastError();
+    problem = error == nullptr || error->message == nullptr
+                  ? "it has no root element"
+                  : "line " + std::to_string(error->line) + ": " + TrimmedMessage(error->message);
+    return nullptr;
+}
+
+void LibXmlDocument::LoadXml(const std::string& text) {
+    std::string problem;
+    DocumentPointer parsed = ParseSafely(text, problem);
+    if (!parsed)
+        throw std::runtime_error("The print data is not well-formed XML (" + problem + ").");
+    document_ = std::move(parsed);
 }
 
 void LibXmlDocument::AppendTextElement(const std::string& name, const std::string& text) {

@@ -32,11 +32,17 @@ public:
     };
     std::vector<Child> Children() const;
 
-private:
     struct FreeDocument {
         void operator()(_xmlDoc* document) const;
     };
-    std::unique_ptr<_xmlDoc, FreeDocument> document_;
+    using DocumentPointer = std::unique_ptr<_xmlDoc, FreeDocument>;
+    // Parses text as every XML the platform reads is parsed, the print templates too. Null when the
+    // text is not well-formed XML with a root element; the parser's complaint, with its line, is then
+    // in problem.
+    static DocumentPointer ParseSafely(const std::string& text, std::string& problem);
+
+private:
+    DocumentPointer document_;
 };
 
 } // namespace tavrik

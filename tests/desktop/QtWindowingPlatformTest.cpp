@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -45,7 +46,7 @@ public:
 struct PlatformFixture {
     FormViews views;
     BoundWidgets widgets;
-    QtWindowingPlatform platform{views, widgets};
+    QtWindowingPlatform platform{views, widgets, std::filesystem::temp_directory_path()};
     QPointer<QDialog> shownDialog;
 
     PlatformFixture() {
