@@ -8,6 +8,7 @@
 #include "desktop/PayDetailView.h"
 #include "desktop/SelectCustFormInqView.h"
 #include "desktop/SelectCustFormView.h"
+#include "desktop/WorkSheetView.h"
 
 namespace tavrik {
 namespace {
@@ -31,6 +32,7 @@ void RegisterViews(FormViews& views, Session&, BoundWidgets& widgets) {
                    ViewOf<SelectCustFormView, Tavrik_SelectCustForm>(widgets));
     views.Register(Tavrik_SelectCustFormInq::kFormName,
                    ViewOf<SelectCustFormInqView, Tavrik_SelectCustFormInq>(widgets));
+    views.Register(Tavrik_WorkSheet::kFormName, ViewOf<WorkSheetView, Tavrik_WorkSheet>(widgets));
 }
 
 std::unique_ptr<QWidget> MakeDocumentView(Tavrik_AdjustAcc& document, Session&, BoundWidgets& widgets) {
