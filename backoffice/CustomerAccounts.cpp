@@ -4,23 +4,11 @@
 #include "backoffice/ReadDataSet.h"
 #include "backoffice/RequestError.h"
 #include "backoffice/RequestKeys.h"
+#include "backoffice/RequireCustomerId.h"
 #include "common/TextUtil.h"
 #include "store/StoreQuery.h"
 
 namespace tavrik {
-
-namespace {
-
-// Customer ids are letters and digits ("100001", "B3000000"); ten leaves room.
-constexpr std::size_t kLongestCustomerId = 10;
-
-std::string RequireCustomerId(const std::string& sent) {
-    if (sent.size() > kLongestCustomerId || !IsAlphaNumeric(sent))
-        Refuse(CustomerRefusalTexts::CustomerIdNotValid(sent, kLongestCustomerId));
-    return ToUpper(sent);
-}
-
-} // namespace
 
 // FORM_NUMBER and CTTN_STTS_TXT stay null: the dialog builds the number and describes the status.
 ReplyMessage CustomerAccounts::Handle(const RequestMessage& request) {

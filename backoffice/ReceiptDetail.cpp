@@ -1,8 +1,8 @@
 #include "backoffice/ReceiptDetail.h"
 
 #include "backoffice/ReadDataSet.h"
+#include "backoffice/ReceiptRefunds.h"
 #include "backoffice/ReceiptSelect.h"
-#include "backoffice/RefundSelect.h"
 #include "backoffice/StoredReceipt.h"
 #include "store/StoreQuery.h"
 
@@ -61,9 +61,7 @@ ReplyMessage ReceiptDetail::Read(std::int64_t receipt) {
         "FROM overpayment o JOIN customer c ON c.CUST_ID = o.CUST_ID "
         "WHERE o.RCPT_NBR = ?1 ORDER BY o.OVR_PYMT_ID",
         receipt, "OVERPAYMENT");
-    DataTable refunds =
-        ReadRows(database_, std::string(kRefundSelect) + "WHERE f.RCPT_NBR = ?1 ORDER BY f.RFND_NBR", receipt,
-                 "REFUND");
+    DataTable refunds = ReceiptRefunds(database_).All(receipt);
     if (!refunds.rows.empty())
         reply.dataSets["REFUND"] = std::move(refunds);
     return reply;

@@ -21,6 +21,10 @@ std::string ReceiptRefusalTexts::NoSuchReceipt(std::string_view receipt) {
     return "Receipt " + Text(receipt) + " was not found.";
 }
 
+std::string ReceiptRefusalTexts::NotTheCustomers(std::string_view receipt, std::string_view customer) {
+    return "Receipt " + Text(receipt) + " is not a receipt of customer " + Text(customer) + ".";
+}
+
 std::string ReceiptRefusalTexts::CancelOnly(std::string_view userId) {
     return "The user " + Text(userId) +
            " may only cancel a whole receipt, not back one out or adjust single payments.";

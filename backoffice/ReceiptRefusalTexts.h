@@ -17,6 +17,7 @@ public:
     // Which receipt.
     static std::string DetailFlag(std::string_view sent);
     static std::string NoSuchReceipt(std::string_view receipt);
+    static std::string NotTheCustomers(std::string_view receipt, std::string_view customer);
 
     // Who may do what to it.
     static std::string CancelOnly(std::string_view userId);

@@ -23,6 +23,19 @@ std::int64_t RequirePrivilege(StoreConnection& database, std::string_view userId
     return user.Integer(0);
 }
 
+void RequireAnyPrivilege(StoreConnection& database, std::string_view userId,
+                         std::initializer_list<Privilege> privileges, std::string_view deed) {
+    const std::string id = ToUpper(Trim(userId));
+    StoreQuery user(database, "SELECT 1 FROM app_user WHERE USER_ID = ?1");
+    user.Bind(1, id);
+    if (!user.Step())
+        throw RequestError(RefusalTexts::UnknownUser(id));
+    for (const Privilege& privilege : privileges)
+        if (HoldsPrivilege(database, id, privilege.name))
+            return;
+    throw RequestError(RefusalTexts::MayNot(id, deed));
+}
+
 bool HoldsPrivilege(StoreConnection& database, std::string_view userId, std::string_view privilege) {
     StoreQuery held(database, "SELECT 1 FROM user_privilege WHERE USER_ID = ?1 AND PRVLG_NM = ?2");
     held.Bind(1, ToUpper(Trim(userId))).Bind(2, privilege);

@@ -1,10 +1,11 @@
-// The check every handler that changes the store makes first: the sending user exists and holds the
-// privilege the request needs.
+// The check every handler that changes the store, or reads what only some officers may see, makes
+// first: the sending user exists and holds the privilege the request needs.
 #pragma once
 
 #include "store/StoreConnection.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <string_view>
 
 namespace tavrik {
@@ -24,6 +25,11 @@ inline constexpr std::string_view kCancelReceiptsOnly = "ADJUSTRCPTCANCELONLY";
 // transaction. Throws RequestError when the user id (trimmed, upper-cased) is unknown or the user
 // lacks the privilege.
 std::int64_t RequirePrivilege(StoreConnection& database, std::string_view userId, const Privilege& privilege);
+
+// As RequirePrivilege, for a request that any one of several privileges allows; deed says what they
+// all let their holder do, as the refusal says it.
+void RequireAnyPrivilege(StoreConnection& database, std::string_view userId,
+                         std::initializer_list<Privilege> privileges, std::string_view deed);
 
 // Whether the user (trimmed, upper-cased) holds the privilege of that name. Reads within the caller's
 // transaction.

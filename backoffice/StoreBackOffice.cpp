@@ -2,6 +2,7 @@
 
 #include "backoffice/AccountActivity.h"
 #include "backoffice/AccountAdjustment.h"
+#include "backoffice/CreateRefund.h"
 #include "backoffice/CustomerAccounts.h"
 #include "backoffice/CustomerRows.h"
 #include "backoffice/CustomerSearch.h"
@@ -193,6 +194,8 @@ const StoreBackOffice::Route* StoreBackOffice::FindRoute(int piNumber) {
                  return ReceiptAdjustment(office.database_, now).Handle(request);
              return AccountAdjustment(office.database_, now).Handle(request);
          }},
+        {kCreateRefundRequest, kRead,
+         [](Office& office, Request request) { return CreateRefund(office.database_).Handle(request); }},
         {kRefundWorksheetRequest, kWrite,
          [](Office& office, Request request) {
              return RefundWorksheet(office.database_, LocalMoment(office.clock_())).Handle(request);

@@ -22,11 +22,17 @@ StoredReceipt StoredReceipt::Requested(StoreConnection& database, const RequestM
     if (ToUpper(detail) != "YES")
         Refuse(ReceiptRefusalTexts::DetailFlag(detail));
     std::int64_t number = RequireFormNumber(shown, "receipt number");
+    std::optional<StoredReceipt> receipt = Find(database, number);
+    if (!receipt)
+        Refuse(ReceiptRefusalTexts::NoSuchReceipt(SevenDigits(number)));
+    return *receipt;
+}
 
+std::optional<StoredReceipt> StoredReceipt::Find(StoreConnection& database, std::int64_t number) {
     StoreQuery query(database, "SELECT CUST_ID, RCPT_DT, RCPT_STTS_CD FROM receipt WHERE RCPT_NBR = ?1");
     query.Bind(1, number);
     if (!query.Step())
-        Refuse(ReceiptRefusalTexts::NoSuchReceipt(SevenDigits(number)));
+        return std::nullopt;
     StoredReceipt receipt;
     receipt.number = number;
     receipt.customerId = query.Text(0);

@@ -6,6 +6,7 @@
 #include "store/StoreConnection.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tavrik {
@@ -23,6 +24,9 @@ struct StoredReceipt {
     // Reads within the caller's transaction. Throws RequestError when a key is missing or wrong, the
     // number is malformed, or no receipt has it.
     static StoredReceipt Requested(StoreConnection& database, const RequestMessage& request);
+    // The receipt of that number, or nothing when no receipt has it. Reads within the caller's
+    // transaction.
+    static std::optional<StoredReceipt> Find(StoreConnection& database, std::int64_t number);
 };
 
 } // namespace tavrik

@@ -1,9 +1,12 @@
 #include "receipt/Tavrik_PayDetail.h"
 
+#include "common/Currency.h"
 #include "common/FormMessage.h"
+#include "common/ModalForm.h"
 #include "common/NewPIRequest.h"
 #include "common/RequestNumbers.h"
 #include "common/TextUtil.h"
+#include "refund/Tavrik_WorkSheet.h"
 
 namespace tavrik {
 namespace {
@@ -143,6 +146,7 @@ Tavrik_PayDetail::Tavrik_PayDetail(Session& session)
 
 void Tavrik_PayDetail::MsgTheme(const std::string& messageId) {
     msMessageID = Trim(messageId);
+    miPINumber = kReferenceSearchRequest;
 }
 
 bool Tavrik_PayDetail::IsBackOutOrCancel() const {
@@ -276,13 +280,24 @@ void Tavrik_PayDetail::InitializeData() {
 
 void Tavrik_PayDetail::SendReceiptPI() {
     trapErrors_("SendReceiptPI", [&] {
-        PIRequest request = NewPIRequest(session_, moKovraMessage, ReplyAddress(), kReferenceSearchRequest);
-        msMessageID = request.MessageID();
+        PIRequest request = NewRequest(kReferenceSearchRequest);
         request.AddPentraxKey("key:RECEIPT_NBR", Trim(mLblData(kReceiptNumber).Caption()));
         request.AddPentraxKey("key:RECEIPT_DETL", "YES");
         mbTimedOut = false;
         request.Send();
         session_.StatusService.ShowStatus("Request Receipt Information");
+    });
+}
+
+void Tavrik_PayDetail::SendCreateRefundPI() {
+    trapErrors_("SendCreateRefundPI", [&] {
+        msCustID = mLblData(kCustomerId).Caption();
+        PIRequest request = NewRequest(kCreateRefundRequest);
+        request.AddPentraxKey("key:CUST_ID", msCustID);
+        request.AddPentraxKey("key:RCPT_NBR", Trim(mLblData(kReceiptNumber).Caption()));
+        mbTimedOut = false;
+        request.Send();
+        session_.StatusService.ShowStatus("Requesting Refund Information");
     });
 }
 
@@ -311,8 +326,12 @@ void Tavrik_PayDetail::moKovraMessage_DataReady(const std::string& formName) {
         }
 
         session_.Platform.SetMousePointer(MousePointer::Hourglass);
-        // A refund worksheet open over this window takes the refund's details from here.
         moRefundSet = session_.DataSetService.GetDataSet("REFUND", formName, msMessageID);
+        if (miPINumber == kCreateRefundRequest) {
+            ShowRefundOnWorksheet();
+            session_.StatusService.ShowStatus("Ready");
+            return;
+        }
         if (IsSavePending()) {
             mBlnDirty = true;
             msSaveState.clear();
@@ -327,6 +346,16 @@ void Tavrik_PayDetail::moKovraMessage_DataReady(const std::string& formName) {
         session_.StatusService.ShowStatus("Ready");
     });
     session_.Platform.SetMousePointer(MousePointer::Default);
+}
+
+// A refund already under way for the receipt is shown as stored; a new one keeps what DoCmd_Refund
+// wrote on the worksheet.
+void Tavrik_PayDetail::ShowRefundOnWorksheet() {
+    Tavrik_WorkSheet* worksheet = session_.Forms.FindAs<Tavrik_WorkSheet>(Tavrik_WorkSheet::kFormName);
+    if (!worksheet || !moRefundSet || moRefundSet->Recordset()->RecordCount() == 0)
+        return;
+    moRefundSet->Recordset()->MoveFirst();
+    worksheet->ShowStoredWorksheet(*moRefundSet);
 }
 
 void Tavrik_PayDetail::BindReply(const char* name, std::shared_ptr<DataSet>& kept, Adodc& dataControl,
@@ -476,9 +505,11 @@ void Tavrik_PayDetail::mCmdButton_Click(int index) {
         CommandButton& clicked = mCmdButton(index);
         clicked.SetEnabled(false);
         if (index == kTransferPayment) {
-            ShowNotAvailable("Transfer Payment");
+            if (CheckExcessFund("Excess Fund status must be OPEN to Transfer a payment",
+                                "Excess Funds that are not Confirmed can not be Transferred"))
+                ShowNotAvailable("Transfer Payment");
         } else if (index == kCreateRefund) {
-            ShowNotAvailable("Create Refund");
+            DoCmd_Refund();
         } else if (index == kClose) {
             DoCmd_Cancel();
         } else {
@@ -499,6 +530,64 @@ void Tavrik_PayDetail::mCmdButton_Click(int index) {
         clicked.SetEnabled(true);
         if (index != kClose)
             session_.Platform.SetFocus(clicked);
+    });
+}
+
+bool Tavrik_PayDetail::CheckExcessFund(const std::string& notOpen, const std::string& notConfirmed) {
+    SSOleDBGrid& excess = mSdgDBGrid(kExcessGrid);
+    if (excess.Rows() == 0)
+        return false;
+    std::string refusal;
+    if (Trim(excess.CellText("CUST_ID")).empty())
+        refusal = "Select an Excess Fund";
+    else if (Trim(excess.CellText("OVR_PYMT_STTS_CD")) != "O")
+        refusal = notOpen;
+    else if (Trim(mLblData(kConfirmation).Caption()).empty())
+        refusal = notConfirmed;
+    if (refusal.empty())
+        return true;
+    session_.Platform.MsgBox(refusal, MsgBoxIcon::Exclamation, MsgBoxButtons::OK, session_.gsHostCaption);
+    return false;
+}
+
+// The worksheet starts from the chosen excess fund; while it is shown, the reply to the refund request
+// arrives here and fills it with the refund already under way, if there is one.
+void Tavrik_PayDetail::DoCmd_Refund() {
+    trapErrors_("DoCmd_Refund", [&] {
+        if (!CheckExcessFund("Excess Fund status must be OPEN to create refund",
+                             "Excess Funds that are not Confirmed can not be Refunded"))
+            return;
+        using Sheet = Tavrik_WorkSheet;
+        ModalForm<Sheet> worksheet(session_, Sheet::kFormName);
+        SendCreateRefundPI();
+
+        SSOleDBGrid& excess = mSdgDBGrid(kExcessGrid);
+        worksheet->mStrStatusMode = "0";
+        const std::optional<Currency> amount = Currency::Parse(excess.CellText("OVR_PYMT_AMT"));
+        worksheet->mLblData(Sheet::kRefundAmount)
+            .SetCaption(amount ? amount->FormatDollars() : std::string());
+        worksheet->mLblData(Sheet::kReceiptNumber).SetCaption(mLblData(kReceiptNumber).Caption());
+        const std::pair<int, const char*> customer[] = {{Sheet::kCustomerName, "CUST_NM"},
+                                                        {Sheet::kAddress, "ADDR_1"},
+                                                        {Sheet::kCity, "CITY"},
+                                                        {Sheet::kState, "STATE"},
+                                                        {Sheet::kZip, "ZIP"}};
+        for (const auto& [label, field] : customer)
+            worksheet->mLblData(label).SetCaption(excess.CellText(field));
+        worksheet->mStrCustomerId = Trim(excess.CellText("CUST_ID"));
+        worksheet->mLblData(Sheet::kPreparedBy)
+            .SetCaption(session_.CommonServices.GetUserName(session_.SessionInfo.UserNumber));
+        worksheet->Tavrik_DTP1(Sheet::kDateMailed).SetVisible(false);
+        worksheet->mFraRefund(Sheet::kBottomFrame).SetVisible(false);
+        worksheet->mCmdButton(Sheet::kVoid).SetEnabled(false);
+        worksheet->mRdo(Sheet::kToTaxpayer).SetValue(true);
+        worksheet.Show();
+
+        if (!worksheet->mBlnDirty)
+            return;
+        InitializeData();
+        SendReceiptPI();
+        mBlnDirty = true;
     });
 }
 
@@ -600,8 +689,7 @@ void Tavrik_PayDetail::SaveData() {
             return;
         }
         session_.Platform.SetMousePointer(MousePointer::Hourglass);
-        PIRequest request = NewPIRequest(session_, moKovraMessage, ReplyAddress(), kAdjustmentRequest);
-        msMessageID = request.MessageID();
+        PIRequest request = NewRequest(kAdjustmentRequest);
         request.AddPentraxKey("key:RECEIPT_NBR", Trim(mLblData(kReceiptNumber).Caption()));
         request.AddPentraxKey("key:RECEIPT_DETL", "YES");
         session_.StatusService.ShowStatus("Saving Payment Adjustments for Receipt number " +
@@ -717,6 +805,13 @@ void Tavrik_PayDetail::CommitPaymentEdits() {
 
 RedrawPause Tavrik_PayDetail::PauseGridRedraw() {
     return {mSdgDBGrid(kPaymentsGrid)};
+}
+
+PIRequest Tavrik_PayDetail::NewRequest(int piNumber) {
+    PIRequest request = NewPIRequest(session_, moKovraMessage, ReplyAddress(), piNumber);
+    msMessageID = request.MessageID();
+    miPINumber = piNumber;
+    return request;
 }
 
 std::string Tavrik_PayDetail::ReplyAddress() const {

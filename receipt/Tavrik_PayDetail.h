@@ -109,6 +109,12 @@ private:
     };
 
     void DoCmd_Cancel();
+    void DoCmd_Refund();
+    void SendCreateRefundPI();
+    // The checks "Transfer Payment" and "Create Refund" both start with, each refusal in the command's
+    // own words; false when the command stops.
+    bool CheckExcessFund(const std::string& notOpen, const std::string& notConfirmed);
+    void ShowRefundOnWorksheet();
     void ShowNotAvailable(const std::string& what);
     void LoadAdjustPayDTD(PIRequest& request);
     void LoadAccRecvForReceiptDTD(PIRequest& request);
@@ -123,6 +129,8 @@ private:
     void BuildActionList();
     void SetExcessButtons(bool enabled);
     RedrawPause PauseGridRedraw();
+    // A request answered to this window; the one made last is the one whose reply is awaited.
+    PIRequest NewRequest(int piNumber);
     std::string ReplyAddress() const;
     std::string ReceiptActionCode() const;
     Adodc& DataControlOf(int gridIndex);
@@ -132,6 +140,9 @@ private:
     std::shared_ptr<MessageObject> moKovraMessage;
     std::string msSaveState;
     std::string msMessageID;
+    // The request of msMessageID: a receipt read or a save reloads the grids, a refund's reply only
+    // fills the refund worksheet shown over this window.
+    int miPINumber = 0;
     std::string msCustID;
     bool mbTimedOut = false;
     CheckMessages mErrors;

@@ -5,8 +5,8 @@
 namespace tavrik {
 
 void WithReceiptDetail(DocumentHarness& harness, const std::string& receiptNumber,
-                       std::function<void(Tavrik_PayDetail&)> script) {
-    harness.OpenAccount("C", "12345");
+                       std::function<void(Tavrik_PayDetail&)> script, const std::string& citation) {
+    harness.OpenAccount("C", citation);
     harness.DeliverReply();
     SSOleDBGrid& receipts = harness.document.mSdgDBGrid(Tavrik_AdjustAcc::kReceiptsGrid);
     bool found = false;

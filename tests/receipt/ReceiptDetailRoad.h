@@ -10,11 +10,11 @@
 
 namespace tavrik {
 
-// Opens customer ACME's account, selects the receipt ("0100001") and presses "Receipt Detail"; the
-// script runs while the detail window is shown, after the receipt reply has been handled. A script
-// that leaves the window shown fails the test.
+// Opens the citation's account (ACME's by default), selects the receipt ("0100001") and presses
+// "Receipt Detail"; the script runs while the detail window is shown, after the receipt reply has been
+// handled. A script that leaves the window shown fails the test.
 void WithReceiptDetail(DocumentHarness& harness, const std::string& receiptNumber,
-                       std::function<void(Tavrik_PayDetail&)> script);
+                       std::function<void(Tavrik_PayDetail&)> script, const std::string& citation = "12345");
 
 // Picks the action ("BACKOUT", or "" to clear it) in the Action cell of the payment against the AR,
 // as the drop-down list does.

@@ -1,5 +1,7 @@
 #include "receipt/Tavrik_PayDetail.h"
 
+#include "common/RequestNumbers.h"
+#include "refund/Tavrik_WorkSheet.h"
 #include "tests/receipt/ReceiptDetailRoad.h"
 
 #include <gmock/gmock.h>
@@ -12,7 +14,9 @@ namespace tavrik {
 namespace {
 
 using namespace std::chrono_literals;
+using ::testing::Contains;
 using ::testing::ElementsAre;
+using ::testing::Not;
 using Detail = Tavrik_PayDetail;
 
 std::string OnOff(bool on) {
@@ -43,6 +47,30 @@ class ReceiptDetailCheckEdit : public StoreTest {};
 class ReceiptDetailDisplay : public StoreTest {};
 class ReceiptDetailAccess : public StoreTest {};
 class ReceiptDetailRecovery : public StoreTest {};
+class ReceiptDetailRefund : public StoreTest {};
+
+// Every message box shown, one a line, with its icon, buttons and title.
+std::string Boxes(const DocumentHarness& harness) {
+    std::string text;
+    for (const ShownMessageBox& box : harness.platform.messageBoxes)
+        text += std::string(box.icon == MsgBoxIcon::Exclamation ? "exclamation" : "other icon") +
+                (box.buttons == MsgBoxButtons::OK ? " OK " : " other buttons ") + box.title + ": " +
+                box.text + "\n";
+    return text;
+}
+
+// What the receipt detail window hands the worksheet: its value labels, status, customer, and the
+// controls it hides, disables or chooses.
+std::string Worksheet(Tavrik_WorkSheet& sheet) {
+    std::string text;
+    for (int label = Tavrik_WorkSheet::kRefundNumber; label <= Tavrik_WorkSheet::kReceiptNumber; ++label)
+        text += sheet.mLblData(label).Caption() + "|";
+    return text + " status:" + sheet.mStrStatusMode + " customer:" + sheet.mStrCustomerId +
+           " mailed:" + OnOff(sheet.Tavrik_DTP1(Tavrik_WorkSheet::kDateMailed).Visible()) +
+           " bottom:" + OnOff(sheet.mFraRefund(Tavrik_WorkSheet::kBottomFrame).Visible()) +
+           " void:" + OnOff(sheet.mCmdButton(Tavrik_WorkSheet::kVoid).Enabled()) +
+           " taxpayer:" + OnOff(sheet.mRdo(Tavrik_WorkSheet::kToTaxpayer).Value());
+}
 
 TEST_P(ReceiptDetailRoad, backing_out_a_payment_sends_it_reloads_the_grids_and_refreshes_the_lists) {
     DocumentHarness harness(Engine());
@@ -489,11 +517,137 @@ TEST_P(ReceiptDetailRecovery, a_refused_save_is_shown_keeps_the_entries_and_enab
     EXPECT_EQ(harness.StoreRows("SELECT ACTVTY_STTS_CD FROM payment WHERE TRNSCTN_NBR = 700001"), "NULL\n");
 }
 
+// Each case presses one of the excess-fund commands where a check refuses it: the command stops there,
+// with its own message or none, and neither a request nor a worksheet follows.
+TEST_P(ReceiptDetailRefund, a_refused_excess_fund_check_stops_the_command_with_its_message) {
+    struct Case {
+        const char* name;
+        const char* receipt;
+        int button;
+        bool excessWithoutCustomer;
+        std::string boxes;
+    };
+    const std::string box = std::string("exclamation OK ") + DocumentHarness::kHostCaption + ": ";
+    const Case cases[] = {
+        {"no excess fund", "0100004", Detail::kCreateRefund, false, ""},
+        {"no excess fund chosen", "0100001", Detail::kCreateRefund, true, box + "Select an Excess Fund\n"},
+        {"a refunded excess fund", "0100006", Detail::kCreateRefund, false,
+         box + "Excess Fund status must be OPEN to create refund\n"},
+        {"a receipt not confirmed", "0100002", Detail::kCreateRefund, false,
+         box + "Excess Funds that are not Confirmed can not be Refunded\n"},
+        {"a refunded excess fund, transfer", "0100006", Detail::kTransferPayment, false,
+         box + "Excess Fund status must be OPEN to Transfer a payment\n"},
+        {"a receipt not confirmed, transfer", "0100002", Detail::kTransferPayment, false,
+         box + "Excess Funds that are not Confirmed can not be Transferred\n"},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.name);
+        DocumentHarness harness(Engine());
+        if (each.excessWithoutCustomer)
+            harness.RewriteReplies([](ReplyMessage& reply) {
+                auto excess = reply.dataSets.find("OVERPAYMENT");
+                if (excess == reply.dataSets.end())
+                    return;
+                const std::size_t customer = *excess->second.FieldIndex("CUST_ID");
+                for (std::vector<FieldValue>& row : excess->second.rows)
+                    row[customer] = FieldValue();
+            });
+        std::size_t sent = 0;
+
+        WithReceiptDetail(harness, each.receipt, [&](Detail& detail) {
+            const std::size_t before = harness.Requests().size();
+            detail.mCmdButton_Click(each.button);
+            sent = harness.Requests().size() - before;
+            detail.Hide();
+        });
+
+        EXPECT_EQ(Boxes(harness), each.boxes);
+        EXPECT_EQ(sent, 0u);
+        EXPECT_THAT(harness.platform.shownForms, Not(Contains(std::string(Tavrik_WorkSheet::kFormName))));
+    }
+}
+
+// 0100001: customer 100001's open excess fund of $25.00, no worksheet. 0300002: customer 100003's, its
+// worksheet 0000102 prepared by REBECCA REFUNDS and awaiting verification. SUPER signs on. The worksheet
+// is read as the receipt window fills it, and again once its number reply and the refund reply are in.
+TEST_P(ReceiptDetailRefund, create_refund_opens_the_worksheet_from_the_excess_fund_and_shows_one_under_way) {
+    struct Case {
+        const char* receipt;
+        const char* citation;
+        const char* customer;
+        std::string beforeReplies;
+        std::string afterReplies;
+    };
+    const Case cases[] = {
+        {"0100001", "12345", "100001",
+         "0000000|ACME FREIGHT LINES INC|1200 INDUSTRIAL PKWY|SPRINGFIELD|IL|62701|$25.00|SUSAN "
+         "SUPERVISOR|||||0100001| status:0 customer:100001 mailed:off bottom:off void:off taxpayer:on",
+         "0000109|ACME FREIGHT LINES INC|1200 INDUSTRIAL PKWY|SPRINGFIELD|IL|62701|$25.00|SUSAN "
+         "SUPERVISOR|||||0100001| status:0 customer:100001 mailed:off bottom:off void:off taxpayer:on"},
+        {"0300002", "60001", "100003",
+         "0000000|MIDWEST HAULING CO|900 W MAIN ST|PEORIA|IL|61602|$41.00|SUSAN SUPERVISOR|||||0300002| "
+         "status:0 customer:100003 mailed:off bottom:off void:off taxpayer:on",
+         "0000102|MIDWEST HAULING CO|900 W MAIN ST|PEORIA|IL|61602|$41.00|REBECCA REFUNDS|SUSAN "
+         "SUPERVISOR|||1|0300002| status:1 customer:100003 mailed:off bottom:off void:on taxpayer:on"},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.receipt);
+        DocumentHarness harness(Engine());
+        std::string beforeReplies, afterReplies, receiptBefore, receiptAfter;
+        bool dirty = true;
+
+        WithReceiptDetail(
+            harness, each.receipt,
+            [&](Detail& detail) {
+                const auto receipt = [&] {
+                    return RenderGrid(detail.mSdgDBGrid(Detail::kPaymentsGrid)) +
+                           RenderGrid(detail.mSdgDBGrid(Detail::kExcessGrid)) + Buttons(detail);
+                };
+                detail.mSdgDBGrid(Detail::kExcessGrid).ClickRow(0, false);
+                receiptBefore = receipt();
+                harness.platform.QueueScript([&](Form& form) {
+                    auto& sheet = dynamic_cast<Tavrik_WorkSheet&>(form);
+                    beforeReplies = Worksheet(sheet);
+                    // The number reply comes first; the refund reply, which ends in "Ready", with it
+                    // or after it.
+                    for (int reply = 0; reply < 2 && harness.statuses.back() != "Ready"; ++reply)
+                        harness.DeliverReply();
+                    afterReplies = Worksheet(sheet);
+                    sheet.mCmdButton(Tavrik_WorkSheet::kClose).Press();
+                });
+                detail.mCmdButton(Detail::kCreateRefund).Press();
+                receiptAfter = receipt();
+                dirty = detail.mBlnDirty;
+                detail.Hide();
+            },
+            each.citation);
+
+        const std::vector<RequestMessage> requests = harness.Requests();
+        const auto refund = std::find_if(requests.begin(), requests.end(), [](const RequestMessage& request) {
+            return request.piNumber == kCreateRefundRequest;
+        });
+        ASSERT_NE(refund, requests.end());
+        EXPECT_EQ(refund->formName, std::string(DocumentHarness::kTitle) + "PayDetail");
+        EXPECT_THAT(refund->keys, ElementsAre(RequestKey{"key:CUST_ID", each.customer, "=", "PENTRAX"},
+                                              RequestKey{"key:RCPT_NBR", each.receipt, "=", "PENTRAX"}));
+        EXPECT_NE(
+            std::find(harness.statuses.begin(), harness.statuses.end(), "Requesting Refund Information"),
+            harness.statuses.end());
+        EXPECT_EQ(beforeReplies, each.beforeReplies);
+        EXPECT_EQ(afterReplies, each.afterReplies);
+        EXPECT_EQ(receiptAfter, receiptBefore);
+        EXPECT_FALSE(dirty);
+        EXPECT_FALSE(harness.session.Forms.IsLoaded(Tavrik_WorkSheet::kFormName));
+        EXPECT_EQ(Boxes(harness), "");
+    }
+}
+
 TAVRIK_ON_BOTH_ENGINES(ReceiptDetailRoad);
 TAVRIK_ON_BOTH_ENGINES(ReceiptDetailCheckEdit);
 TAVRIK_ON_BOTH_ENGINES(ReceiptDetailDisplay);
 TAVRIK_ON_BOTH_ENGINES(ReceiptDetailAccess);
 TAVRIK_ON_BOTH_ENGINES(ReceiptDetailRecovery);
+TAVRIK_ON_BOTH_ENGINES(ReceiptDetailRefund);
 
 } // namespace
 } // namespace tavrik
