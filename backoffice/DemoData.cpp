@@ -221,6 +221,12 @@ void AddUsers(StoreConnection& database) {
         {"CANCELONLY", 6, "CONNOR CANCEL", "R1", {"ADJUSTRCPTCANCELONLY"}},
         {"NORTH", 7, "NORA NORTH", "R2", {}},
         {"RCPTCANCEL", 8, "CORA CANCELS", "R1", {"ADJUSTRECEIPT", "ADJUSTRCPTCANCELONLY"}},
+        // The refund desk: each opens worksheets from the receipt detail (which takes ADJUSTRECEIPT and
+        // CREATEREFUND) and records one step, so that one worksheet goes from preparation to mailing.
+        {"PREPARER", 9, "PAT PREPARER", "R1", {"ADJUSTRECEIPT", "CREATEREFUND"}},
+        {"VERIFIER", 10, "VERA VERIFIER", "R1", {"ADJUSTRECEIPT", "CREATEREFUND", "VERIFYREFUND"}},
+        {"APPROVER", 11, "AL APPROVER", "R1", {"ADJUSTRECEIPT", "CREATEREFUND", "APPROVEREFUND"}},
+        {"FISCAL", 12, "FRAN FISCAL", "R1", {"ADJUSTRECEIPT", "CREATEREFUND", "ISSUEREFUND"}},
     };
     for (const User& each : users) {
         Insert(user, {each.id, each.number, each.name, each.region});

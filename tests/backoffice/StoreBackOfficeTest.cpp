@@ -320,7 +320,7 @@ TEST_P(StoreBackOfficeTest, reference_data_answers_every_user_by_number_and_ever
 
     ASSERT_EQ(reply.errorText, "");
     EXPECT_EQ(Column(reply.dataSets.at("APPUSER"), "USER_NBR"),
-              (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8"}));
+              (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}));
     EXPECT_EQ(Row(reply.dataSets.at("APPUSER"), 1), "2|CARL CLERK|");
     const DataTable& troops = reply.dataSets.at("TROOPDISTRICT");
     ASSERT_EQ(troops.rows.size(), 42u);

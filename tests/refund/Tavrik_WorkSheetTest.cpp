@@ -212,6 +212,22 @@ TEST_P(Tavrik_WorkSheetStoreTest, a_refused_save_shows_the_back_offices_text_and
     EXPECT_EQ(second.statuses.back(), "Search was not successful");
 }
 
+// RAY RECEIPTS approved receipt 0300004's worksheet and may not refund or transfer.
+TEST_P(Tavrik_WorkSheetStoreTest, a_refused_transfer_returns_the_worksheet_to_approved) {
+    BackOfficeSession approver(Engine(), "ADJRCPT");
+
+    const StepResult result = SaveStep(approver, "0300004", false, [](Sheet& sheet) {
+        sheet.mRdo(Sheet::kTransferred).Pick();
+        sheet.mTxtRefund(Sheet::kFiscalComment).SetText("Moved to citation 0060001");
+    });
+
+    EXPECT_EQ(result.window, "status 3, save on");
+    EXPECT_EQ(approver.platform.messageBoxes.back().text,
+              "The user ADJRCPT may not refund or transfer excess funds.");
+    EXPECT_EQ(StoredSteps(approver, "0300004"),
+              "3 | 2 | 2023-02-23 | 5 | 1 | 4 | NULL | NULL | NULL | NULL | NULL\nO\n");
+}
+
 TAVRIK_ON_BOTH_ENGINES(Tavrik_WorkSheetStoreTest);
 
 // ---- one desk --------------------------------------------------------------------------------------
@@ -462,6 +478,7 @@ TEST_F(Tavrik_WorkSheetTest, a_chosen_option_stays_readable_in_a_greyed_frame) {
 }
 
 TEST_F(Tavrik_WorkSheetTest, numbers_come_from_the_reply_or_at_once_from_the_librarys_spares) {
+    clerk_.testStore.Execute("UPDATE form_number SET NEXT_NBR = 42 WHERE NBR_TYP_CD = 'U'");
     std::string beforeReply;
     FieldColor colorBefore = FieldColor::Normal;
     std::string fromReply;
@@ -477,8 +494,8 @@ TEST_F(Tavrik_WorkSheetTest, numbers_come_from_the_reply_or_at_once_from_the_lib
 
     EXPECT_EQ(beforeReply, "0000000");
     EXPECT_EQ(colorBefore, FieldColor::Error);
-    EXPECT_EQ(fromReply, "0000109");
-    EXPECT_EQ(second->mLblData(Sheet::kRefundNumber).Caption(), "0000110");
+    EXPECT_EQ(fromReply, "0000042");
+    EXPECT_EQ(second->mLblData(Sheet::kRefundNumber).Caption(), "0000043");
     EXPECT_EQ(second->mLblData(Sheet::kRefundNumber).Color(), FieldColor::Normal);
 }
 
