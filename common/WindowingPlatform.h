@@ -17,7 +17,9 @@ class Control;
 class Form;
 
 enum class MsgBoxIcon { None, Critical, Question, Exclamation, Information };
-enum class MsgBoxButtons { OK, OKCancel, YesNo, YesNoCancel, RetryCancel };
+// The first button is the default (Enter), except for OKCancelDefaultCancel: a question that a stray
+// Enter must not answer with OK.
+enum class MsgBoxButtons { OK, OKCancel, OKCancelDefaultCancel, YesNo, YesNoCancel, RetryCancel };
 enum class MsgBoxAnswer { OK, Cancel, Yes, No, Retry };
 // The screen's mouse pointer, numbered as the forms set it.
 enum class MousePointer { Default = 0, Hourglass = 11 };

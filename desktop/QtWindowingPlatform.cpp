@@ -40,11 +40,13 @@ struct ButtonSet {
     QMessageBox::StandardButton escapeButton;
 };
 
-// The first button is the default one, as the forms expect.
+// The first button is the default one, as the forms expect, unless the set says otherwise.
 ButtonSet ToQt(MsgBoxButtons buttons) {
     switch (buttons) {
     case MsgBoxButtons::OKCancel:
         return {QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok, QMessageBox::Cancel};
+    case MsgBoxButtons::OKCancelDefaultCancel:
+        return {QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel, QMessageBox::Cancel};
     case MsgBoxButtons::YesNo:
         return {QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, QMessageBox::No};
     case MsgBoxButtons::YesNoCancel:

@@ -598,9 +598,23 @@ void Tavrik_PayDetail::ShowNotAvailable(const std::string& what) {
 
 void Tavrik_PayDetail::DoCmd_Cancel() {
     session_.Platform.SetMousePointer(MousePointer::Default);
+    if (HasOpenExcessFund() &&
+        session_.Platform.MsgBox("There are Excess Funds remaining.  Would you like to exit this screen?",
+                                 MsgBoxIcon::Question, MsgBoxButtons::OKCancelDefaultCancel,
+                                 session_.gsHostCaption) != MsgBoxAnswer::OK)
+        return;
     if (IsSavePending() || mbSaveUncertain)
         mBlnDirty = true;
     Hide();
+}
+
+bool Tavrik_PayDetail::HasOpenExcessFund() const {
+    const std::shared_ptr<Recordset>& excess = mAdodc3.Recordset();
+    if (!excess || excess->RecordCount() == 0)
+        return false;
+    Recordset search = excess->Clone();
+    search.MoveFirst();
+    return search.Find("[OVR_PYMT_STTS_CD]='O'");
 }
 
 // ---- checking and saving ------------------------------------------------------------------------

@@ -109,6 +109,7 @@ private:
     };
 
     void DoCmd_Cancel();
+    bool HasOpenExcessFund() const;
     void DoCmd_Refund();
     void SendCreateRefundPI();
     // The checks "Transfer Payment" and "Create Refund" both start with, each refusal in the command's

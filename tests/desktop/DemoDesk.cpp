@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <utility>
+
 namespace tavrik {
 
 DemoDesk::DemoDesk(StoreEngine engine, const std::string& userId) : store(engine) {
@@ -18,7 +20,11 @@ DemoDesk::DemoDesk(StoreEngine engine, const std::string& userId) : store(engine
     QObject::connect(&boxWatch_, &QTimer::timeout, [this] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             boxes << box->text();
-            box->button(QMessageBox::No) != nullptr ? box->button(QMessageBox::No)->click() : box->reject();
+            if (QAbstractButton* chosen = box->button(std::exchange(nextAnswer_, QMessageBox::NoButton)))
+                chosen->click();
+            else
+                box->button(QMessageBox::No) != nullptr ? box->button(QMessageBox::No)->click()
+                                                        : box->reject();
         }
     });
     boxWatch_.start(50);

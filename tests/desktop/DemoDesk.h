@@ -1,11 +1,13 @@
 // The desktop on a new demo store of one engine, signed on as one of the demo clerks, as the clerks'
-// road tests start it: every message box is recorded and answered "No" (or with its escape). The desk
-// closes its window when it goes and checks that no window is left open.
+// road tests start it: every message box is recorded and answered "No" (or with its escape) unless a
+// test says how to answer the next one. The desk closes its window when it goes and checks that no
+// window is left open.
 #pragma once
 
 #include "desktop/DesktopApplication.h"
 #include "tests/support/TestStore.h"
 
+#include <QMessageBox>
 #include <QStringList>
 #include <QTableView>
 #include <QTimer>
@@ -28,12 +30,16 @@ public:
     // One of the document's two lists.
     QTableView* DocumentList(int index);
 
+    // The next message box is answered with that button.
+    void AnswerNextBox(QMessageBox::StandardButton button) { nextAnswer_ = button; }
+
     TestStore store;
     std::unique_ptr<DesktopApplication> desktop;
     QStringList boxes;
 
 private:
     QTimer boxWatch_;
+    QMessageBox::StandardButton nextAnswer_ = QMessageBox::NoButton;
 };
 
 } // namespace tavrik

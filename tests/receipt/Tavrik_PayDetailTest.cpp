@@ -97,6 +97,7 @@ TEST_P(ReceiptDetailRoad, backing_out_a_payment_sends_it_reloads_the_grids_and_r
         afterSave = RenderGrid(detail.mSdgDBGrid(Detail::kPaymentsGrid)) +
                     RenderGrid(detail.mSdgDBGrid(Detail::kExcessGrid)) + Buttons(detail) + "|" +
                     detail.mTxtAdjust(0).Text() + "|" + harness.statuses.back();
+        harness.platform.QueueAnswer(MsgBoxAnswer::OK); // the money backed out is still open: leave anyway
         detail.mCmdButton(Detail::kClose).Press();
     });
     harness.DeliverReply();
@@ -476,16 +477,16 @@ TEST_P(ReceiptDetailRecovery, a_save_that_times_out_leaves_only_close_and_report
         detail.mCmdButton(Detail::kSave).Press();
         harness.dispatcher.AdvanceTime(31s);
         harness.dispatcher.RunPending();
-        afterTimeout =
-            Buttons(detail) + harness.statuses.back() + " pending:" + OnOff(detail.IsSavePending());
+        afterTimeout = LastBox(harness) + "|" + Buttons(detail) + harness.statuses.back() +
+                       " pending:" + OnOff(detail.IsSavePending());
+        harness.platform.QueueAnswer(MsgBoxAnswer::OK);
         detail.mCmdButton(Detail::kClose).Press();
         dirty = detail.mBlnDirty;
         harness.ReleaseReplies();
     });
 
-    EXPECT_EQ(LastBox(harness), "The back office did not answer in time.");
-    EXPECT_EQ(afterTimeout,
-              "Transfer Payment:off Create Refund:off Save:off Close:on Search timed out pending:off");
+    EXPECT_EQ(afterTimeout, "The back office did not answer in time.|Transfer Payment:off Create Refund:off "
+                            "Save:off Close:on Search timed out pending:off");
     EXPECT_TRUE(dirty);
 }
 
@@ -500,21 +501,63 @@ TEST_P(ReceiptDetailRecovery, a_refused_save_is_shown_keeps_the_entries_and_enab
         DateAndComment(detail, 2026, 12, 1, comment);
         detail.mCmdButton(Detail::kSave).Press();
         harness.DeliverReply();
-        afterRefusal = Buttons(detail) + harness.statuses.back() +
+        afterRefusal = LastBox(harness) + "|" + Buttons(detail) + harness.statuses.back() +
                        " pending:" + OnOff(detail.IsSavePending()) +
                        " comment:" + std::to_string(detail.mTxtAdjust(0).Text().size()) +
                        " fields:" + OnOff(detail.mTxtAdjust(0).Enabled());
+        harness.platform.QueueAnswer(MsgBoxAnswer::OK);
         detail.mCmdButton(Detail::kClose).Press();
         dirty = detail.mBlnDirty;
     });
 
-    EXPECT_EQ(LastBox(harness), "The comment is longer than 254 characters.");
-    EXPECT_EQ(harness.platform.messageBoxes.back().icon, MsgBoxIcon::Critical);
-    EXPECT_EQ(afterRefusal,
-              "Transfer Payment:off Create Refund:off Save:on Close:on Search was not successful "
-              "pending:off comment:300 fields:on");
+    EXPECT_EQ(afterRefusal, "The comment is longer than 254 characters.|Transfer Payment:off Create "
+                            "Refund:off Save:on Close:on Search was not successful "
+                            "pending:off comment:300 fields:on");
     EXPECT_FALSE(dirty);
     EXPECT_EQ(harness.StoreRows("SELECT ACTVTY_STTS_CD FROM payment WHERE TRNSCTN_NBR = 700001"), "NULL\n");
+}
+
+// Receipt 0100001 holds an open excess fund, 0100006 only a refunded one. A stray Enter on the
+// question answers Cancel and keeps the window.
+TEST_P(ReceiptDetailRecovery, close_asks_before_leaving_an_open_excess_fund_behind) {
+    struct Case {
+        const char* receipt;
+        std::vector<MsgBoxAnswer> answers;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"0100001", {MsgBoxAnswer::Cancel, MsgBoxAnswer::OK}, "asked, stayed, asked, closed"},
+        {"0100006", {}, "closed"},
+    };
+
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.receipt);
+        DocumentHarness harness(Engine());
+        std::string seen;
+
+        WithReceiptDetail(harness, each.receipt, [&](Detail& detail) {
+            for (MsgBoxAnswer answer : each.answers) {
+                const std::size_t boxes = harness.platform.messageBoxes.size();
+                harness.platform.QueueAnswer(answer);
+                detail.mCmdButton(Detail::kClose).Press();
+                if (harness.platform.messageBoxes.size() > boxes) {
+                    const ShownMessageBox& box = harness.platform.messageBoxes.back();
+                    EXPECT_EQ(box.text,
+                              "There are Excess Funds remaining.  Would you like to exit this screen?");
+                    EXPECT_EQ(box.buttons, MsgBoxButtons::OKCancelDefaultCancel);
+                    EXPECT_EQ(box.icon, MsgBoxIcon::Question);
+                    seen += "asked, ";
+                }
+                seen += detail.Visible() ? "stayed, " : "closed";
+            }
+            if (each.answers.empty()) {
+                detail.mCmdButton(Detail::kClose).Press();
+                seen += detail.Visible() ? "stayed" : "closed";
+            }
+        });
+
+        EXPECT_EQ(seen, each.expected);
+    }
 }
 
 // Each case presses one of the excess-fund commands where a check refuses it: the command stops there,

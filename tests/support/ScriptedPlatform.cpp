@@ -13,9 +13,13 @@ MsgBoxAnswer ScriptedPlatform::MsgBox(const std::string& text, MsgBoxIcon icon, 
     if (msgBoxThrows)
         throw std::runtime_error("There is no screen to show a message box on.");
     messageBoxes.push_back({text, icon, buttons, title});
-    if (answers_.empty())
+    // Unanswered, a box is answered with its default button.
+    if (answers_.empty()) {
+        if (buttons == MsgBoxButtons::OKCancelDefaultCancel)
+            return MsgBoxAnswer::Cancel;
         return buttons == MsgBoxButtons::YesNo || buttons == MsgBoxButtons::YesNoCancel ? MsgBoxAnswer::Yes
                                                                                         : MsgBoxAnswer::OK;
+    }
     const MsgBoxAnswer answer = answers_.front();
     answers_.pop_front();
     return answer;
