@@ -685,6 +685,67 @@ TEST_P(ReceiptDetailRefund, create_refund_opens_the_worksheet_from_the_excess_fu
     }
 }
 
+// PREPARER, VERIFIER, APPROVER and FISCAL each open receipt 0300009's open excess fund with "Create
+// Refund" and record their step on the worksheet it shows; FISCAL records the mailing as well.
+TEST_P(ReceiptDetailRefund, four_officers_carry_a_refund_from_the_receipt_window_to_mailing) {
+    TestStore store(Engine());
+    using Sheet = Tavrik_WorkSheet;
+    struct Step {
+        const char* user;
+        std::function<void(Sheet&)> enter;
+    };
+    const Step steps[] = {
+        {"PREPARER",
+         [](Sheet& sheet) { sheet.mTxtRefund(Sheet::kHeadquartersComment).SetText("Paid twice"); }},
+        {"VERIFIER", [](Sheet&) {}},
+        {"APPROVER", [](Sheet&) {}},
+        {"FISCAL",
+         [](Sheet& sheet) {
+             sheet.mRdo(Sheet::kRefunded).Pick();
+             sheet.mTxt(Sheet::kWarrantNumber).SetText("W-1");
+             sheet.Tavrik_DTP1(Sheet::kRefundDate).SetValue(*CalendarDate::FromYmd(2026, 12, 1));
+         }},
+        {"FISCAL",
+         [](Sheet& sheet) {
+             sheet.Tavrik_DTP1(Sheet::kDateMailed).SetValue(*CalendarDate::FromYmd(2026, 12, 4));
+         }},
+    };
+    std::string shown;
+
+    for (const Step& step : steps) {
+        DocumentHarness harness(store, step.user);
+        WithReceiptDetail(
+            harness, "0300009",
+            [&](Detail& detail) {
+                detail.mSdgDBGrid(Detail::kExcessGrid).ClickRow(0, false);
+                harness.platform.QueueScript([&](Form& form) {
+                    auto& sheet = dynamic_cast<Sheet&>(form);
+                    for (int reply = 0; reply < 2 && harness.statuses.back() != "Ready"; ++reply)
+                        harness.DeliverReply();
+                    shown +=
+                        sheet.mLblData(Sheet::kRefundNumber).Caption() + " " + sheet.mStrStatusMode + "->";
+                    step.enter(sheet);
+                    sheet.mCmdButton(Sheet::kSave).Press();
+                    harness.DeliverReply();
+                    shown += sheet.mStrStatusMode + (sheet.mBlnDirty ? " saved; " : " refused; ");
+                    sheet.mCmdButton(Sheet::kClose).Press();
+                });
+                detail.mCmdButton(Detail::kCreateRefund).Press();
+                harness.DeliverReply();
+                detail.Hide();
+            },
+            "60001");
+    }
+
+    EXPECT_EQ(shown, "0000109 0->1 saved; 0000109 1->2 saved; 0000109 2->3 saved; 0000109 3->4 saved; "
+                     "0000109 4->5 saved; ");
+    EXPECT_EQ(StoreRows(store.Location(),
+                        "SELECT f.STTS_CD, f.CREATOR_ID, f.VERIFY_ID, f.APPROVE_ID, "
+                        "f.RFND_BY_ID, f.DT_MLD, o.OVR_PYMT_STTS_CD FROM refund f JOIN "
+                        "overpayment o ON o.RCPT_NBR = f.RCPT_NBR WHERE f.RCPT_NBR = 300009"),
+              "5 | 9 | 10 | 11 | 12 | 2026-12-04 | R\n");
+}
+
 TAVRIK_ON_BOTH_ENGINES(ReceiptDetailRoad);
 TAVRIK_ON_BOTH_ENGINES(ReceiptDetailCheckEdit);
 TAVRIK_ON_BOTH_ENGINES(ReceiptDetailDisplay);
