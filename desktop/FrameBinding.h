@@ -1,5 +1,6 @@
-// Shows a frame model as a QGroupBox: its caption, and its enabled and visible state for the
-// controls inside it.
+// Shows a frame model as a QGroupBox: its caption, and its visible state for the controls inside it.
+// Its enabled state disables them all, unless the form greys each control itself (and keeps a chosen
+// option readable in a disabled frame): then the controls follow their own state.
 #pragma once
 
 #include "common/Frame.h"
@@ -9,11 +10,14 @@
 
 namespace tavrik {
 
+enum class FrameChildren { FollowFrame, FollowOwnState };
+
 class FrameBinding : public ControlBinding {
     Q_OBJECT
 
 public:
-    FrameBinding(Frame& frame, QGroupBox* widget, BoundWidgets& boundWidgets);
+    FrameBinding(Frame& frame, QGroupBox* widget, BoundWidgets& boundWidgets,
+                 FrameChildren children = FrameChildren::FollowFrame);
 
 protected:
     void Repaint() override;
@@ -21,6 +25,7 @@ protected:
 private:
     Frame& frame_;
     QGroupBox* widget_;
+    FrameChildren children_;
 };
 
 } // namespace tavrik

@@ -33,7 +33,8 @@ WorkSheetView::WorkSheetView(Tavrik_WorkSheet& form, BoundWidgets& boundWidgets,
     auto* layout = new QVBoxLayout(this);
     const auto frame = [&](Frame& model) {
         auto* widget = Named(new QGroupBox(this), model);
-        new FrameBinding(model, widget, boundWidgets);
+        // The form greys every field of a disabled frame itself, keeping a chosen option readable.
+        new FrameBinding(model, widget, boundWidgets, FrameChildren::FollowOwnState);
         return widget;
     };
     const auto label = [&](Label& model) {
