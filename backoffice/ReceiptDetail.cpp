@@ -57,8 +57,8 @@ ReplyMessage ReceiptDetail::Read(std::int64_t receipt) {
         "SELECT c.CUST_NM AS CUST_NM, o.OVR_PYMT_DT AS OVR_PYMT_DT, o.OVR_PYMT_TM AS OVR_PYMT_TM, "
         "SUBSTR(CAST(10000000 + o.DSTNTN_RCPT_NBR AS TEXT), 2) AS DSTNTN_RCPT_NBR, "
         "o.OVR_PYMT_AMT AS OVR_PYMT_AMT, o.CUST_ID AS CUST_ID, c.ADDR_1 AS ADDR_1, c.ADR_2_ADR AS ADDR_2, "
-        "c.CITY AS CITY, c.STATE AS STATE, c.ZIP AS ZIP, o.OVR_PYMT_STTS_CD AS OVR_PYMT_STTS_CD "
-        "FROM overpayment o JOIN customer c ON c.CUST_ID = o.CUST_ID "
+        "c.CITY AS CITY, c.STATE AS STATE, c.ZIP AS ZIP, o.OVR_PYMT_STTS_CD AS OVR_PYMT_STTS_CD, "
+        "o.OVR_PYMT_ID AS OVR_PYMT_ID FROM overpayment o JOIN customer c ON c.CUST_ID = o.CUST_ID "
         "WHERE o.RCPT_NBR = ?1 ORDER BY o.OVR_PYMT_ID",
         receipt, "OVERPAYMENT");
     DataTable refunds = ReceiptRefunds(database_).All(receipt);

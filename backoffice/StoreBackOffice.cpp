@@ -19,6 +19,8 @@
 #include "backoffice/RequestError.h"
 #include "backoffice/RequestKeys.h"
 #include "backoffice/SchemaSql.h"
+#include "backoffice/TransferLookup.h"
+#include "backoffice/TransferPayment.h"
 #include "common/RequestNumbers.h"
 #include "common/TextUtil.h"
 #include "store/OpenStore.h"
@@ -196,6 +198,12 @@ const StoreBackOffice::Route* StoreBackOffice::FindRoute(int piNumber) {
          }},
         {kCreateRefundRequest, kRead,
          [](Office& office, Request request) { return CreateRefund(office.database_).Handle(request); }},
+        {kTransferLookupRequest, kRead,
+         [](Office& office, Request request) { return TransferLookup(office.database_).Handle(request); }},
+        {kTransferRequest, kWrite,
+         [](Office& office, Request request) {
+             return TransferPayment(office.database_, LocalMoment(office.clock_())).Handle(request);
+         }},
         {kRefundWorksheetRequest, kWrite,
          [](Office& office, Request request) {
              return RefundWorksheet(office.database_, LocalMoment(office.clock_())).Handle(request);

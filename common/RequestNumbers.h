@@ -15,7 +15,8 @@ inline constexpr int kAdjustmentRequest = 48;
 inline constexpr int kCustomerAccountsRequest = 50;
 // Creating a refund of an excess fund.
 inline constexpr int kCreateRefundRequest = 74;
-// Transferring an excess fund to another customer.
+// Transferring an excess fund to another customer: key "key:OVRG_RCPT" (the receipt) and data set
+// "EXCESS" (see backoffice/TransferPayment.h).
 inline constexpr int kTransferRequest = 36;
 // Saving or voiding a refund worksheet.
 inline constexpr int kRefundWorksheetRequest = 75;
@@ -34,6 +35,10 @@ inline constexpr int kFormNumberRequest = 1005;
 // The print template of a type valid on a day: keys "key:TMPLT_TYP_CD" (36: the refund worksheet) and
 // "key:TMPLT_DT" ("yyyy-mm-dd"); data set "TEMPLATE", one row, or none when no template is valid then.
 inline constexpr int kTemplateRequest = 1006;
+// What a transfer of an excess fund shows: key "key:RCPT_NBR" (the receipt), optionally "key:CUST_ID"
+// (the receiving customer); data sets "OVERPAYMENT" (the receipt's open excess funds), and with a
+// customer "CUSTOMERMATCH" (one row) and "ACNTSRCVBL" (its open ARs still owing).
+inline constexpr int kTransferLookupRequest = 1007;
 // What the library looks names and troops up in: data sets "APPUSER" (every user's number and name)
 // and "TROOPDISTRICT" (one row per district of an enforcement troop).
 inline constexpr int kReferenceDataRequest = 1003;
