@@ -89,6 +89,7 @@ void TransferPayment::ReadTransfer(const SentRow& row) {
     if (query.Text(2) != "O")
         Refuse(TransferRefusalTexts::ExcessNotOpen(receipt_.Shown()));
     excess_ = {*id, query.Text(0), Currency::FromUnits(query.Integer(1))};
+    RequireNoWorksheetUnderWay();
 
     RequireReceiver(row.Text("CUST_ID"));
     const std::optional<Currency> amount = row.Amount("PYMT_AMT");
@@ -97,6 +98,16 @@ void TransferPayment::ReadTransfer(const SentRow& row) {
     if (*amount > excess_.amount)
         Refuse(TransferRefusalTexts::AmountAboveExcess(*amount, excess_.amount));
     amount_ = *amount;
+}
+
+// A refund under way may already have sent its warrant; the money must not leave the receipt by a
+// second road until the worksheet is voided.
+void TransferPayment::RequireNoWorksheetUnderWay() const {
+    StoreQuery held(database_, "SELECT RFND_NBR FROM refund WHERE RCPT_NBR = ?1 AND STTS_CD NOT IN "
+                               "('5', 'T', 'V') ORDER BY RFND_NBR");
+    held.Bind(1, receipt_.number);
+    if (held.Step())
+        Refuse(TransferRefusalTexts::OnRefundWorksheet(receipt_.Shown(), SevenDigits(held.Integer(0))));
 }
 
 void TransferPayment::RequireReceiver(const std::string& sent) {

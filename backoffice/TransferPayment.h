@@ -49,6 +49,7 @@ private:
     };
 
     void RequireConfirmedReceipt() const;
+    void RequireNoWorksheetUnderWay() const;
     void ReadTransfer(const SentRow& row);
     void RequireReceiver(const std::string& sent);
     Payment ReadPayment(const SentRow& row) const;

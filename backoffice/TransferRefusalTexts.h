@@ -24,6 +24,7 @@ public:
     static std::string ExcessNotOpen(std::string_view receipt);
     static std::string NotConfirmed(std::string_view receipt);
     static std::string ExcessChangedSinceRead(std::string_view receipt);
+    static std::string OnRefundWorksheet(std::string_view receipt, std::string_view refund);
     static constexpr std::string_view kAmountNotPositive = "The amount to transfer must be more than $0.00.";
     static std::string AmountAboveExcess(const Currency& amount, const Currency& open);
 

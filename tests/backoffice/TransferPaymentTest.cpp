@@ -128,6 +128,8 @@ TEST_P(TransferPaymentTest, a_refused_transfer_says_why_and_changes_nothing) {
     const Case cases[] = {
         {"the excess fund is refunded", Transfer({"0100006", 4}, "100005", "10.00", {}),
          TransferRefusalTexts::ExcessNotOpen("0100006")},
+        {"the fund is on a refund worksheet under way", Transfer({"0300002", 9}, "100005", "10.00", {}),
+         TransferRefusalTexts::OnRefundWorksheet("0300002", "0000102")},
         {"the receipt is not confirmed", Transfer({"0100002", 2}, "100005", "10.00", {}),
          TransferRefusalTexts::NotConfirmed("0100002")},
         {"the fund changed since it was read", Transfer({"0100001", 1, 2}, "100005", "10.00", {}),
