@@ -569,6 +569,7 @@ TEST_P(ReceiptDetailRefund, a_refused_excess_fund_check_stops_the_command_with_i
         int button;
         bool excessWithoutCustomer;
         std::string boxes;
+        const char* storeChange = nullptr;
     };
     const std::string box = std::string("exclamation OK ") + DocumentHarness::kHostCaption + ": ";
     const Case cases[] = {
@@ -578,6 +579,9 @@ TEST_P(ReceiptDetailRefund, a_refused_excess_fund_check_stops_the_command_with_i
          box + "Excess Fund status must be OPEN to create refund\n"},
         {"a receipt not confirmed", "0100002", Detail::kCreateRefund, false,
          box + "Excess Funds that are not Confirmed can not be Refunded\n"},
+        {"an unconfirmed receipt's refunded excess fund: the status first", "0100002", Detail::kCreateRefund,
+         false, box + "Excess Fund status must be OPEN to create refund\n",
+         "UPDATE overpayment SET OVR_PYMT_STTS_CD = 'R' WHERE RCPT_NBR = 100002"},
         {"a refunded excess fund, transfer", "0100006", Detail::kTransferPayment, false,
          box + "Excess Fund status must be OPEN to Transfer a payment\n"},
         {"a receipt not confirmed, transfer", "0100002", Detail::kTransferPayment, false,
@@ -586,6 +590,8 @@ TEST_P(ReceiptDetailRefund, a_refused_excess_fund_check_stops_the_command_with_i
     for (const Case& each : cases) {
         SCOPED_TRACE(each.name);
         DocumentHarness harness(Engine());
+        if (each.storeChange != nullptr)
+            harness.testStore.Execute(each.storeChange);
         if (each.excessWithoutCustomer)
             harness.RewriteReplies([](ReplyMessage& reply) {
                 auto excess = reply.dataSets.find("OVERPAYMENT");
