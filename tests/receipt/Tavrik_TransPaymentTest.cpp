@@ -127,7 +127,7 @@ TEST_P(TransferPaymentRoad, a_transfer_pays_part_to_another_customers_ar_and_lea
     EXPECT_EQ(afterSelect,
               "Save:on Close:on Select Customer:on shown:100001 ACME FREIGHT LINES INC SPRINGFIELD "
               "excess:$25.00 receiving:100005");
-    EXPECT_EQ(accounts, ": AR # | AR Type | Due Date | Balance | Apply |\n"
+    EXPECT_EQ(accounts, "Open ARs: AR # | AR Type | Due Date | Balance | Apply |\n"
                         " 0080001 | PAYMENT PLAN | 03/16/2023 | $1,200.00 |  |\n"
                         " 0080002 | ALERT | 04/02/2023 | $75.00 |  |\n"
                         " 0080003 | TEMPORARY PERMIT | 05/04/2023 | $35.00 |  |\n");
