@@ -48,7 +48,12 @@ std::optional<Currency> Applied(const Recordset& rows) {
 Tavrik_Payment::Tavrik_Payment(std::string name, Session& session)
     : Control(std::move(name)), session_(session), trapErrors_(session, "Tavrik_Payment"),
       moKovraMessage(NewFormMessage(session, *this)), errors_(session.CommonServices) {
+    lblCustomer.SetCaption("Transfer From");
+    lblExcess.SetCaption("Excess Amount");
+    lblAmount.SetCaption("Amount to Transfer");
+    lblReceiving.SetCaption("Transfer To");
     grdAccounts.InstallColumns(kAccountColumns);
+    grdAccounts.SetCaption("Open ARs");
     grdAccounts.RowLoaded.Connect(
         [this](SSOleDBGrid::Bookmark bookmark) { grdAccounts_RowLoaded(bookmark); });
 }

@@ -113,6 +113,11 @@ public:
     // A look-up that times out arrives through DataReady as a failed reply; nothing more to do.
     void moKovraMessage_MsgTimeout() {}
 
+    // The captions beside the shown customer, the excess fund, the amount and the receiving customer.
+    Label lblCustomer{"lblCustomer"};
+    Label lblExcess{"lblExcess"};
+    Label lblAmount{"lblAmount"};
+    Label lblReceiving{"lblReceiving"};
     TextBox txtAmount{"txtAmount"};
     Label lblExcessAmount{"lblExcessAmount"};
     Label lblReceivingCustomer{"lblReceivingCustomer"};

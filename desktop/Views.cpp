@@ -8,6 +8,7 @@
 #include "desktop/PayDetailView.h"
 #include "desktop/SelectCustFormInqView.h"
 #include "desktop/SelectCustFormView.h"
+#include "desktop/TransPaymentView.h"
 #include "desktop/WorkSheetView.h"
 
 namespace tavrik {
@@ -32,6 +33,7 @@ void RegisterViews(FormViews& views, Session&, BoundWidgets& widgets) {
                    ViewOf<SelectCustFormView, Tavrik_SelectCustForm>(widgets));
     views.Register(Tavrik_SelectCustFormInq::kFormName,
                    ViewOf<SelectCustFormInqView, Tavrik_SelectCustFormInq>(widgets));
+    views.Register(Tavrik_TransPayment::kFormName, ViewOf<TransPaymentView, Tavrik_TransPayment>(widgets));
     views.Register(Tavrik_WorkSheet::kFormName, ViewOf<WorkSheetView, Tavrik_WorkSheet>(widgets));
 }
 

@@ -6,6 +6,7 @@
 #include "common/NewPIRequest.h"
 #include "common/RequestNumbers.h"
 #include "common/TextUtil.h"
+#include "receipt/Tavrik_TransPayment.h"
 #include "refund/Tavrik_WorkSheet.h"
 
 namespace tavrik {
@@ -505,9 +506,7 @@ void Tavrik_PayDetail::mCmdButton_Click(int index) {
         CommandButton& clicked = mCmdButton(index);
         clicked.SetEnabled(false);
         if (index == kTransferPayment) {
-            if (CheckExcessFund("Excess Fund status must be OPEN to Transfer a payment",
-                                "Excess Funds that are not Confirmed can not be Transferred"))
-                ShowNotAvailable("Transfer Payment");
+            DoCmd_Transfer();
         } else if (index == kCreateRefund) {
             DoCmd_Refund();
         } else if (index == kClose) {
@@ -550,6 +549,39 @@ bool Tavrik_PayDetail::CheckExcessFund(const std::string& notOpen, const std::st
     return false;
 }
 
+// The dialog moves the chosen excess fund; it shows the fund's customer as the one the money comes
+// from, and looks the receipt's excess up itself.
+void Tavrik_PayDetail::DoCmd_Transfer() {
+    trapErrors_("DoCmd_Transfer", [&] {
+        if (!CheckExcessFund("Excess Fund status must be OPEN to Transfer a payment",
+                             "Excess Funds that are not Confirmed can not be Transferred"))
+            return;
+        ModalForm<Tavrik_TransPayment> transfer(session_, Tavrik_TransPayment::kFormName);
+        SSOleDBGrid& excess = mSdgDBGrid(kExcessGrid);
+        Tavrik_Payment& payment = transfer->Tavrik_Payment1;
+        payment.SetModeFlagC(true);
+        payment.SetModeFlagD(false);
+        payment.SetCustomerID(Trim(excess.CellText("CUST_ID")));
+        payment.SetCustomerName(excess.CellText("CUST_NM"));
+        payment.SetAddress1(excess.CellText("ADDR_1"));
+        payment.SetAddress2(excess.CellText("ADDR_2"));
+        payment.SetCity(excess.CellText("CITY"));
+        payment.SetState(excess.CellText("STATE"));
+        payment.SetZip(excess.CellText("ZIP"));
+        if (const std::optional<SSOleDBGrid::Bookmark> chosen = excess.CurrentBookmark();
+            chosen && mAdodc3.Recordset())
+            payment.SetExcessFundId(
+                mAdodc3.Recordset()->FieldAt(*chosen, "OVR_PYMT_ID").AsInteger().value_or(0));
+        transfer.Show();
+
+        if (!transfer->mBlnDirty)
+            return;
+        InitializeData();
+        SendReceiptPI();
+        mBlnDirty = true;
+    });
+}
+
 // The worksheet starts from the chosen excess fund; while it is shown, the reply to the refund request
 // arrives here and fills it with the refund already under way, if there is one.
 void Tavrik_PayDetail::DoCmd_Refund() {
@@ -589,11 +621,6 @@ void Tavrik_PayDetail::DoCmd_Refund() {
         SendReceiptPI();
         mBlnDirty = true;
     });
-}
-
-void Tavrik_PayDetail::ShowNotAvailable(const std::string& what) {
-    session_.Platform.MsgBox("\"" + what + "\" is not available yet. Nothing was sent.",
-                             MsgBoxIcon::Information, MsgBoxButtons::OK, session_.gsHostCaption);
 }
 
 void Tavrik_PayDetail::DoCmd_Cancel() {

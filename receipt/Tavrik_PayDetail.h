@@ -110,13 +110,13 @@ private:
 
     void DoCmd_Cancel();
     bool HasOpenExcessFund() const;
+    void DoCmd_Transfer();
     void DoCmd_Refund();
     void SendCreateRefundPI();
     // The checks "Transfer Payment" and "Create Refund" both start with, each refusal in the command's
     // own words; false when the command stops.
     bool CheckExcessFund(const std::string& notOpen, const std::string& notConfirmed);
     void ShowRefundOnWorksheet();
-    void ShowNotAvailable(const std::string& what);
     void LoadAdjustPayDTD(PIRequest& request);
     void LoadAccRecvForReceiptDTD(PIRequest& request);
     void LoadAccRecvDTD(PIRequest& request);

@@ -41,22 +41,6 @@ std::string FieldColours(Tavrik_PayDetail& form) {
     return colours;
 }
 
-QString FocusName() {
-    return QApplication::focusWidget() == nullptr ? "(none)" : QApplication::focusWidget()->objectName();
-}
-
-// Tab until the widget named so has the focus; answers the widgets the focus reached on the way.
-std::string TabTo(const QString& name) {
-    std::string reached;
-    for (int key = 0; key < 20 && QApplication::focusWidget() != nullptr && FocusName() != name; ++key) {
-        const QString before = FocusName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        if (FocusName() != before)
-            reached += (reached.empty() ? "" : " ") + FocusName().toStdString();
-    }
-    return reached;
-}
-
 // From the window's first field, by keyboard: Space ticks today's date in, Tab goes through the date
 // on to the action and the comment, where the comment is typed, and Tab leaves it. Answers, at the
 // start and after each move, where the focus went and the colours of the three fields then.
@@ -118,11 +102,6 @@ void SaveByKeyboard(Tavrik_PayDetail& form) {
     EXPECT_EQ(TabTo("mCmdButton(2)"), "mSdgDBGrid(2) mCmdButton(2)");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_TRUE(WaitUntil([&] { return !form.IsSavePending(); }));
-}
-
-// Esc as the window system delivers it: to the widget with the focus, if any.
-void PressEsc(QWidget* dialog) {
-    QTest::keyClick(dialog->windowHandle(), Qt::Key_Escape);
 }
 
 const QString kComment = QString::fromUtf8("Zur\u00fcckgebucht \u2013 \u00c5\u00c9");

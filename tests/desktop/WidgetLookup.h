@@ -1,6 +1,6 @@
 // What the Qt road tests use to follow the application: waiting for a condition while the event
-// loop runs, finding a widget by its control's name, typing, finding and clicking a table's cells,
-// and acting inside a modal window.
+// loop runs, finding a widget by its control's name, typing, Tab and Esc, finding and clicking a
+// table's cells, and acting inside a modal window.
 #pragma once
 
 #include <QApplication>
@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 namespace tavrik {
 
@@ -39,6 +40,28 @@ inline void TypeKeys(QWidget* widget, const QString& keys) {
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUcs4(&character, 1),
                                 Qt::NoModifier);
     }
+}
+
+// The name of the widget with the focus, "(none)" without one.
+inline QString FocusName() {
+    return QApplication::focusWidget() == nullptr ? "(none)" : QApplication::focusWidget()->objectName();
+}
+
+// Tab until the widget named so has the focus; answers the widgets the focus reached on the way.
+inline std::string TabTo(const QString& name) {
+    std::string reached;
+    for (int key = 0; key < 20 && QApplication::focusWidget() != nullptr && FocusName() != name; ++key) {
+        const QString before = FocusName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (FocusName() != before)
+            reached += (reached.empty() ? "" : " ") + FocusName().toStdString();
+    }
+    return reached;
+}
+
+// Esc as the window system delivers it: to the window.
+inline void PressEsc(QWidget* dialog) {
+    QTest::keyClick(dialog->windowHandle(), Qt::Key_Escape);
 }
 
 template <class Widget> Widget* Child(QWidget* parent, const char* name) {

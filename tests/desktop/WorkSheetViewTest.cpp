@@ -78,11 +78,6 @@ DataSet RefundToPay(Session& session) {
     return refund;
 }
 
-// Esc as the window system delivers it: to the window.
-void PressEsc(QWidget* dialog) {
-    QTest::keyClick(dialog->windowHandle(), Qt::Key_Escape);
-}
-
 // The desk of ANNA ADJUSTER, who refunds worksheets, with the Refund Worksheet shown from it.
 class WorkSheetWindow : public ::testing::Test {
 protected:

@@ -1,6 +1,5 @@
 #include "receipt/Tavrik_TransPayment.h"
 
-#include "common/ModalForm.h"
 #include "common/RequestNumbers.h"
 #include "select/Tavrik_SelectCustForm.h"
 #include "tests/receipt/ReceiptDetailRoad.h"
@@ -50,9 +49,9 @@ std::size_t TransfersSent(DocumentHarness& harness) {
                          [](const RequestMessage& request) { return request.piNumber == kTransferRequest; });
 }
 
-// Opens receipt 0100001's detail, chooses its open excess fund ($25.00 of customer 100001) and opens
-// "Transfer Payment" over it; the script runs once the receipt's excess has been looked up. Answers
-// the dialog's mBlnDirty as its opener reads it.
+// Opens receipt 0100001's detail, chooses its open excess fund ($25.00 of customer 100001) and presses
+// "Transfer Payment"; the script runs once the receipt's excess has been looked up. Answers the
+// detail's mBlnDirty afterwards.
 bool WithTransfer(DocumentHarness& harness, std::function<void(Dialog&)> script) {
     bool dirty = false;
     WithReceiptDetail(harness, "0100001", [&](Tavrik_PayDetail& detail) {
@@ -61,15 +60,8 @@ bool WithTransfer(DocumentHarness& harness, std::function<void(Dialog&)> script)
             harness.DeliverReply();
             script(dynamic_cast<Dialog&>(form));
         });
-        ModalForm<Dialog> dialog(harness.session, Dialog::kFormName);
-        Tavrik_Payment& payment = dialog->Tavrik_Payment1;
-        payment.SetModeFlagC(true);
-        payment.SetModeFlagD(false);
-        payment.SetCustomerID("100001");
-        payment.SetCustomerName("ACME FREIGHT LINES INC");
-        payment.SetCity("SPRINGFIELD");
-        dialog.Show();
-        dirty = dialog->mBlnDirty;
+        detail.mCmdButton(Tavrik_PayDetail::kTransferPayment).Press();
+        dirty = detail.mBlnDirty;
         detail.Hide();
     });
     return dirty;
@@ -125,12 +117,17 @@ TEST_P(TransferPaymentRoad, a_transfer_pays_part_to_another_customers_ar_and_lea
         dialog.mCmd(Dialog::kClose).Press();
     });
 
+    harness.DeliverReply(); // the receipt read again
+
     EXPECT_EQ(onOpen, "Save:on Close:on Select Customer:on shown:100001 ACME FREIGHT LINES INC SPRINGFIELD "
                       "excess:$25.00 receiving:");
+    EXPECT_EQ(harness.platform.shownForms,
+              (std::vector<std::string>{"Tavrik_FormInq", "Tavrik_PayDetail", "Tavrik_TransPayment",
+                                        "Tavrik_SelectCustForm"}));
     EXPECT_EQ(afterSelect,
               "Save:on Close:on Select Customer:on shown:100001 ACME FREIGHT LINES INC SPRINGFIELD "
               "excess:$25.00 receiving:100005");
-    EXPECT_EQ(accounts, ": AR # | AR Type | Due Date | Balance | Apply |\n"
+    EXPECT_EQ(accounts, "Open ARs: AR # | AR Type | Due Date | Balance | Apply |\n"
                         " 0080001 | PAYMENT PLAN | 03/16/2023 | $1,200.00 |  |\n"
                         " 0080002 | ALERT | 04/02/2023 | $75.00 |  |\n"
                         " 0080003 | TEMPORARY PERMIT | 05/04/2023 | $35.00 |  |\n");
@@ -149,6 +146,13 @@ TEST_P(TransferPaymentRoad, a_transfer_pays_part_to_another_customers_ar_and_lea
               "Save:off Close:on Select Customer:off shown:100001 ACME FREIGHT LINES INC SPRINGFIELD "
               "excess:$25.00 receiving:100005 dirty:on Ready");
     EXPECT_TRUE(dirty);
+    EXPECT_NE(std::find_if(sent, requests.end(),
+                           [](const RequestMessage& request) {
+                               return request.piNumber == kReferenceSearchRequest &&
+                                      request.keys.at(0) ==
+                                          RequestKey{"key:RECEIPT_NBR", "0100001", "=", "PENTRAX"};
+                           }),
+              requests.end());
     EXPECT_EQ(
         harness.StoreRows("SELECT OVR_PYMT_AMT, OVR_PYMT_STTS_CD FROM overpayment WHERE RCPT_NBR = 100001 "
                           "ORDER BY OVR_PYMT_ID"),
@@ -237,9 +241,10 @@ TEST_P(TransferPaymentRules, each_rule_of_the_dialog_stops_or_sends_as_it_says) 
                 dialog.mCmd(Dialog::kClose).Press();
         });
         // A held save reaches the back office once released; its late reply is dropped or lands on
-        // the closed window, never shown.
+        // the closed window, never shown. The receipt is read again after it.
         if (each.replyHeld) {
             harness.ReleaseReplies();
+            harness.DeliverReply();
             harness.DeliverReply();
         }
 
