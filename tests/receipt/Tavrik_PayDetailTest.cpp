@@ -520,6 +520,25 @@ TEST_P(ReceiptDetailRecovery, a_refused_save_is_shown_keeps_the_entries_and_enab
     EXPECT_EQ(harness.StoreRows("SELECT ACTVTY_STTS_CD FROM payment WHERE TRNSCTN_NBR = 700001"), "NULL\n");
 }
 
+// The save may yet be applied after the window is gone: the opener must read the receipt again.
+TEST_P(ReceiptDetailRecovery, close_while_a_save_is_on_its_way_reports_the_window_dirty) {
+    DocumentHarness harness(Engine());
+    bool dirty = false;
+
+    WithReceiptDetail(harness, "0100001", [&](Detail& detail) {
+        ChooseAction(detail, "0012345", "BACKOUT");
+        DateAndComment(detail, 2026, 12, 1, "Closed before the reply");
+        harness.HoldReplies();
+        detail.mCmdButton(Detail::kSave).Press();
+        harness.platform.QueueAnswer(MsgBoxAnswer::OK);
+        detail.mCmdButton(Detail::kClose).Press();
+        dirty = detail.mBlnDirty && !detail.Visible();
+        harness.ReleaseReplies();
+    });
+
+    EXPECT_TRUE(dirty);
+}
+
 // Receipt 0100001 holds an open excess fund, 0100006 only a refunded one. A stray Enter on the
 // question answers Cancel and keeps the window.
 TEST_P(ReceiptDetailRecovery, close_asks_before_leaving_an_open_excess_fund_behind) {
