@@ -95,6 +95,8 @@ void TransferPayment::ReadTransfer(const SentRow& row) {
     const std::optional<Currency> amount = row.Amount("PYMT_AMT");
     if (!amount || *amount <= Currency())
         Refuse(TransferRefusalTexts::kAmountNotPositive);
+    if (amount->RoundedToCents() != *amount)
+        Refuse(TransferRefusalTexts::NotWholeCents(row.Text("PYMT_AMT")));
     if (*amount > excess_.amount)
         Refuse(TransferRefusalTexts::AmountAboveExcess(*amount, excess_.amount));
     amount_ = *amount;
@@ -139,6 +141,8 @@ TransferPayment::Payment TransferPayment::ReadPayment(const SentRow& row) const 
     const std::optional<Currency> amount = row.Amount("PYMT_AMT");
     if (!amount || *amount <= Currency())
         Refuse(TransferRefusalTexts::AppliedNotPositive(shown));
+    if (amount->RoundedToCents() != *amount)
+        Refuse(TransferRefusalTexts::NotWholeCents(row.Text("PYMT_AMT")));
     const Currency balance = Currency::FromUnits(query.Integer(2));
     if (*amount > balance)
         Refuse(TransferRefusalTexts::AppliedAboveBalance(shown, *amount, balance));

@@ -27,6 +27,11 @@ std::string TransferRefusalTexts::NoSuchExcessFund(std::int64_t fund, std::strin
     return "Excess fund " + std::to_string(fund) + " is not an excess fund of receipt " + Text(receipt) + ".";
 }
 
+std::string TransferRefusalTexts::NotWholeCents(std::string_view sent) {
+    return "The amount " + QuotedForError(sent) +
+           " has fractions of a cent: money moves in dollars and cents. Nothing was saved.";
+}
+
 std::string TransferRefusalTexts::OnRefundWorksheet(std::string_view receipt, std::string_view refund) {
     return "The excess fund of receipt " + Text(receipt) + " is on refund worksheet " + Text(refund) +
            ", which is under way. Void the worksheet before transferring the money. Nothing was saved.";

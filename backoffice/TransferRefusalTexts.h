@@ -27,6 +27,7 @@ public:
     static std::string OnRefundWorksheet(std::string_view receipt, std::string_view refund);
     static constexpr std::string_view kAmountNotPositive = "The amount to transfer must be more than $0.00.";
     static std::string AmountAboveExcess(const Currency& amount, const Currency& open);
+    static std::string NotWholeCents(std::string_view sent);
 
     // The ARs it pays.
     static std::string UnknownRowAction(std::string_view sent);

@@ -223,6 +223,8 @@ int Tavrik_Payment::Validate() {
     const Currency open = ExcessAmount();
     if (amount <= Currency())
         errors_.Add("Enter the amount to transfer.", txtAmount);
+    else if (amount.RoundedToCents() != amount)
+        errors_.Add("Enter the amount to transfer in dollars and cents.", txtAmount);
     else if (open <= Currency())
         errors_.Add("The receipt has no open excess fund to transfer.");
     else if (amount > open)
@@ -245,6 +247,8 @@ void Tavrik_Payment::CheckApplied(Currency amount) {
         const Currency balance = FieldAmount(rows, "ACCT_RCVBL_BAL_AMT");
         if (!applied || *applied < Currency())
             errors_.Add("The amount applied to AR " + account + " is not an amount.", grdAccounts);
+        else if (applied->RoundedToCents() != *applied)
+            errors_.Add("The amount applied to AR " + account + " is not in dollars and cents.", grdAccounts);
         else if (*applied > balance)
             errors_.Add("The amount applied to AR " + account + " (" + applied->FormatDollars() +
                             ") is more than its balance (" + balance.FormatDollars() + ").",

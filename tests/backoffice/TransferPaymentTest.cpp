@@ -136,6 +136,8 @@ TEST_P(TransferPaymentTest, a_refused_transfer_says_why_and_changes_nothing) {
          TransferRefusalTexts::ExcessChangedSinceRead("0100001")},
         {"the amount is zero", Transfer(kOpenFund, "100005", "0.00", {}),
          std::string(TransferRefusalTexts::kAmountNotPositive)},
+        {"the amount has fractions of a cent", Transfer(kOpenFund, "100005", "10.005", {}),
+         TransferRefusalTexts::NotWholeCents("10.005")},
         {"the amount is negative", Transfer(kOpenFund, "100005", "-1.00", {}),
          std::string(TransferRefusalTexts::kAmountNotPositive)},
         {"the amount is above the fund", Transfer(kOpenFund, "100005", "25.01", {}),
