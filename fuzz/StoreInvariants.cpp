@@ -30,7 +30,8 @@ std::string StoreInvariants::UnbalancedReceipts(StoreConnection& store) {
     StoreQuery receipts(
         store,
         "SELECT r.RCPT_NBR, r.TOT_PYMT_AMT - "
-        "COALESCE((SELECT SUM(p.CL_PYMT_AMT) FROM payment p WHERE p.RCPT_NBR = r.RCPT_NBR), 0) - "
+        "COALESCE((SELECT SUM(p.CL_PYMT_AMT) FROM payment p WHERE p.RCPT_NBR = r.RCPT_NBR "
+        "AND COALESCE(p.ACTVTY_STTS_CD, '') <> 'B'), 0) - "
         "COALESCE((SELECT SUM(o.OVR_PYMT_AMT) FROM overpayment o WHERE o.RCPT_NBR = r.RCPT_NBR), 0) AS GAP "
         "FROM receipt r WHERE GAP <> 0 ORDER BY r.RCPT_NBR");
     std::string unbalanced;

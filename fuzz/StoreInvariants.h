@@ -15,8 +15,9 @@ public:
     // The sentences of those that do not hold; empty when all do.
     static std::vector<std::string> Broken(StoreConnection& store);
     // Each receipt whose total is not what it paid and the excess funds it left, with the difference.
-    // The demo's history leaves some so; a request may make none, nor change one, since money moves
-    // between receipts only as a whole excess fund or a part of one split off.
+    // A payment backed out becomes an excess fund; a canceled one stays what the receipt took in. The
+    // demo's history leaves some receipts unbalanced; a request may make none, nor change one, since
+    // money moves between receipts only as an excess fund or a part of one split off.
     static std::string UnbalancedReceipts(StoreConnection& store);
 };
 
