@@ -2,7 +2,8 @@
 # Builds one fuzz target with clang in build-fuzz/ and runs it for SECONDS (30 minutes unless told)
 # from its checked-in seeds. What it learns stays in build-fuzz/campaign/TARGET/corpus for the next
 # run; an input that crashes or breaks an invariant is kept in build-fuzz/campaign/TARGET/crashes and
-# the script fails. Further arguments go to libFuzzer (-jobs=2, -dict=..., -only_ascii=1, ...).
+# the script fails. fuzz/TARGET.dict, where there is one, gives libFuzzer the words of the target's
+# input. Further arguments go to libFuzzer (-jobs=2, -only_ascii=1, ...).
 # Usage: fuzz/run-campaign.sh TARGET [SECONDS] [LIBFUZZER OPTION...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,5 +21,7 @@ cmake --build build-fuzz -j "$(nproc)" --target "$target"
 
 work=build-fuzz/campaign/$target
 mkdir -p "$work/corpus" "$work/crashes"
+dictionary=()
+[ -f "fuzz/$target.dict" ] && dictionary=(-dict="fuzz/$target.dict")
 UBSAN_OPTIONS=print_stacktrace=1 "build-fuzz/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 \
-    -artifact_prefix="$work/crashes/" "$@" "$work/corpus" "fuzz/corpus/$target"
+    -artifact_prefix="$work/crashes/" "${dictionary[@]}" "$@" "$work/corpus" "fuzz/corpus/$target"
