@@ -25,3 +25,16 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVRIK_SANITIZE=ON 
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+# The fuzz targets, built with clang in a tree of their own and each run briefly from its seeds: a
+# crash, a sanitizer's report or a broken invariant fails the script. fuzz/run-campaign.sh runs one
+# for longer.
+mkdir -p build-fuzz/campaign
+for target in fuzz/corpus/*/; do
+    target=$(basename "$target")
+    echo "Fuzzing $target for 5 seconds"
+    fuzz/run-campaign.sh "$target" 5 2>"build-fuzz/campaign/$target.log" || {
+        tail -n 60 "build-fuzz/campaign/$target.log" >&2
+        exit 1
+    }
+done

@@ -137,6 +137,11 @@ bool MatchesWildcards(std::string_view text, std::string_view pattern) {
 
 } // namespace
 
+// Parsing and evaluating both recurse, so criteria nested or chained past anything a form writes are
+// refused rather than allowed to run the stack out.
+constexpr std::size_t kDeepestNesting = 64;
+constexpr std::size_t kMostNodes = 1000;
+
 // Recursive descent over: or := and {OR and}; and := primary {AND primary};
 // primary := "(" or ")" | name (IS [NOT] NULL | LIKE 'text' | operator literal).
 class RecordCriteria::Parser {
@@ -146,7 +151,7 @@ public:
 
     bool ParseAll() {
         std::optional<std::size_t> root = ParseOr();
-        if (!root || Peek().kind != TokenKind::End)
+        if (!root || Peek().kind != TokenKind::End || criteria_.nodes_.size() > kMostNodes)
             return false;
         criteria_.root_ = *root;
         return true;
@@ -186,8 +191,11 @@ private:
 
     std::optional<std::size_t> ParsePrimary() {
         if (Peek().kind == TokenKind::Open) {
+            if (++depth_ > kDeepestNesting)
+                return std::nullopt;
             Take();
             std::optional<std::size_t> inner = ParseOr();
+            --depth_;
             if (!inner || Take().kind != TokenKind::Close)
                 return std::nullopt;
             return inner;
@@ -260,6 +268,7 @@ private:
 
     std::vector<Token> tokens_;
     std::size_t next_ = 0;
+    std::size_t depth_ = 0; // parentheses open around the token being read
     const DataTable& schema_;
     RecordCriteria& criteria_;
 };

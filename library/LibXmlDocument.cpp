@@ -76,7 +76,10 @@ void LibXmlDocument::AppendTextElement(const std::string& name, const std::strin
     xmlNodePtr root = document_ ? xmlDocGetRootElement(document_.get()) : nullptr;
     if (root == nullptr)
         throw std::runtime_error("The print data has no root element to add \"" + name + "\" to.");
-    if (xmlValidateNCName(AsXmlText(name), 0) != 0)
+    // libxml2 reads a name as UTF-8 without checking it is, letting through bytes that then write a
+    // document no parser reads back; and it stops at a NUL, so the element would lose the rest.
+    if (!Utf8::IsValid(name) || name.find('\0') != std::string::npos ||
+        xmlValidateNCName(AsXmlText(name), 0) != 0)
         throw std::runtime_error("\"" + name + "\" is not an XML element name.");
     if (!Utf8::IsValid(text))
         throw std::runtime_error("The text for \"" + name + "\" is not UTF-8.");

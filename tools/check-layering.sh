@@ -20,6 +20,7 @@ declare -A uses=(
     [select]="common"
     [tools]="common store library backoffice document receivable receipt refund select"
     [bench]="common store library backoffice document receivable receipt refund select tools"
+    [fuzz]="common store library backoffice"
     [desktop]="*"
     [tests]="*"
 )

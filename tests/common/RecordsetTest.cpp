@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <string>
 
 namespace tavrik {
 namespace {
@@ -122,6 +123,23 @@ TEST(Recordset, shows_matching_rows_when_filtered_by_criteria) {
 
         EXPECT_EQ(Render(records), "") << unparseable;
     }
+}
+
+// Thousands of parentheses ran the parser out of stack; a chain as long would do the same to each row's
+// evaluation.
+TEST(Recordset, shows_no_rows_when_criteria_nest_or_chain_too_deep_to_evaluate) {
+    Recordset records = MakeRecordset();
+    std::string deep = std::string(100000, '(') + "CD = 'A'" + std::string(100000, ')');
+    std::string chain = "CD = 'A'";
+    for (int term = 0; term < 100000; ++term)
+        chain += " OR CD = 'A'";
+
+    records.Filter(deep);
+    EXPECT_EQ(Render(records), "");
+    records.Filter(chain);
+    EXPECT_EQ(Render(records), "");
+    records.Filter("((((CD = 'A'))))" + std::string(" OR CD = 'C'"));
+    EXPECT_EQ(Render(records), "A0 a2 C3");
 }
 
 TEST(Recordset, finds_forward_from_current_row_when_searching) {

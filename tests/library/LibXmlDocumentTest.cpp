@@ -59,6 +59,33 @@ TEST(LibXmlDocument, append_is_refused_and_nothing_added_when_the_name_or_text_c
     }
 }
 
+// libxml2's name check took these bytes, and the document it then wrote could not be read back.
+TEST(LibXmlDocument, append_is_refused_and_the_document_stays_readable_when_the_name_is_not_utf8) {
+    LibXmlDocument document;
+    document.LoadXml("<TavrikAdjust><REFUNDNO>0000041</REFUNDNO></TavrikAdjust>");
+    const std::string before = document.Xml();
+
+    EXPECT_THROW(document.AppendTextElement("caf\xD4V\xDF\x1D}S\xD2"
+                                            "2\x01",
+                                            "x"),
+                 std::runtime_error);
+
+    EXPECT_EQ(document.Xml(), before);
+    LibXmlDocument read;
+    EXPECT_NO_THROW(read.LoadXml(document.Xml()));
+}
+
+// libxml2 stopped reading the name at the NUL and wrote an element named "REFUND".
+TEST(LibXmlDocument, append_is_refused_when_the_name_holds_a_nul) {
+    LibXmlDocument document;
+    document.LoadXml("<TavrikAdjust><REFUNDNO>0000041</REFUNDNO></TavrikAdjust>");
+    const std::string before = document.Xml();
+
+    EXPECT_THROW(document.AppendTextElement(std::string("REFUND\0NO", 9), "0000042"), std::runtime_error);
+
+    EXPECT_EQ(document.Xml(), before);
+}
+
 TEST(LibXmlDocument, the_outside_entity_is_not_read_when_the_doctype_declares_one) {
     LibXmlDocument document;
 
