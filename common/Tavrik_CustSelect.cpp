@@ -1,5 +1,6 @@
 #include "common/Tavrik_CustSelect.h"
 
+#include "common/FieldText.h"
 #include "common/FormMessage.h"
 #include "common/NewPIRequest.h"
 #include "common/RequestNumbers.h"
@@ -8,14 +9,6 @@
 #include <utility>
 
 namespace tavrik {
-namespace {
-
-std::string FieldText(const Recordset& rows, std::string_view field) {
-    return rows.HasField(field) ? Trim(rows.Field(field).ToText()) : std::string();
-}
-
-} // namespace
-
 Tavrik_CustSelect::Tavrik_CustSelect(std::string name, Session& session)
     : Control(std::move(name)), session_(session), trapErrors_(session, "Tavrik_CustSelect"),
       moKovraMessage(NewFormMessage(session, *this)) {}

@@ -1,6 +1,7 @@
 #include "common/Tavrik_Payment.h"
 
 #include "common/DataSetDefinitions.h"
+#include "common/FieldText.h"
 #include "common/FormMessage.h"
 #include "common/GridColumnLayout.h"
 #include "common/NewPIRequest.h"
@@ -26,10 +27,6 @@ constexpr GridColumnLayout kAccountColumns[] = {
     {"ACCT_RCVBL_TYP_CD", "ACCT_RCVBL_TYP_CD", "ACCT_RCVBL_TYP_CD", 600, false, kLeft, kText},
     {"ROW_VERSION", "ROW_VERSION", "ROW_VERSION", 600, false, kLeft, kText},
 };
-
-std::string FieldText(const Recordset& rows, std::string_view field) {
-    return rows.HasField(field) ? Trim(rows.Field(field).ToText()) : std::string();
-}
 
 Currency FieldAmount(const Recordset& rows, std::string_view field) {
     return rows.Field(field).AsCurrency().value_or(Currency());

@@ -1,6 +1,7 @@
 #include "receipt/Tavrik_PayDetail.h"
 
 #include "common/Currency.h"
+#include "common/FieldText.h"
 #include "common/FormMessage.h"
 #include "common/ModalForm.h"
 #include "common/NewPIRequest.h"
@@ -74,10 +75,6 @@ constexpr GridColumnLayout kExcessColumns[] = {
 // A field of a row by bookmark, trimmed; "" when null or when the recordset lacks the field.
 std::string FieldTextAt(const Recordset& rows, SSOleDBGrid::Bookmark bookmark, std::string_view field) {
     return rows.HasField(field) ? Trim(rows.FieldAt(bookmark, field).ToText()) : std::string();
-}
-
-std::string FieldText(const Recordset& rows, std::string_view field) {
-    return rows.HasField(field) ? Trim(rows.Field(field).ToText()) : std::string();
 }
 
 bool IsNullAt(const Recordset& rows, SSOleDBGrid::Bookmark bookmark, std::string_view field) {

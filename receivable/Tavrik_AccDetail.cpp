@@ -3,6 +3,7 @@
 #include "common/AdjustmentRules.h"
 #include "common/CheckBoxCell.h"
 #include "common/DataSetOpener.h"
+#include "common/FieldText.h"
 #include "common/FormMessage.h"
 #include "common/ModalForm.h"
 #include "common/NewPIRequest.h"
@@ -52,10 +53,6 @@ std::vector<GridColumnLayout> AssessmentLayout(std::span<const GridColumnLayout>
     std::vector<GridColumnLayout> layout(std::begin(kAssessmentColumns), std::end(kAssessmentColumns));
     layout.insert(layout.end(), own.begin(), own.end());
     return layout;
-}
-
-std::string FieldText(const Recordset& rows, std::string_view field) {
-    return rows.HasField(field) ? Trim(rows.Field(field).ToText()) : std::string();
 }
 
 std::optional<std::int64_t> NumberOf(const std::string& text) {

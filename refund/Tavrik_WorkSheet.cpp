@@ -1,6 +1,7 @@
 #include "refund/Tavrik_WorkSheet.h"
 
 #include "common/Currency.h"
+#include "common/FieldText.h"
 #include "common/FormMessage.h"
 #include "common/NewPIRequest.h"
 #include "common/NumberedError.h"
@@ -57,10 +58,6 @@ std::string StatusBeforeSave(const std::string& status) {
 
 std::string DayText(const std::optional<CalendarDate>& day) {
     return day ? day->FormatIso() : std::string();
-}
-
-std::string FieldText(const Recordset& row, std::string_view field) {
-    return row.HasField(field) ? Trim(row.Field(field).ToText()) : std::string();
 }
 
 } // namespace
