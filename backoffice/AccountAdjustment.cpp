@@ -144,7 +144,7 @@ std::vector<AccountAdjustment::Change> AccountAdjustment::ReadChanges(const Data
     std::vector<Change> changes;
     std::set<std::int64_t> seen;
     int lpoFeesRemoved = 0;
-    for (std::size_t index = 0; index < rows->rows.size(); ++index) {
+    for (std::size_t index = 0; index < rows->RowCount(); ++index) {
         Change change = ReadChange(SentRow(*rows, index), stored);
         if (!seen.insert(change.assessment.sequence).second)
             Refuse(RefusalTexts::AssessmentTwice(change.assessment.sequence));

@@ -30,7 +30,7 @@ ReplyMessage CreateRefund::Handle(const RequestMessage& request) {
 
     ReplyMessage reply;
     DataTable worksheet = ReceiptRefunds(database_).Live(number);
-    if (!worksheet.rows.empty())
+    if (!worksheet.IsEmpty())
         reply.dataSets["REFUND"] = std::move(worksheet);
     return reply;
 }

@@ -95,12 +95,13 @@ ReplyMessage CustomerSearch::Handle(const RequestMessage& request) {
     const std::size_t id = *found.FieldIndex("CUST_ID");
     std::set<std::string> seen;
     for (Tier tier : {Tier::Identifier, Tier::FirstWord, Tier::LaterWord}) {
-        if (found.rows.size() >= kBest)
+        if (found.RowCount() >= kBest)
             break;
         StoreQuery query = Query(database_, tier, *typed);
-        for (std::vector<FieldValue>& row : ReadDataSet(query, "CUSTOMERMATCH").rows)
-            if (found.rows.size() < kBest && seen.insert(row[id].ToText()).second)
-                found.rows.push_back(std::move(row));
+        const DataTable matches = ReadDataSet(query, "CUSTOMERMATCH");
+        for (std::size_t row = 0; row < matches.RowCount(); ++row)
+            if (found.RowCount() < kBest && seen.insert(matches.Cell(row, id).ToText()).second)
+                found.AddRowFrom(matches, row);
     }
     reply.dataSets["CUSTOMERMATCH"] = std::move(found);
     return reply;

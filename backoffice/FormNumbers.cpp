@@ -42,7 +42,7 @@ ReplyMessage FormNumbers::Handle(const RequestMessage& request) {
 
     DataTable numbers = *DataSetDefinitions::EmptyTable("REQ");
     for (std::int64_t number = first; number < first + count; ++number)
-        numbers.rows.push_back({FieldValue(number)});
+        numbers.AddRow({FieldValue(number)});
     ReplyMessage reply;
     reply.dataSets["REQ"] = std::move(numbers);
     return reply;

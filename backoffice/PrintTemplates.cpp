@@ -29,9 +29,9 @@ ReplyMessage PrintTemplates::Handle(const RequestMessage& request) {
     query.Bind(1, type).Bind(2, day->FormatIso());
     DataTable found = ReadDataSet(query, "TEMPLATE");
     ReplyMessage reply;
-    if (found.rows.empty())
+    if (found.IsEmpty())
         return reply;
-    found.rows.resize(1);
+    found.KeepFirstRows(1);
     reply.dataSets["TEMPLATE"] = std::move(found);
     return reply;
 }

@@ -4,14 +4,18 @@
 #include "common/DataTable.h"
 #include "store/StoreQuery.h"
 
+#include <span>
 #include <string_view>
 
 namespace tavrik {
 
 // Steps the query to its end. Each column fills the field of the same name (the query names its
 // columns by alias); a field no column fills stays null. Stored money is ten-thousandths, stored days
-// 'yyyy-mm-dd'. Throws std::runtime_error for an unknown data set, a column the data set lacks, or a
-// stored day that is not a date.
-DataTable ReadDataSet(StoreQuery& query, std::string_view dataSetName);
+// 'yyyy-mm-dd'. A text field named in `sevenDigitFields` holds a form number that the query returns
+// as a whole number; it is written with seven digits, as the screen shows form numbers. Throws
+// std::runtime_error for an unknown data set, a column the data set lacks, or a stored day that is
+// not a date.
+DataTable ReadDataSet(StoreQuery& query, std::string_view dataSetName,
+                      std::span<const std::string_view> sevenDigitFields = {});
 
 } // namespace tavrik

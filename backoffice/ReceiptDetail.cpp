@@ -62,7 +62,7 @@ ReplyMessage ReceiptDetail::Read(std::int64_t receipt) {
         "WHERE o.RCPT_NBR = ?1 ORDER BY o.OVR_PYMT_ID",
         receipt, "OVERPAYMENT");
     DataTable refunds = ReceiptRefunds(database_).All(receipt);
-    if (!refunds.rows.empty())
+    if (!refunds.IsEmpty())
         reply.dataSets["REFUND"] = std::move(refunds);
     return reply;
 }

@@ -24,12 +24,12 @@ std::vector<std::string> ReadCustomers(StoreQuery& query) {
 }
 
 void AppendRows(DataTable& into, DataTable&& from) {
-    if (into.fields.empty()) {
+    if (into.Fields().empty()) {
         into = std::move(from);
         return;
     }
-    for (std::vector<FieldValue>& row : from.rows)
-        into.rows.push_back(std::move(row));
+    for (std::size_t row = 0; row < from.RowCount(); ++row)
+        into.AddRowFrom(from, row);
 }
 
 } // namespace

@@ -52,12 +52,12 @@ void RequireUtf8(const RequestMessage& request) {
     // Names first: the texts below name where they found bad bytes.
     for (const auto& [name, table] : request.dataSets) {
         RequireUtf8(name, "data set name");
-        for (const FieldDefinition& field : table.fields)
+        for (const FieldDefinition& field : table.Fields())
             RequireUtf8(field.name, "field name in " + name);
-        for (const std::vector<FieldValue>& row : table.rows)
-            for (std::size_t field = 0; field < row.size() && field < table.fields.size(); ++field)
-                if (row[field].IsText())
-                    RequireUtf8(row[field].ToStoreText(), table.fields[field].name + " in " + name);
+        for (std::size_t row = 0; row < table.RowCount(); ++row)
+            for (std::size_t field = 0; field < table.Fields().size(); ++field)
+                if (const FieldValue value = table.Cell(row, field); value.IsText())
+                    RequireUtf8(value.ToStoreText(), table.Fields()[field].name + " in " + name);
     }
 }
 

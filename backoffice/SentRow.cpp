@@ -4,13 +4,11 @@
 
 namespace tavrik {
 
-const FieldValue& SentRow::Value(std::string_view field) const {
-    static const FieldValue null;
+FieldValue SentRow::Value(std::string_view field) const {
     std::optional<std::size_t> index = table_.FieldIndex(field);
-    const std::vector<FieldValue>& row = table_.rows.at(row_);
-    if (!index || *index >= row.size())
-        return null;
-    return row[*index];
+    if (!index)
+        return {};
+    return table_.Cell(row_, *index);
 }
 
 bool SentRow::IsBlank(std::string_view field) const {

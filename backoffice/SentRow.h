@@ -14,7 +14,7 @@ class SentRow {
 public:
     SentRow(const DataTable& table, std::size_t row) : table_(table), row_(row) {}
 
-    const FieldValue& Value(std::string_view field) const;
+    FieldValue Value(std::string_view field) const;
     bool IsBlank(std::string_view field) const;
     // The value as stored text ("yyyy-mm-dd" for a day), trimmed; "" for null.
     std::string Text(std::string_view field) const;

@@ -8,7 +8,7 @@ const DataTable* SentTable(const RequestMessage& request, const std::string& nam
 }
 
 std::size_t RowCount(const DataTable* table) {
-    return table == nullptr ? 0 : table->rows.size();
+    return table == nullptr ? 0 : table->RowCount();
 }
 
 } // namespace tavrik

@@ -281,7 +281,7 @@ ReplyMessage StoreBackOffice::Session(const RequestMessage& request) {
                                "REGION AS REGION FROM app_user WHERE USER_ID = ?1");
     user.Bind(1, userId);
     DataTable userInfo = ReadDataSet(user, "USERINFO");
-    if (userInfo.rows.empty())
+    if (userInfo.IsEmpty())
         throw RequestError(RefusalTexts::UnknownUser(userId));
 
     StoreQuery privileges(database_, "SELECT USER_ID AS USER_ID, PRVLG_NM AS PRVLG_NM FROM user_privilege "

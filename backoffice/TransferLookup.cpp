@@ -39,7 +39,7 @@ ReplyMessage TransferLookup::Handle(const RequestMessage& request) {
                                 "CITY AS CITY, STATE AS STATE FROM customer WHERE CUST_ID = ?1");
     named.Bind(1, customer);
     DataTable found = ReadDataSet(named, "CUSTOMERMATCH");
-    if (found.rows.empty())
+    if (found.IsEmpty())
         Refuse(TransferRefusalTexts::NoSuchCustomer(customer));
     reply.dataSets["CUSTOMERMATCH"] = std::move(found);
 

@@ -79,7 +79,7 @@ public:
             office_->Handle(Request(kCustomerSearchRequest, {Key("key:CUST_SEARCH", typed)}));
         if (!reply.errorText.empty())
             throw std::runtime_error(reply.errorText);
-        return reply.dataSets.at("CUSTOMERMATCH").rows.size();
+        return reply.dataSets.at("CUSTOMERMATCH").RowCount();
     }
     // The search's statements run bare, tier after tier until 100 customers were read.
     std::size_t BareSearch(const std::string& typed) {
@@ -105,7 +105,7 @@ public:
             Request(kCustomerAccountsRequest, {Key("key:REF_TYP_CD", "C"), Key("key:CUST_ID", customer_)}));
         if (!reply.errorText.empty())
             throw std::runtime_error(reply.errorText);
-        return reply.dataSets.at("CUSTOMERFORM").rows.size();
+        return reply.dataSets.at("CUSTOMERFORM").RowCount();
     }
     std::size_t BareAccounts() {
         StoreTransaction transaction(*database_, StoreConnection::Access::Read);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 
 namespace tavrik {
@@ -37,6 +38,11 @@ public:
 
     // Null sorts first; values of one kind in their natural order; text byte by byte.
     static int Compare(const FieldValue& left, const FieldValue& right);
+    // Calls `visitor` with the held value: std::monostate, std::string, std::int64_t, Currency or
+    // CalendarDate.
+    template <typename Visitor> decltype(auto) Visit(Visitor&& visitor) const {
+        return std::visit(std::forward<Visitor>(visitor), value_);
+    }
     bool operator==(const FieldValue& other) const { return value_ == other.value_; }
 
 private:

@@ -223,7 +223,7 @@ private:
         if (Peek().kind != TokenKind::Operator)
             return std::nullopt;
         node.op = ToOperator(Take().text);
-        if (!SetLiteral(node, schema_.fields[*field].type, Take()))
+        if (!SetLiteral(node, schema_.Fields()[*field].type, Take()))
             return std::nullopt;
         return Add(std::move(node));
     }
@@ -283,27 +283,28 @@ std::optional<RecordCriteria> RecordCriteria::Parse(std::string_view text, const
     return criteria;
 }
 
-bool RecordCriteria::Matches(const std::vector<FieldValue>& row) const {
-    return Evaluate(root_, row);
+bool RecordCriteria::Matches(const DataTable& table, std::size_t row) const {
+    return Evaluate(root_, table, row);
 }
 
-bool RecordCriteria::Evaluate(std::size_t index, const std::vector<FieldValue>& row) const {
+bool RecordCriteria::Evaluate(std::size_t index, const DataTable& table, std::size_t row) const {
     const Node& node = nodes_[index];
     switch (node.kind) {
     case Kind::And:
-        return Evaluate(node.left, row) && Evaluate(node.right, row);
+        return Evaluate(node.left, table, row) && Evaluate(node.right, table, row);
     case Kind::Or:
-        return Evaluate(node.left, row) || Evaluate(node.right, row);
+        return Evaluate(node.left, table, row) || Evaluate(node.right, table, row);
     case Kind::IsNull:
-        return row[node.field].IsNull();
+        return table.Column(node.field).IsNull(row);
     case Kind::IsNotNull:
-        return !row[node.field].IsNull();
+        return !table.Column(node.field).IsNull(row);
     case Kind::Like:
-        return !row[node.field].IsNull() && MatchesWildcards(ToUpper(row[node.field].ToText()), node.pattern);
+        return !table.Column(node.field).IsNull(row) &&
+               MatchesWildcards(ToUpper(table.Cell(row, node.field).ToText()), node.pattern);
     case Kind::Compare:
         break;
     }
-    const FieldValue& cell = row[node.field];
+    const FieldValue cell = table.Cell(row, node.field);
     if (cell.IsNull())
         return false;
     int order = 0;

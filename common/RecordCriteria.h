@@ -22,7 +22,7 @@ public:
     static std::optional<RecordCriteria> Parse(std::string_view text, const DataTable& schema);
 
     // Text compares without regard to case; a null cell meets only IS NULL.
-    bool Matches(const std::vector<FieldValue>& row) const;
+    bool Matches(const DataTable& table, std::size_t row) const;
 
 private:
     class Parser;
@@ -44,7 +44,7 @@ private:
         std::string pattern; // LIKE, upper-cased
     };
 
-    bool Evaluate(std::size_t node, const std::vector<FieldValue>& row) const;
+    bool Evaluate(std::size_t node, const DataTable& table, std::size_t row) const;
 
     std::vector<Node> nodes_;
     std::size_t root_ = 0;

@@ -57,16 +57,13 @@ Recordset::Recordset() : Recordset(DataTable{}) {}
 Recordset::Recordset(DataTable table) : Recordset(std::make_shared<const DataTable>(std::move(table))) {}
 
 Recordset::Recordset(std::shared_ptr<const DataTable> table) : shared_(std::make_shared<Shared>()) {
-    for (const auto& row : table->rows)
-        if (row.size() != table->fields.size())
-            throw std::runtime_error("A row of the data set does not have one value per field");
-    shared_->statuses.assign(table->rows.size(), RecordStatus::Unmodified);
+    shared_->statuses.assign(table->RowCount(), RecordStatus::Unmodified);
     shared_->rows = std::move(table);
     Rebuild();
 }
 
 const std::vector<FieldDefinition>& Recordset::Fields() const {
-    return shared_->Table().fields;
+    return shared_->Table().Fields();
 }
 
 bool Recordset::HasField(std::string_view name) const {
@@ -140,7 +137,7 @@ bool Recordset::SetBookmark(Bookmark bookmark) {
     return true;
 }
 
-const FieldValue& Recordset::Field(std::string_view name) const {
+FieldValue Recordset::Field(std::string_view name) const {
     return FieldAt(CurrentOrThrow(), name);
 }
 
@@ -148,9 +145,9 @@ void Recordset::SetField(std::string_view name, FieldValue value) {
     SetFieldAt(CurrentOrThrow(), name, std::move(value));
 }
 
-const FieldValue& Recordset::FieldAt(Bookmark bookmark, std::string_view name) const {
+FieldValue Recordset::FieldAt(Bookmark bookmark, std::string_view name) const {
     CheckBookmark(bookmark);
-    return shared_->Table().rows[bookmark][FieldIndexOrThrow(name)];
+    return shared_->Table().Cell(bookmark, FieldIndexOrThrow(name));
 }
 
 void Recordset::SetFieldAt(Bookmark bookmark, std::string_view name, FieldValue value) {
@@ -160,7 +157,7 @@ void Recordset::SetFieldAt(Bookmark bookmark, std::string_view name, FieldValue 
     if (status == RecordStatus::Deleted)
         throw std::runtime_error("The row has been deleted");
     DataTable& table = shared_->EditableTable();
-    table.rows[bookmark][field] = ToFieldType(std::move(value), table.fields[field]);
+    table.SetCell(bookmark, field, ToFieldType(std::move(value), table.Fields()[field]));
     if (status == RecordStatus::Unmodified)
         status = RecordStatus::Modified;
     ++shared_->revision;
@@ -176,7 +173,7 @@ RecordStatus Recordset::StatusAt(Bookmark bookmark) const {
 }
 
 void Recordset::Sort(std::string_view fieldList) {
-    sortKeys_ = ParseSortList(fieldList);
+    sortOrder_ = SortOrder::Parse(fieldList, shared_->Table());
     sortText_ = std::string(fieldList);
     ++ownRevision_;
     Rebuild();
@@ -212,7 +209,7 @@ bool Recordset::Find(std::string_view criteria) {
     if (!wanted)
         return false;
     for (std::size_t i = from; i < visible_.size(); ++i) {
-        if (wanted->Matches(shared_->Table().rows[visible_[i]])) {
+        if (wanted->Matches(shared_->Table(), visible_[i])) {
             position_ = i;
             return true;
         }
@@ -230,7 +227,7 @@ Recordset Recordset::Clone() const {
 void Recordset::AddNew() {
     Sync();
     DataTable& table = shared_->EditableTable();
-    table.rows.emplace_back(table.fields.size());
+    table.AddRow();
     shared_->statuses.push_back(RecordStatus::New);
     ++shared_->revision;
     ++shared_->membership;
@@ -264,39 +261,31 @@ std::uint64_t Recordset::Revision() const {
 
 DataTable Recordset::ToTable() const {
     Sync();
-    DataTable table;
-    table.fields = shared_->Table().fields;
-    table.rows.reserve(visible_.size());
+    DataTable table(shared_->Table().Fields());
     for (Bookmark bookmark : visible_)
-        table.rows.push_back(shared_->Table().rows[bookmark]);
+        table.AddRowFrom(shared_->Table(), bookmark);
     return table;
 }
 
 void Recordset::Rebuild() {
-    const auto& rows = shared_->Table().rows;
+    const DataTable& table = shared_->Table();
     visible_.clear();
     if (!filterBroken_) {
-        for (Bookmark bookmark = 0; bookmark < rows.size(); ++bookmark)
+        visible_.reserve(table.RowCount());
+        for (Bookmark bookmark = 0; bookmark < table.RowCount(); ++bookmark)
             if (shared_->statuses[bookmark] != RecordStatus::Deleted &&
-                (!filter_ || filter_->Matches(rows[bookmark])))
+                (!filter_ || filter_->Matches(table, bookmark)))
                 visible_.push_back(bookmark);
     }
-    if (!sortKeys_.empty()) {
-        const auto before = [&rows, this](Bookmark left, Bookmark right) {
-            for (const SortKey& key : sortKeys_) {
-                int order = FieldValue::Compare(rows[left][key.field], rows[right][key.field]);
-                if (order != 0)
-                    return key.descending ? order > 0 : order < 0;
-            }
-            return false;
-        };
-        // The back office mostly answers in the order the lists are sorted by; checking costs one
-        // pass, sorting a long list many.
-        if (!std::is_sorted(visible_.begin(), visible_.end(), before))
-            std::stable_sort(visible_.begin(), visible_.end(), before);
+    // Rows in read order that the table knows to be sorted by these keys (or more) need no sort:
+    // a stable sort would leave them as they are.
+    if (!sortOrder_.IsEmpty() && !sortOrder_.IsPrefixOf(table.Order())) {
+        std::stable_sort(visible_.begin(), visible_.end(), [&table, this](Bookmark left, Bookmark right) {
+            return sortOrder_.Before(table, left, right);
+        });
     }
     seenMembership_ = shared_->membership;
-    seenRowCount_ = rows.size();
+    seenRowCount_ = table.RowCount();
     position_ = 0;
     beforeFirst_ = false;
     justDeleted_ = false;
@@ -338,36 +327,8 @@ Recordset::Bookmark Recordset::CurrentOrThrow() const {
 }
 
 void Recordset::CheckBookmark(Bookmark bookmark) const {
-    if (bookmark >= shared_->Table().rows.size())
+    if (bookmark >= shared_->Table().RowCount())
         throw std::runtime_error("The bookmark names no row of the recordset");
-}
-
-std::vector<Recordset::SortKey> Recordset::ParseSortList(std::string_view fieldList) const {
-    std::vector<SortKey> keys;
-    if (IsBlank(fieldList))
-        return keys;
-    std::size_t start = 0;
-    while (start <= fieldList.size()) {
-        std::size_t comma = std::min(fieldList.find(',', start), fieldList.size());
-        std::string item = Trim(fieldList.substr(start, comma - start));
-        start = comma + 1;
-        std::string name = item;
-        std::string direction;
-        if (!item.empty() && item.front() == '[') {
-            std::size_t close = item.find(']');
-            if (close == std::string::npos)
-                throw std::runtime_error("Malformed sort list: " + std::string(fieldList));
-            name = item.substr(1, close - 1);
-            direction = ToUpper(Trim(std::string_view(item).substr(close + 1)));
-        } else if (std::size_t blank = item.find_first_of(" \t"); blank != std::string::npos) {
-            name = item.substr(0, blank);
-            direction = ToUpper(Trim(std::string_view(item).substr(blank)));
-        }
-        if (name.empty() || (!direction.empty() && direction != "ASC" && direction != "DESC"))
-            throw std::runtime_error("Malformed sort list: " + std::string(fieldList));
-        keys.push_back({FieldIndexOrThrow(name), direction == "DESC"});
-    }
-    return keys;
 }
 
 } // namespace tavrik

@@ -7,6 +7,7 @@
 #include "common/FieldValue.h"
 #include "common/RecordCriteria.h"
 #include "common/RecordStatus.h"
+#include "common/SortOrder.h"
 
 #include <cstdint>
 #include <memory>
@@ -46,16 +47,17 @@ public:
 
     // Field of the current row (names without regard to case). Throws std::runtime_error at BOF/EOF
     // or for a field the recordset does not have.
-    const FieldValue& Field(std::string_view name) const;
+    FieldValue Field(std::string_view name) const;
     void SetField(std::string_view name, FieldValue value);
     // Field of any row by bookmark, visible or not; the same errors as Field.
-    const FieldValue& FieldAt(Bookmark bookmark, std::string_view name) const;
+    FieldValue FieldAt(Bookmark bookmark, std::string_view name) const;
     void SetFieldAt(Bookmark bookmark, std::string_view name, FieldValue value);
     RecordStatus Status() const;
     RecordStatus StatusAt(Bookmark bookmark) const;
 
     // "CUST_ID,ACCT_RCVBL_NBR" or "ASSMT_CD ASC, ASSMT_ISSUE_DT DESC"; stable; "" restores the read order.
-    // Throws std::runtime_error for an unknown field or a malformed list. Moves to the first row.
+    // Throws std::runtime_error for an unknown field or a malformed list. Moves to the first row. Rows
+    // the table knows to be in that order already are not sorted again.
     void Sort(std::string_view fieldList);
     const std::string& SortText() const;
 
@@ -88,10 +90,6 @@ public:
 
 private:
     struct Shared;
-    struct SortKey {
-        std::size_t field;
-        bool descending;
-    };
 
     void Rebuild();
     // Takes in rows that a clone added or deleted since this recordset last looked.
@@ -99,12 +97,11 @@ private:
     std::size_t FieldIndexOrThrow(std::string_view name) const;
     Bookmark CurrentOrThrow() const;
     void CheckBookmark(Bookmark bookmark) const;
-    std::vector<SortKey> ParseSortList(std::string_view fieldList) const;
 
     std::shared_ptr<Shared> shared_;
     std::string sortText_;
     std::string filterText_;
-    std::vector<SortKey> sortKeys_;
+    SortOrder sortOrder_;
     std::optional<RecordCriteria> filter_;
     bool filterBroken_ = false; // criteria that could not be parsed: no rows are shown
     mutable std::vector<Bookmark> visible_;

@@ -262,9 +262,9 @@ void Tavrik_Payment::CheckApplied(Currency amount) {
 void Tavrik_Payment::AddToRequest(PIRequest& request) {
     DataTable table = *DataSetDefinitions::EmptyTable("EXCESS");
     auto add = [&table](std::initializer_list<std::pair<std::string_view, FieldValue>> values) {
-        std::vector<FieldValue>& row = table.rows.emplace_back(table.fields.size());
+        const std::size_t row = table.AddRow();
         for (const auto& [field, value] : values)
-            row[*table.FieldIndex(field)] = value;
+            table.SetCell(row, *table.FieldIndex(field), value);
     };
     Recordset excess = excessSet_->Recordset()->Clone();
     if (!FindExcess(excess))

@@ -132,8 +132,8 @@ void CodeTables::Load(const DataTable& rows) {
     StoreTransaction transaction =
         Loading([&] { return StoreTransaction(database_, StoreConnection::Access::Write); });
     SqliteStatement statement = Loading([&] { return SqliteStatement(database_, insert + ")"); });
-    for (std::size_t r = 0; r < rows.rows.size(); ++r) {
-        const std::vector<FieldValue>& row = rows.rows[r];
+    for (std::size_t r = 0; r < rows.RowCount(); ++r) {
+        const std::vector<FieldValue> row = rows.Row(r);
         statement.Reset();
         for (std::size_t i = 0; i < fields.size(); ++i)
             statement.Bind(static_cast<int>(i + 1),
@@ -167,13 +167,13 @@ DataTable CodeTables::Query(std::string_view query) const {
     const int columnCount = statement->ColumnCount();
     for (int c = 0; c < columnCount; ++c) {
         const std::string name = statement->ColumnName(c);
-        table.fields.push_back(FieldDefinition{name, TypeOfColumn(name)});
+        table.AddField(FieldDefinition{name, TypeOfColumn(name)});
     }
     try {
         while (statement->Step()) {
-            std::vector<FieldValue>& row = table.rows.emplace_back();
-            for (int c = 0; c < columnCount; ++c)
-                row.push_back(ReadColumn(*statement, c, table.fields[static_cast<std::size_t>(c)].type));
+            const std::size_t row = table.AddRow();
+            for (std::size_t c = 0; c < table.Fields().size(); ++c)
+                table.SetCell(row, c, ReadColumn(*statement, static_cast<int>(c), table.Fields()[c].type));
         }
     } catch (const std::runtime_error& failure) {
         throw QueryError(failure.what(), query);

@@ -84,12 +84,12 @@ bool KovraCommonServices::KeepSpareNumbers(const std::string& messageId, ReplyMe
     auto numbers = reply.dataSets.find("REQ");
     if (!reply.errorText.empty() || numbers == reply.dataSets.end())
         return !asked.served;
-    std::vector<std::vector<FieldValue>>& rows = numbers->second.rows;
+    DataTable& rows = numbers->second;
     const std::size_t formsOwn = asked.served ? 0 : 1;
-    for (std::size_t row = formsOwn; row < rows.size(); ++row)
-        if (std::optional<std::int64_t> number = rows[row].at(0).AsInteger())
+    for (std::size_t row = formsOwn; row < rows.RowCount(); ++row)
+        if (std::optional<std::int64_t> number = rows.Cell(row, 0).AsInteger())
             spareNumbers_[asked.type].push_back(*number);
-    rows.resize(std::min(rows.size(), formsOwn));
+    rows.KeepFirstRows(formsOwn);
     return !asked.served;
 }
 

@@ -45,23 +45,23 @@ ReferenceData::ReferenceData(const ReplyMessage& reply) {
     const DataTable& users = RequiredDataSet(reply, "APPUSER");
     const std::size_t numberField = RequiredField(users, "APPUSER", "USER_NBR");
     const std::size_t nameField = RequiredField(users, "APPUSER", "USER_NM");
-    for (std::size_t r = 0; r < users.rows.size(); ++r) {
-        const FieldValue& number = users.rows[r].at(numberField);
+    for (std::size_t r = 0; r < users.RowCount(); ++r) {
+        const FieldValue number = users.Cell(r, numberField);
         const std::optional<std::int64_t> userNumber = number.AsInteger();
         if (!userNumber)
             throw LoadError(RowText("APPUSER", r) + " has USER_NBR \"" + number.ToText() +
                             "\", which is not a whole number.");
-        userNames_.try_emplace(*userNumber, users.rows[r].at(nameField).ToText());
+        userNames_.try_emplace(*userNumber, users.Cell(r, nameField).ToText());
     }
 
     const DataTable& troops = RequiredDataSet(reply, "TROOPDISTRICT");
     const std::size_t troopField = RequiredField(troops, "TROOPDISTRICT", "PO_TRP_ID");
     const std::size_t districtField = RequiredField(troops, "TROOPDISTRICT", "PO_TRP_DSTRCT_ID");
-    for (std::size_t r = 0; r < troops.rows.size(); ++r) {
-        std::string troop = Key(troops.rows[r].at(troopField).ToText());
+    for (std::size_t r = 0; r < troops.RowCount(); ++r) {
+        std::string troop = Key(troops.Cell(r, troopField).ToText());
         if (troop.empty())
             throw LoadError(RowText("TROOPDISTRICT", r) + " has no PO_TRP_ID.");
-        std::string district = Key(troops.rows[r].at(districtField).ToText());
+        std::string district = Key(troops.Cell(r, districtField).ToText());
         if (!district.empty())
             districts_.emplace(troop, std::move(district));
         troops_.insert(std::move(troop));

@@ -9,10 +9,9 @@ namespace tavrik {
 
 namespace {
 
-const FieldValue& Cell(const DataTable& table, const std::vector<FieldValue>& row, std::string_view field) {
-    static const FieldValue kNull;
+FieldValue Cell(const DataTable& table, std::size_t row, std::string_view field) {
     const std::optional<std::size_t> index = table.FieldIndex(field);
-    return index ? row.at(*index) : kNull;
+    return index ? table.Cell(row, *index) : FieldValue();
 }
 
 } // namespace
@@ -32,11 +31,11 @@ SessionLoader::LoadedSession SessionLoader::Load(Transport& transport, const std
     if (!reply.errorText.empty())
         throw std::runtime_error(who + " could not be signed on: " + reply.errorText);
     auto userInfo = reply.dataSets.find("USERINFO");
-    if (userInfo == reply.dataSets.end() || userInfo->second.rows.empty())
+    if (userInfo == reply.dataSets.end() || userInfo->second.IsEmpty())
         throw std::runtime_error(who + " is not known to the back office.");
 
     const DataTable& users = userInfo->second;
-    const std::vector<FieldValue>& user = users.rows.front();
+    const std::size_t user = 0;
     const std::optional<std::int64_t> userNumber = Cell(users, user, "USER_NBR").AsInteger();
     if (!userNumber)
         throw std::runtime_error("The back office gave no user number for \"" + userId + "\".");
@@ -47,7 +46,7 @@ SessionLoader::LoadedSession SessionLoader::Load(Transport& transport, const std
     session.info.UserNumber = *userNumber;
     session.info.Region = Cell(users, user, "REGION").ToText();
     if (auto privileges = reply.dataSets.find("USERPRIVILEGE"); privileges != reply.dataSets.end())
-        for (const std::vector<FieldValue>& row : privileges->second.rows)
+        for (std::size_t row = 0; row < privileges->second.RowCount(); ++row)
             session.privileges.push_back(Cell(privileges->second, row, "PRVLG_NM").ToText());
     return session;
 }

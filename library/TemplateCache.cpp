@@ -22,13 +22,12 @@ std::string TemplateCache::FileFor(int templateType, const CalendarDate& day) {
     if (!reply.errorText.empty())
         throw std::runtime_error(reply.errorText);
     auto found = reply.dataSets.find("TEMPLATE");
-    if (found == reply.dataSets.end() || found->second.rows.empty())
+    if (found == reply.dataSets.end() || found->second.IsEmpty())
         return "";
 
     const DataTable& table = found->second;
-    const std::vector<FieldValue>& row = table.rows.front();
-    const std::string validFrom = row.at(*table.FieldIndex("EFCTV_DT")).ToStoreText();
-    const std::string text = row.at(*table.FieldIndex("TMPLT_TXT")).ToText();
+    const std::string validFrom = table.Cell(0, *table.FieldIndex("EFCTV_DT")).ToStoreText();
+    const std::string text = table.Cell(0, *table.FieldIndex("TMPLT_TXT")).ToText();
     std::filesystem::create_directories(folder_);
     const std::filesystem::path path =
         folder_ / ("template-" + std::to_string(templateType) + "-" + validFrom + ".xsl");

@@ -125,9 +125,9 @@ std::int64_t PostgresStatement::Integer(int column) const {
     return number;
 }
 
-std::string PostgresStatement::Text(int column) const {
+std::string_view PostgresStatement::TextView(int column) const {
     const char* text = Cell(column);
-    return std::string(text, static_cast<std::size_t>(PQgetlength(result_.Get(), row_, column)));
+    return std::string_view(text, static_cast<std::size_t>(PQgetlength(result_.Get(), row_, column)));
 }
 
 } // namespace tavrik

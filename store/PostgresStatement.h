@@ -34,7 +34,7 @@ public:
     // std::runtime_error naming the column for any other value.
     std::int64_t Integer(int column) const override;
     // NULL reads as the empty text.
-    std::string Text(int column) const override;
+    std::string_view TextView(int column) const override;
 
 private:
     // A parameter's value as text (nullopt for NULL) and the type the server is told, 0 to let it

@@ -87,11 +87,11 @@ std::int64_t SqliteStatement::Integer(int column) const {
     return sqlite3_column_int64(statement_, column);
 }
 
-std::string SqliteStatement::Text(int column) const {
+std::string_view SqliteStatement::TextView(int column) const {
     const unsigned char* text = sqlite3_column_text(statement_, column);
     if (text == nullptr)
         return {};
-    return std::string(reinterpret_cast<const char*>(text), Bytes(column));
+    return std::string_view(reinterpret_cast<const char*>(text), Bytes(column));
 }
 
 std::size_t SqliteStatement::Bytes(int column) const {

@@ -48,7 +48,7 @@ public:
     Type ColumnType(int column) const;
     bool IsNull(int column) const override;
     std::int64_t Integer(int column) const override;
-    std::string Text(int column) const override;
+    std::string_view TextView(int column) const override;
     // The length of the value as text or blob, in bytes, without copying it.
     std::size_t Bytes(int column) const;
 

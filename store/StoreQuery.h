@@ -29,6 +29,8 @@ public:
     bool IsNull(int column) const { return statement_->IsNull(column); }
     std::int64_t Integer(int column) const { return statement_->Integer(column); }
     std::string Text(int column) const { return statement_->Text(column); }
+    // Valid until the next Step or Reset.
+    std::string_view TextView(int column) const { return statement_->TextView(column); }
 
 private:
     std::unique_ptr<StoreStatement> statement_;

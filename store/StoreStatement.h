@@ -37,7 +37,9 @@ public:
     virtual std::string ColumnName(int column) const = 0;
     virtual bool IsNull(int column) const = 0;
     virtual std::int64_t Integer(int column) const = 0;
-    virtual std::string Text(int column) const = 0;
+    // The column's text where the engine holds it, valid until the next Step or Reset.
+    virtual std::string_view TextView(int column) const = 0;
+    std::string Text(int column) const { return std::string(TextView(column)); }
 };
 
 } // namespace tavrik

@@ -26,14 +26,9 @@ struct ReadAccount {
     DataTable assessments = {};
 };
 
-std::size_t AddRow(DataTable& table) {
-    table.rows.emplace_back(table.fields.size());
-    return table.rows.size() - 1;
-}
-
 std::string AllRows(const DataTable& table) {
     std::string text;
-    for (std::size_t row = 0; row < table.rows.size(); ++row)
+    for (std::size_t row = 0; row < table.RowCount(); ++row)
         text += Row(table, row) + "\n";
     return text;
 }
@@ -42,8 +37,8 @@ std::string AllRows(const DataTable& table) {
 void AddLpo(RequestMessage& request) {
     DataTable lpo = *DataSetDefinitions::EmptyTable("CTTNADTNINFO");
     // In the data set's field order, from ACTION to PRCHS_OPTN_TXT (no comment).
-    lpo.rows.push_back({"UPD", "0", "ABC-123", *CalendarDate::FromYmd(2023, 9, 1), "14:05", "a", "10",
-                        "12000", "$1,234.50", FieldValue()});
+    lpo.AddRow({"UPD", "0", "ABC-123", *CalendarDate::FromYmd(2023, 9, 1), "14:05", "a", "10", "12000",
+                "$1,234.50", FieldValue()});
     request.dataSets["CTTNADTNINFO"] = std::move(lpo);
 }
 
@@ -84,7 +79,7 @@ protected:
         DataTable header = *DataSetDefinitions::EmptyTable("ADJUSTAR");
         // In the data set's field order: ACTION, CUST_ID, ADJSTMT_DT, ADJST_CMMT_TXT, ADJSTMT_TYP_CD,
         // ACCT_RCVBL_NBR, ACCT_RCVBL_CK_NBR, ACCT_RCVBL_TYP_CD.
-        header.rows.push_back(
+        header.AddRow(
             {"ADD", read.customer, day, "Clerk error", action, read.number, read.checkDigit, read.type});
         request.dataSets["ADJUSTAR"] = std::move(header);
         if (ticked.empty())
@@ -92,13 +87,13 @@ protected:
 
         const DataTable& stored = read.assessments;
         DataTable rows = *DataSetDefinitions::EmptyTable("ASSESSMENT");
-        for (std::size_t from = 0; from < stored.rows.size(); ++from) {
-            auto value = [&](std::string_view field) { return stored.rows[from][*stored.FieldIndex(field)]; };
+        for (std::size_t from = 0; from < stored.RowCount(); ++from) {
+            auto value = [&](std::string_view field) { return stored.Cell(from, *stored.FieldIndex(field)); };
             if (!ticked.contains(*value("VLTN_ASSMT_SEQ_NBR").AsInteger()))
                 continue;
             bool removal = value("VLTN_ASSMT_STTS_CD").ToText() == "A";
             bool lpo = value("LIC_PRCHS_OPTN_IND").ToText() == "Y";
-            std::size_t row = AddRow(rows);
+            std::size_t row = rows.AddRow();
             for (std::string_view field : {"CUST_ID", "TRNSCTN_NBR", "ASSMT_CD", "VLTN_ASSMT_SEQ_NBR"})
                 Put(rows, row, field, value(field));
             Put(rows, row, "ACTION", "UPD");
@@ -119,9 +114,9 @@ protected:
             Send(Request(41, {Key("key:ACCT_RCVBL_NBR", number), Key("key:ACCT_RCVBL_TYP_CD", type)}));
         const DataTable& rows = reply.dataSets.at("ACCOUNTACTIVITY");
         std::string text;
-        for (std::size_t row = rows.rows.size() - count; row < rows.rows.size(); ++row) {
-            for (std::size_t field = *rows.FieldIndex("ACTVTY_DT"); field < rows.fields.size(); ++field)
-                text += rows.rows[row][field].ToStoreText() + "|";
+        for (std::size_t row = rows.RowCount() - count; row < rows.RowCount(); ++row) {
+            for (std::size_t field = *rows.FieldIndex("ACTVTY_DT"); field < rows.Fields().size(); ++field)
+                text += rows.Cell(row, field).ToStoreText() + "|";
             text += "\n";
         }
         return text;
@@ -226,7 +221,7 @@ TEST_P(AccountAdjustmentTest, refusals_say_why_and_change_nothing) {
         {"sender without the privilege", "The user CLERK may not adjust accounts receivable.",
          [](RequestMessage& request) { request.userId = "clerk"; }},
         {"no ADJUSTAR row", T::RowCount("ADJUSTAR"),
-         [](RequestMessage& request) { request.dataSets.at("ADJUSTAR").rows.clear(); }},
+         [](RequestMessage& request) { request.dataSets.at("ADJUSTAR").KeepFirstRows(0); }},
         {"ADJUSTAR action", T::RowAction("ADJUSTAR", "ADD", "UPD"), Set("ADJUSTAR", "ACTION", "UPD")},
         {"ADJUSTAR of another AR", T::OtherAccount("0012346", "C", "0012345", "C"),
          Set("ADJUSTAR", "ACCT_RCVBL_NBR", "0012346")},
@@ -252,7 +247,7 @@ TEST_P(AccountAdjustmentTest, refusals_say_why_and_change_nothing) {
         {"assessment twice", T::AssessmentTwice(1),
          [](RequestMessage& request) {
              DataTable& rows = request.dataSets.at("ASSESSMENT");
-             rows.rows.push_back(rows.rows[0]);
+             rows.AddRowFrom(rows, 0);
          }},
         {"assessment status", T::AssessmentStatus(1, "X"), Set("ASSESSMENT", "VLTN_ASSMT_STTS_CD", "X")},
         {"assessment dated otherwise", T::AssessmentDate(1), Set("ASSESSMENT", "ADJSTMT_DT", "2023-09-14")},

@@ -32,7 +32,7 @@ Change Set(std::string dataSet, std::string field, FieldValue value) {
 }
 
 void Put(DataTable& table, std::size_t row, std::string_view field, FieldValue value) {
-    table.rows.at(row).at(table.FieldIndex(field).value()) = std::move(value);
+    table.SetCell(row, table.FieldIndex(field).value(), value);
 }
 
 std::string Repeat(const std::string& text, std::size_t count) {
@@ -45,14 +45,14 @@ std::string Repeat(const std::string& text, std::size_t count) {
 std::vector<std::string> Column(const DataTable& table, std::string_view field) {
     std::vector<std::string> values;
     std::size_t index = table.FieldIndex(field).value();
-    for (const auto& row : table.rows)
-        values.push_back(row[index].ToStoreText());
+    for (std::size_t row = 0; row < table.RowCount(); ++row)
+        values.push_back(table.Cell(row, index).ToStoreText());
     return values;
 }
 
 std::string Row(const DataTable& table, std::size_t row) {
     std::string text;
-    for (const FieldValue& value : table.rows.at(row))
+    for (const FieldValue& value : table.Row(row))
         text += value.ToStoreText() + "|";
     return text;
 }

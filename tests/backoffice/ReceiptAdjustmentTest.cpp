@@ -31,13 +31,15 @@ RequestMessage Save(const ReplyMessage& read, const std::string& action, const C
         Request(kAdjustmentRequest, {Key("key:RECEIPT_NBR", receipt), Key("key:RECEIPT_DETL", "YES")});
     DataTable header = *DataSetDefinitions::EmptyTable("ADJUSTPAY");
     // ACTION, ADJSTMT_DT, ADJSTMT_CMMT_TXT, ADJSTMT_TYP_CD, RCPT_NBR.
-    header.rows.push_back({"ADD", day, comment, action, receipt});
+    header.AddRow({"ADD", day, comment, action, receipt});
     request.dataSets["ADJUSTPAY"] = std::move(header);
 
     const DataTable& payments = read.dataSets.at("ACNTSRCVBL");
     DataTable rows = *DataSetDefinitions::EmptyTable("ACNTSRCVBL");
-    for (const std::vector<FieldValue>& payment : payments.rows) {
-        auto value = [&](std::string_view field) { return payment[*payments.FieldIndex(field)]; };
+    for (std::size_t payment = 0; payment < payments.RowCount(); ++payment) {
+        auto value = [&](std::string_view field) {
+            return payments.Cell(payment, *payments.FieldIndex(field));
+        };
         const std::string account = value("ACCT_RCVBL_NBR").ToText();
         std::string adjustAction = action;
         if (action.empty())
@@ -46,13 +48,13 @@ RequestMessage Save(const ReplyMessage& read, const std::string& action, const C
             adjustAction = "";
         if (adjustAction.empty())
             continue;
-        std::vector<FieldValue>& row = rows.rows.emplace_back(rows.fields.size());
-        row[*rows.FieldIndex("ACTION")] = "UPD";
-        row[*rows.FieldIndex("ADJST_ACTION")] = adjustAction;
-        row[*rows.FieldIndex("ADJSTMT_DT")] = "2023-09-15";
+        const std::size_t row = rows.AddRow();
+        Put(rows, row, "ACTION", "UPD");
+        Put(rows, row, "ADJST_ACTION", adjustAction);
+        Put(rows, row, "ADJSTMT_DT", "2023-09-15");
         for (std::string_view field : {"CUST_ID", "ACCT_RCVBL_TYP_CD", "ACCT_RCVBL_NBR", "ACCT_RCVBL_CK_NBR",
                                        "CL_PYMT_AMT", "TRNSCTN_DT", "TRNSCTN_NBR"})
-            row[*rows.FieldIndex(field)] = value(field);
+            Put(rows, row, field, value(field));
     }
     request.dataSets["ACNTSRCVBL"] = std::move(rows);
     return request;
@@ -250,7 +252,7 @@ TEST_P(ReceiptAdjustmentTest, refusals_say_why_and_change_nothing) {
         {"payment twice", R::PaymentTwice(700001),
          [](RequestMessage& request) {
              DataTable& rows = request.dataSets.at("ACNTSRCVBL");
-             rows.rows.push_back(rows.rows[0]);
+             rows.AddRowFrom(rows, 0);
          }},
         {.name = "back out of a backed-out receipt",
          .error = R::BackedOutReceipt("0100003"),
@@ -275,7 +277,7 @@ TEST_P(ReceiptAdjustmentTest, refusals_say_why_and_change_nothing) {
         {"comment not UTF-8", T::NotUtf8("ADJSTMT_CMMT_TXT in ADJUSTPAY"),
          Set("ADJUSTPAY", "ADJSTMT_CMMT_TXT", "Geb\xfchr")},
         {"no ADJUSTPAY row", T::RowCount("ADJUSTPAY"),
-         [](RequestMessage& request) { request.dataSets.at("ADJUSTPAY").rows.clear(); }},
+         [](RequestMessage& request) { request.dataSets.at("ADJUSTPAY").KeepFirstRows(0); }},
         {"ADJUSTPAY action", T::RowAction("ADJUSTPAY", "ADD", "UPD"), Set("ADJUSTPAY", "ACTION", "UPD")},
         {"payment row action", T::RowAction("ACNTSRCVBL", "UPD", "ADD"), Set("ACNTSRCVBL", "ACTION", "ADD")},
         {"ADJUSTPAY of another receipt", R::OtherReceipt("0100002", "0100001"),
@@ -284,7 +286,11 @@ TEST_P(ReceiptAdjustmentTest, refusals_say_why_and_change_nothing) {
         {"unknown payment action", R::UnknownPaymentAction("X"), Set("ACNTSRCVBL", "ADJST_ACTION", "X")},
         {.name = "whole receipt without one of its payments",
          .error = R::ChangedSinceRead("0100001"),
-         .change = [](RequestMessage& request) { request.dataSets.at("ACNTSRCVBL").rows.pop_back(); },
+         .change =
+             [](RequestMessage& request) {
+                 DataTable& rows = request.dataSets.at("ACNTSRCVBL");
+                 rows.KeepFirstRows(rows.RowCount() - 1);
+             },
          .action = "B"},
         {.name = "whole receipt with a payment of the other action",
          .error = std::string(R::kActionOfReceipt),

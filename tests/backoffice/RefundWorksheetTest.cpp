@@ -23,7 +23,7 @@ RequestMessage Save(const std::string& user, const std::string& refund, const st
     RequestMessage request = Request(kRefundWorksheetRequest, {});
     request.userId = user;
     DataTable row = *DataSetDefinitions::EmptyTable("REFUND");
-    row.rows.emplace_back(row.fields.size());
+    row.AddRow();
     Fields all = fields;
     all.merge(Fields{{"ACTION", "UPD"}, {"CUST_ID", "100003"}, {"RFND_NBR", refund}, {"RCPT_NBR", receipt}});
     for (const auto& [field, value] : all)

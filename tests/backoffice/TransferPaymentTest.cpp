@@ -41,9 +41,9 @@ RequestMessage Transfer(const Fund& fund, const std::string& customer, const std
     RequestMessage request = Request(kTransferRequest, {Key("key:OVRG_RCPT", fund.receipt)});
     DataTable rows = *DataSetDefinitions::EmptyTable("EXCESS");
     auto add = [&](std::initializer_list<std::pair<std::string_view, FieldValue>> values) {
-        std::vector<FieldValue>& row = rows.rows.emplace_back(rows.fields.size());
+        const std::size_t row = rows.AddRow();
         for (const auto& [field, value] : values)
-            row[*rows.FieldIndex(field)] = value;
+            Put(rows, row, field, value);
     };
     add({{"ACTION", "TRANSFER"},
          {"RCPT_NBR", fund.receipt},

@@ -17,20 +17,18 @@ FieldValue Day(const char* iso) {
 
 // Bookmark: CD NM AMT QTY DT.
 Recordset MakeRecordset() {
-    DataTable table;
-    table.fields = {{"CD", FieldType::Text},
-                    {"NM", FieldType::Text},
-                    {"AMT", FieldType::Currency},
-                    {"QTY", FieldType::Integer},
-                    {"DT", FieldType::Date}};
-    table.rows = {
-        {"A", "Smith", Amount("10"), 3, Day("2025-01-31")},
-        {"B", "O'Brien", Amount("1000"), {}, Day("2025-02-01")},
-        {"a", "jones", Amount("5.5"), 1, {}},
-        {"C", "", {}, 3, Day("2025-01-15")},
-        {"B", "Brown", Amount("10"), 2, Day("2024-12-31")},
-    };
-    return Recordset(std::move(table));
+    return Recordset(DataTable({{"CD", FieldType::Text},
+                                {"NM", FieldType::Text},
+                                {"AMT", FieldType::Currency},
+                                {"QTY", FieldType::Integer},
+                                {"DT", FieldType::Date}},
+                               {
+                                   {"A", "Smith", Amount("10"), 3, Day("2025-01-31")},
+                                   {"B", "O'Brien", Amount("1000"), {}, Day("2025-02-01")},
+                                   {"a", "jones", Amount("5.5"), 1, {}},
+                                   {"C", "", {}, 3, Day("2025-01-15")},
+                                   {"B", "Brown", Amount("10"), 2, Day("2024-12-31")},
+                               }));
 }
 
 // Each visible row as its code followed by its bookmark: "A0 B1 a2".
@@ -199,7 +197,7 @@ TEST(Recordset, tracks_record_status_when_rows_are_added_edited_and_deleted) {
     for (Recordset::Bookmark row = 0; row < 6; ++row)
         statuses += "UNMD"[static_cast<int>(records.StatusAt(row))];
     EXPECT_EQ(statuses, "DUUUUN");
-    EXPECT_EQ(records.ToTable().rows.size(), 5u);
+    EXPECT_EQ(records.ToTable().RowCount(), 5u);
 }
 
 TEST(Recordset, removes_every_row_when_deleting_and_moving_next_until_eof) {
@@ -228,10 +226,9 @@ TEST(Recordset, returns_to_same_row_when_bookmark_is_restored_after_sort) {
 }
 
 TEST(Recordset, sorts_fifty_thousand_rows_quickly_and_stably_when_keys_repeat) {
-    DataTable table;
-    table.fields = {{"CUST_ID", FieldType::Text}, {"AMT", FieldType::Currency}};
+    DataTable table({{"CUST_ID", FieldType::Text}, {"AMT", FieldType::Currency}});
     for (int i = 0; i < 50000; ++i)
-        table.rows.push_back({"C" + std::to_string(i % 97), Currency::FromCents((i * 7919) % 100003)});
+        table.AddRow({"C" + std::to_string(i % 97), Currency::FromCents((i * 7919) % 100003)});
     Recordset records(std::move(table));
 
     auto start = std::chrono::steady_clock::now();

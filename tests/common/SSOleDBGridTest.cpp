@@ -6,12 +6,10 @@ namespace tavrik {
 namespace {
 
 std::shared_ptr<Recordset> NumberedRows(int count) {
-    DataTable table;
-    table.fields = {{"NBR", FieldType::Text}, {"AMT", FieldType::Currency}, {"DT", FieldType::Date}};
+    DataTable table({{"NBR", FieldType::Text}, {"AMT", FieldType::Currency}, {"DT", FieldType::Date}});
     for (int row = 0; row < count; ++row)
-        table.rows.push_back(
-            {FieldValue(std::to_string(1000 + row)), FieldValue(Currency::FromCents(-row * 100)),
-             row == 0 ? FieldValue() : FieldValue(*CalendarDate::FromYmd(2026, 1, 1 + row % 28))});
+        table.AddRow({FieldValue(std::to_string(1000 + row)), FieldValue(Currency::FromCents(-row * 100)),
+                      row == 0 ? FieldValue() : FieldValue(*CalendarDate::FromYmd(2026, 1, 1 + row % 28))});
     return std::make_shared<Recordset>(std::move(table));
 }
 

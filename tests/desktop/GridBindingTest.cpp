@@ -21,11 +21,10 @@ namespace tavrik {
 namespace {
 
 std::shared_ptr<Recordset> NumberedRows(int count) {
-    DataTable table;
-    table.fields = {{"NBR", FieldType::Text}, {"CUST_ID", FieldType::Text}, {"AMT", FieldType::Currency}};
+    DataTable table({{"NBR", FieldType::Text}, {"CUST_ID", FieldType::Text}, {"AMT", FieldType::Currency}});
     for (int row = 0; row < count; ++row)
-        table.rows.push_back({FieldValue(std::to_string(row)), FieldValue("C" + std::to_string(row)),
-                              FieldValue(Currency::FromCents(row * 100))});
+        table.AddRow({FieldValue(std::to_string(row)), FieldValue("C" + std::to_string(row)),
+                      FieldValue(Currency::FromCents(row * 100))});
     return std::make_shared<Recordset>(std::move(table));
 }
 

@@ -24,9 +24,9 @@ inline void AddCode(DataTable& table, const std::string& tableId, const std::str
         {"EFCTV_DT", date(effective)},
         {"END_DT", date(end)},
         {"ADTL_INFO_TXT", info.empty() ? FieldValue() : info}};
-    std::vector<FieldValue>& row = table.rows.emplace_back(table.fields.size());
+    const std::size_t row = table.AddRow();
     for (const auto& [field, value] : cells)
-        row[*table.FieldIndex(field)] = value;
+        table.SetCell(row, *table.FieldIndex(field), value);
 }
 
 } // namespace tavrik

@@ -26,8 +26,8 @@ DataTable BoundaryRows() {
 
 std::string CodesOf(const DataTable& table) {
     std::string codes;
-    for (const auto& row : table.rows)
-        codes += row[*table.FieldIndex("CD_TBL_CD")].ToText();
+    for (std::size_t row = 0; row < table.RowCount(); ++row)
+        codes += table.Cell(row, *table.FieldIndex("CD_TBL_CD")).ToText();
     return codes;
 }
 
@@ -101,20 +101,19 @@ TEST_F(CodeTablesTest, refuses_anything_but_one_select_and_changes_nothing) {
     for (const char* query : refused)
         EXPECT_THROW(tables.Query(query), std::runtime_error) << query;
 
-    EXPECT_EQ(tables.Query("SELECT CD_TBL_CD FROM TVK_CODE;").rows.size(), 8u);
+    EXPECT_EQ(tables.Query("SELECT CD_TBL_CD FROM TVK_CODE;").RowCount(), 8u);
 }
 
 TEST_F(CodeTablesTest, types_columns_by_code_table_fields_and_describes_codes_whatever_their_dates) {
     const DataTable result =
         tables.Query("select efctv_dt, END_DT, count(*) AS N from TVK_CODE where CD_TBL_CD = 'D'");
 
-    ASSERT_EQ(result.rows.size(), 1u);
-    EXPECT_EQ(result.fields,
+    ASSERT_EQ(result.RowCount(), 1u);
+    EXPECT_EQ(result.Fields(),
               (std::vector<FieldDefinition>{
                   {"EFCTV_DT", FieldType::Date}, {"END_DT", FieldType::Date}, {"N", FieldType::Text}}));
-    EXPECT_EQ(result.rows[0],
-              (std::vector<FieldValue>{*CalendarDate::FromYmd(2024, 1, 1),
-                                       *CalendarDate::FromYmd(2024, 3, 15), FieldValue("1")}));
+    EXPECT_EQ(result.Row(0), (std::vector<FieldValue>{*CalendarDate::FromYmd(2024, 1, 1),
+                                                      *CalendarDate::FromYmd(2024, 3, 15), FieldValue("1")}));
     EXPECT_EQ(tables.Description("C", "FORMDOC"), "ended yesterday");
     EXPECT_EQ(tables.Description(" A ", "REFDOCTYP"), "ACCOUNT");
     EXPECT_EQ(tables.Description("Z", "FORMDOC"), "");

@@ -18,9 +18,7 @@ namespace {
 using namespace std::chrono_literals;
 
 DataTable Rows(const char* dataSet, std::vector<std::vector<FieldValue>> rows) {
-    DataTable table = *DataSetDefinitions::EmptyTable(dataSet);
-    table.rows = std::move(rows);
-    return table;
+    return DataTable(DataSetDefinitions::EmptyTable(dataSet)->Fields(), rows);
 }
 
 // Every user's name, and the troops with their districts (troop K has none).
@@ -47,7 +45,7 @@ ReplyMessage FakeBackOffice(const RequestMessage& request) {
         ReplyMessage reply;
         reply.dataSets["USERINFO"] = *DataSetDefinitions::EmptyTable("USERINFO");
         if (request.KeyValue("key:USER_ID") == "CLERK1")
-            reply.dataSets["USERINFO"].rows = {{"CLERK1", 42, "Pat Clerk", "WEST"}};
+            reply.dataSets["USERINFO"].AddRow({"CLERK1", 42, "Pat Clerk", "WEST"});
         reply.dataSets["USERPRIVILEGE"] = DataTable{{{"PRVLG_NM", FieldType::Text}}, {{"ADJUSTAR"}}};
         return reply;
     }
@@ -114,7 +112,7 @@ TEST_F(KovraLibraryTest, loads_user_code_tables_and_names_at_start_and_serves_a_
     EXPECT_TRUE(session.CommonServices.ValidateKeyPress("K", TextBox("mTxtDocNbr"), key));
     EXPECT_EQ(key, 'X');
     EXPECT_EQ(codes.Recordset()->RecordCount(), 2u);
-    EXPECT_TRUE(session.DataSetOpener.OpenSource("RECEIPT").rows.empty());
+    EXPECT_TRUE(session.DataSetOpener.OpenSource("RECEIPT").IsEmpty());
     EXPECT_THROW(session.DataSetOpener.OpenSource("NOSUCHSET"), std::runtime_error);
     EXPECT_EQ(delivered, (std::vector<std::string>{"Tavrik Adjust"}));
     EXPECT_EQ(session.CommonServices.GetReply("Tavrik Adjust", "Test.Ctx", request.MessageID()), "");

@@ -620,8 +620,8 @@ TEST_P(ReceiptDetailRefund, a_refused_excess_fund_check_stops_the_command_with_i
                 if (excess == reply.dataSets.end())
                     return;
                 const std::size_t customer = *excess->second.FieldIndex("CUST_ID");
-                for (std::vector<FieldValue>& row : excess->second.rows)
-                    row[customer] = FieldValue();
+                for (std::size_t row = 0; row < excess->second.RowCount(); ++row)
+                    excess->second.SetCell(row, customer, FieldValue());
             });
         std::size_t sent = 0;
 

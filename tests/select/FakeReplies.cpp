@@ -19,9 +19,7 @@ void AnswerNextWith(BackOfficeSession& session, std::vector<ReplyMessage> replie
 
 ReplyMessage DataSetReply(const std::string& name, std::vector<std::vector<FieldValue>> rows) {
     ReplyMessage reply;
-    DataTable table = *DataSetDefinitions::EmptyTable(name);
-    table.rows = std::move(rows);
-    reply.dataSets[name] = std::move(table);
+    reply.dataSets[name] = DataTable(DataSetDefinitions::EmptyTable(name)->Fields(), rows);
     return reply;
 }
 

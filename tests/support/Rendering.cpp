@@ -42,10 +42,10 @@ std::string RenderDataSet(const std::map<std::string, DataTable>& dataSets, cons
         return "(none)";
     const DataTable& table = found->second;
     std::string text;
-    for (const std::vector<FieldValue>& row : table.rows) {
-        for (std::size_t field = 0; field < table.fields.size(); ++field)
-            if (!row[field].IsNull())
-                text += table.fields[field].name + "=" + row[field].ToStoreText() + " ";
+    for (std::size_t row = 0; row < table.RowCount(); ++row) {
+        for (std::size_t field = 0; field < table.Fields().size(); ++field)
+            if (const FieldValue value = table.Cell(row, field); !value.IsNull())
+                text += table.Fields()[field].name + "=" + value.ToStoreText() + " ";
         text += "\n";
     }
     return text;
