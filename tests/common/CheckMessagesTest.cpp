@@ -26,16 +26,5 @@ TEST(CheckMessages, breaks_each_message_and_marks_its_fields_while_run_on_text_s
     EXPECT_EQ(services.colored, (std::vector<std::string>{"mDtp error", "mOther error", "mCbo error"}));
 }
 
-TEST(CheckMessages, starts_a_new_check_empty) {
-    FakeServices services;
-    CheckMessages messages(services);
-    messages.Add("Comment is required");
-
-    messages.Clear();
-
-    EXPECT_TRUE(messages.Empty());
-    EXPECT_EQ(messages.Text(), "");
-}
-
 } // namespace
 } // namespace tavrik

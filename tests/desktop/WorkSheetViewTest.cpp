@@ -96,32 +96,18 @@ protected:
     DemoDesk desk_{StoreEngine::Sqlite, "ADJAR"};
 };
 
-TEST_F(WorkSheetWindow, a_new_worksheet_shows_the_captions_and_only_the_preparers_fields_and_esc_closes_it) {
-    std::string title;
-    std::string captions;
+TEST_F(WorkSheetWindow, a_new_worksheet_opens_only_the_preparers_fields_and_esc_closes_it) {
     std::string enabled;
     bool bottomShown = true;
     bool closedByEsc = false;
 
     Show([&](QWidget* dialog, Tavrik_WorkSheet&) {
-        title = dialog->windowTitle().toStdString();
-        captions = Texts(
-            dialog, {"mLbl(0)",       "mLbl(1)",      "mLbl(2)",  "mLbl(3)", "mLbl(4)",       "mLbl(5)",
-                     "mLbl(6)",       "mRdo(2)",      "mRdo(3)",  "mRdo(4)", "mLbl(7)",       "mLbl(9)",
-                     "mLbl(8)",       "mLbl(14)",     "mLbl(15)", "mRdo(0)", "mRdo(1)",       "mLbl(10)",
-                     "mLbl(11)",      "mLbl(12)",     "mLbl(13)", "Label1",  "mCmdButton(0)", "mCmdButton(1)",
-                     "mCmdButton(2)", "mCmdButton(3)"});
         enabled = Which(dialog, kFields, [](QWidget& widget) { return widget.isEnabled(); });
         bottomShown = Child<QGroupBox>(dialog, "mFraRefund(2)")->isVisible();
         PressEsc(dialog);
         closedByEsc = !dialog->isVisible();
     });
 
-    EXPECT_EQ(title, "Refund Worksheet");
-    EXPECT_EQ(captions, "Refund #:|Name:|Address:|City:|State:|Zip:|Refund Amt (Code 71):|To Taxpayer|To "
-                        "Division|To Other|Prepared By:|Verified By:|Approved By:|Date Mailed:|TOLVAN DORSK "
-                        "Headquarters Comment:|Transferred|Refunded|Warrant #:|Refund Date:|Refund  By:|KDV "
-                        "Fiscal Comment:|rcptnbr:|Save|Close|Void|Print|");
     EXPECT_EQ(enabled, "mRdo(2) mRdo(3) mRdo(4) mTxtRefund(0)");
     EXPECT_FALSE(bottomShown);
     EXPECT_TRUE(closedByEsc);

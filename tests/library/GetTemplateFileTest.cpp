@@ -48,16 +48,6 @@ TEST_P(GetTemplateFileTest, the_copy_holds_the_text_of_the_template_valid_that_d
     }
 }
 
-TEST(GetTemplateFileDemoTest, the_demo_refund_worksheet_template_is_a_stylesheet_of_the_print_xml) {
-    BackOfficeSession clerk;
-
-    const std::string text =
-        FileText(clerk.session.CommonServices.GetTemplateFile(36, *CalendarDate::FromYmd(2026, 12, 7)));
-
-    EXPECT_TRUE(text.starts_with("<?xml")) << text;
-    EXPECT_NE(text.find("<xsl:template match=\"/TavrikAdjust\">"), std::string::npos) << text;
-}
-
 TAVRIK_ON_BOTH_ENGINES(GetTemplateFileTest);
 
 } // namespace
