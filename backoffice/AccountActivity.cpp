@@ -17,9 +17,8 @@ ReplyMessage AccountActivity::Handle(const RequestMessage& request) {
     // it is sent is being edited.
     StoreQuery query(
         database_,
-        "SELECT CAST(a.ACCT_RCVBL_CK_NBR AS TEXT) AS ACCT_CK_DGT_NBR, SUBSTR(CAST(10000000 + "
-        "a.ACCT_RCVBL_NBR AS TEXT), 2) AS "
-        "ACCT_RCVBL_NBR, a.ACCT_RCVBL_TYP_CD AS ACCT_RCVBL_TYP_CD, v.ACTVTY_DT AS ACTVTY_DT, "
+        "SELECT CAST(a.ACCT_RCVBL_CK_NBR AS TEXT) AS ACCT_CK_DGT_NBR, a.ACCT_RCVBL_NBR AS ACCT_RCVBL_NBR, "
+        "a.ACCT_RCVBL_TYP_CD AS ACCT_RCVBL_TYP_CD, v.ACTVTY_DT AS ACTVTY_DT, "
         "v.ACTVTY_TM AS ACTVTY_TM, v.ACCT_ACTVTY_CD AS ACCT_ACTVTY_CD, v.ACTVTY_AMT AS ACTVTY_AMT, "
         "v.ACTVTY_BAL_AMT AS ACTVTY_BAL_AMT, v.ACTVTY_CMMT_TXT AS ACTVTY_CMMT_TXT, "
         "v.LST_UPDT_USER_ID AS LST_UPDT_USER_ID, v.LST_UPDT_TS AS LST_UPDT_TS "
@@ -27,7 +26,7 @@ ReplyMessage AccountActivity::Handle(const RequestMessage& request) {
         "WHERE v.ACCT_RCVBL_NBR = ?1 ORDER BY v.ACTIVITY_ID");
     query.Bind(1, account.number);
     ReplyMessage reply;
-    reply.dataSets["ACCOUNTACTIVITY"] = ReadDataSet(query, "ACCOUNTACTIVITY");
+    reply.dataSets["ACCOUNTACTIVITY"] = ReadDataSet(query, "ACCOUNTACTIVITY", kAccountFormNumbers);
     return reply;
 }
 

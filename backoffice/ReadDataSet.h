@@ -18,4 +18,7 @@ namespace tavrik {
 DataTable ReadDataSet(StoreQuery& query, std::string_view dataSetName,
                       std::span<const std::string_view> sevenDigitFields = {});
 
+// The AR number, as every data set that lists ARs names it.
+inline constexpr std::string_view kAccountFormNumbers[] = {"ACCT_RCVBL_NBR"};
+
 } // namespace tavrik

@@ -20,7 +20,7 @@ DataTable ReceiptRefunds::Live(std::int64_t receipt) {
 DataTable ReceiptRefunds::Read(std::string_view condition, std::int64_t receipt) {
     StoreQuery query(database_, std::string(kRefundSelect) + std::string(condition));
     query.Bind(1, receipt);
-    return ReadDataSet(query, "REFUND");
+    return ReadDataSet(query, "REFUND", kRefundFormNumbers);
 }
 
 } // namespace tavrik

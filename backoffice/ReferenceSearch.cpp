@@ -91,9 +91,7 @@ ReplyMessage ReferenceSearch::CustomerLists(const std::vector<std::string>& cust
 
     StoreQuery accounts(
         database_,
-        "SELECT a.CUST_ID AS CUST_ID, c.CUST_NM AS CUST_NAME, SUBSTR(CAST(10000000 + a.ACCT_RCVBL_NBR AS "
-        "TEXT), 2) AS "
-        "ACCT_RCVBL_NBR, "
+        "SELECT a.CUST_ID AS CUST_ID, c.CUST_NM AS CUST_NAME, a.ACCT_RCVBL_NBR AS ACCT_RCVBL_NBR, "
         "CAST(a.ACCT_RCVBL_CK_NBR AS TEXT) AS ACCT_RCVBL_CK_NBR, a.ACCT_RCVBL_TYP_CD AS ACCT_RCVBL_TYP_CD, "
         "a.STP_DT AS STP_DT, a.ACCT_RCVBL_DUE_DT AS ACCT_RCVBL_DUE_DT, a.ORIG_ASSMT_AMT AS ORIG_ASSMT_AMT, "
         "a.LTE_FEE_AMT AS LTE_FEE_AMT, a.ACRD_INTRST_AMT AS ACRD_INTRST_AMT, "
@@ -109,11 +107,15 @@ ReplyMessage ReferenceSearch::CustomerLists(const std::vector<std::string>& cust
     for (const std::string& customer : customers) {
         accounts.Reset();
         accounts.Bind(1, customer);
-        AppendRows(accountRows, ReadDataSet(accounts, "ACNTSRCVBL"));
+        AppendRows(accountRows, ReadDataSet(accounts, "ACNTSRCVBL", kAccountFormNumbers));
         receipts.Reset();
         receipts.Bind(1, customer);
-        AppendRows(receiptRows, ReadDataSet(receipts, "RECEIPT"));
+        AppendRows(receiptRows, ReadDataSet(receipts, "RECEIPT", kReceiptFormNumbers));
     }
+    // The document lists ARs by customer and number and receipts by number; rows that already come in
+    // that order say so, and its sort has nothing to do.
+    accountRows.NoteOrder(SortOrder::Parse("CUST_ID,ACCT_RCVBL_NBR", accountRows));
+    receiptRows.NoteOrder(SortOrder::Parse("RCPT_NBR", receiptRows));
     return reply;
 }
 

@@ -100,7 +100,7 @@ ReplyMessage RefundWorksheet::Handle(const RequestMessage& request) {
     StoreQuery answer(database_, std::string(kRefundSelect) + "WHERE f.RFND_NBR = ?1");
     answer.Bind(1, worksheet_.number);
     ReplyMessage reply;
-    reply.dataSets["REFUND"] = ReadDataSet(answer, "REFUND");
+    reply.dataSets["REFUND"] = ReadDataSet(answer, "REFUND", kRefundFormNumbers);
     return reply;
 }
 

@@ -45,15 +45,15 @@ ReplyMessage TransferLookup::Handle(const RequestMessage& request) {
 
     // FORM_DESC stays null: the control describes the type from the code tables, as the receipt's
     // detail does.
-    StoreQuery accounts(
-        database_, "SELECT a.CUST_ID AS CUST_ID, SUBSTR(CAST(10000000 + a.ACCT_RCVBL_NBR AS TEXT), 2) AS "
-                   "ACCT_RCVBL_NBR, CAST(a.ACCT_RCVBL_CK_NBR AS TEXT) AS ACCT_RCVBL_CK_NBR, "
-                   "a.ACCT_RCVBL_TYP_CD AS ACCT_RCVBL_TYP_CD, a.ACCT_RCVBL_DUE_DT AS ACCT_RCVBL_DUE_DT, "
-                   "a.ACCT_RCVBL_BAL_AMT AS ACCT_RCVBL_BAL_AMT, a.ROW_VERSION AS ROW_VERSION "
-                   "FROM acct_rcvbl a WHERE a.CUST_ID = ?1 AND a.ACCT_STTS_CD = 'O' AND "
-                   "a.ACTV_STTS_CD = 'A' AND a.ACCT_RCVBL_BAL_AMT > 0 ORDER BY a.ACCT_RCVBL_NBR");
+    StoreQuery accounts(database_,
+                        "SELECT a.CUST_ID AS CUST_ID, a.ACCT_RCVBL_NBR AS "
+                        "ACCT_RCVBL_NBR, CAST(a.ACCT_RCVBL_CK_NBR AS TEXT) AS ACCT_RCVBL_CK_NBR, "
+                        "a.ACCT_RCVBL_TYP_CD AS ACCT_RCVBL_TYP_CD, a.ACCT_RCVBL_DUE_DT AS ACCT_RCVBL_DUE_DT, "
+                        "a.ACCT_RCVBL_BAL_AMT AS ACCT_RCVBL_BAL_AMT, a.ROW_VERSION AS ROW_VERSION "
+                        "FROM acct_rcvbl a WHERE a.CUST_ID = ?1 AND a.ACCT_STTS_CD = 'O' AND "
+                        "a.ACTV_STTS_CD = 'A' AND a.ACCT_RCVBL_BAL_AMT > 0 ORDER BY a.ACCT_RCVBL_NBR");
     accounts.Bind(1, customer);
-    reply.dataSets["ACNTSRCVBL"] = ReadDataSet(accounts, "ACNTSRCVBL");
+    reply.dataSets["ACNTSRCVBL"] = ReadDataSet(accounts, "ACNTSRCVBL", kAccountFormNumbers);
     return reply;
 }
 

@@ -9,7 +9,7 @@ std::size_t ReadEveryCell(StoreQuery& query) {
     while (query.Step()) {
         for (int column = 0; column < query.ColumnCount(); ++column)
             if (!query.IsNull(column))
-                benchmark::DoNotOptimize(query.Text(column));
+                benchmark::DoNotOptimize(query.TextView(column));
         ++rows;
     }
     return rows;

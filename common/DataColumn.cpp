@@ -32,7 +32,7 @@ FieldValue NumberValue(FieldType type, std::int64_t number) {
 } // namespace
 
 bool DataColumn::IsNull(std::size_t row) const {
-    return row >= Stored() || !present_[row];
+    return row >= Stored() || !IsPresent(row);
 }
 
 FieldValue DataColumn::Value(std::size_t row) const {
@@ -53,7 +53,7 @@ void DataColumn::Set(std::size_t row, const FieldValue& value) {
     if (plain_) {
         Reach(row);
         values_[row] = value;
-        present_[row] = true;
+        MarkPresent(row, true);
         return;
     }
     const bool stored = value.Visit([this, row](const auto& held) {
@@ -86,7 +86,7 @@ void DataColumn::Set(std::size_t row, const FieldValue& value) {
 void DataColumn::SetNull(std::size_t row) {
     if (row >= Stored())
         return;
-    present_[row] = false;
+    MarkPresent(row, false);
     if (plain_)
         values_[row] = FieldValue();
 }
@@ -100,7 +100,7 @@ void DataColumn::SetNumber(std::size_t row, std::int64_t number) {
     }
     Reach(row);
     numbers_[row] = number;
-    present_[row] = true;
+    MarkPresent(row, true);
 }
 
 void DataColumn::SetText(std::size_t row, std::string_view text) {
@@ -116,7 +116,7 @@ void DataColumn::SetText(std::size_t row, std::string_view text) {
     Reach(row);
     spans_[row] = {static_cast<std::uint32_t>(characters_.size()), static_cast<std::uint32_t>(text.size())};
     characters_.append(text);
-    present_[row] = true;
+    MarkPresent(row, true);
 }
 
 int DataColumn::Compare(std::size_t left, std::size_t right) const {
@@ -136,7 +136,10 @@ int DataColumn::Compare(std::size_t left, std::size_t right) const {
 void DataColumn::Truncate(std::size_t count) {
     if (count >= Stored())
         return;
-    present_.resize(count);
+    stored_ = count;
+    presentBits_.resize((count + 63) / 64);
+    if (count % 64 != 0)
+        presentBits_.back() &= (std::uint64_t{1} << (count % 64)) - 1;
     if (plain_)
         values_.resize(count);
     else if (type_ == FieldType::Text)
@@ -148,13 +151,22 @@ void DataColumn::Truncate(std::size_t count) {
 void DataColumn::Reach(std::size_t row) {
     if (row < Stored())
         return;
-    present_.resize(row + 1, false);
+    stored_ = row + 1;
+    presentBits_.resize((stored_ + 63) / 64);
     if (plain_)
-        values_.resize(row + 1);
+        values_.resize(stored_);
     else if (type_ == FieldType::Text)
-        spans_.resize(row + 1);
+        spans_.resize(stored_);
     else
-        numbers_.resize(row + 1);
+        numbers_.resize(stored_);
+}
+
+void DataColumn::MarkPresent(std::size_t row, bool present) {
+    const std::uint64_t bit = std::uint64_t{1} << (row % 64);
+    if (present)
+        presentBits_[row / 64] |= bit;
+    else
+        presentBits_[row / 64] &= ~bit;
 }
 
 std::string_view DataColumn::TextAt(std::size_t row) const {

@@ -42,14 +42,17 @@ private:
         std::uint32_t size = 0;
     };
 
-    std::size_t Stored() const { return present_.size(); }
+    std::size_t Stored() const { return stored_; }
+    bool IsPresent(std::size_t row) const { return (presentBits_[row / 64] >> (row % 64)) & 1U; }
+    void MarkPresent(std::size_t row, bool present);
     // Makes room for `row`, filling the cells before it with nulls.
     void Reach(std::size_t row);
     std::string_view TextAt(std::size_t row) const;
     void TurnPlain();
 
     FieldType type_;
-    std::vector<bool> present_;
+    std::size_t stored_ = 0;
+    std::vector<std::uint64_t> presentBits_; // bit `row % 64` of word `row / 64`: the cell is not null
     std::vector<std::int64_t> numbers_;
     std::vector<TextSpan> spans_;
     std::string characters_;

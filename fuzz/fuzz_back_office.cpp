@@ -53,12 +53,10 @@ void SetCell(DataTable& table, const std::string& field, const std::string& text
     std::optional<std::size_t> index = table.FieldIndex(field);
     if (!index) {
         // A field the data set does not define: sent as text, for the back office to refuse or ignore.
-        table.fields.push_back({field, FieldType::Text});
-        for (std::vector<FieldValue>& row : table.rows)
-            row.emplace_back();
-        index = table.fields.size() - 1;
+        table.AddField({field, FieldType::Text});
+        index = table.Fields().size() - 1;
     }
-    table.rows.back()[*index] = ReadCell(table.fields[*index].type, text);
+    table.SetCell(table.RowCount() - 1, *index, ReadCell(table.Fields()[*index].type, text));
 }
 
 RequestMessage Decode(const std::string& input) {
@@ -80,9 +78,9 @@ RequestMessage Decode(const std::string& input) {
             const std::string name = line.substr(1);
             current = &request.dataSets[name];
             *current = DataSetDefinitions::EmptyTable(name).value_or(DataTable{});
-            current->rows.emplace_back(current->fields.size());
+            current->AddRow();
         } else if (line == "+" && current != nullptr) {
-            current->rows.emplace_back(current->fields.size());
+            current->AddRow();
         } else if (current != nullptr && equals != std::string::npos) {
             SetCell(*current, line.substr(0, equals), line.substr(equals + 1));
         }

@@ -177,6 +177,9 @@ TEST_P(StoreBackOfficeTest, search_answers_all_ars_and_receipts_of_the_customer_
                                         "CNF230815-04"}));
     EXPECT_EQ(Column(receipts, "OVR_PYMT_AMT"),
               (std::vector<std::string>{"25.00", "10.00", "", "", "50.00", "50.00"}));
+    // The lists come in the order the document sorts them by, and say so, on either engine.
+    EXPECT_TRUE(SortOrder::Parse("CUST_ID,ACCT_RCVBL_NBR", accounts).IsPrefixOf(accounts.Order()));
+    EXPECT_TRUE(SortOrder::Parse("RCPT_NBR", receipts).IsPrefixOf(receipts.Order()));
 }
 
 TEST_P(StoreBackOfficeTest, account_detail_search_answers_the_ars_assessments) {
