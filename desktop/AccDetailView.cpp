@@ -27,16 +27,10 @@ AccDetailView::AccDetailView(Tavrik_AccDetail& form, BoundWidgets& boundWidgets,
     : FormDialog(form, parent), form_(form) {
     auto* layout = new QVBoxLayout(this);
     const auto label = [&](int index) {
-        auto* widget = Named(new QLabel(this), form.mLblAdjust(index));
-        new LabelBinding(form.mLblAdjust(index), widget, boundWidgets);
-        return widget;
+        return LabelBinding::NewBound(form.mLblAdjust(index), boundWidgets, this);
     };
-    // A value the form fills keeps its box while it is empty.
     const auto value = [&](int index, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-        QLabel* widget = label(index);
-        widget->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        widget->setAlignment(alignment);
-        return widget;
+        return LabelBinding::AsValueBox(label(index), alignment);
     };
 
     auto* header = new QGridLayout;

@@ -60,9 +60,7 @@ ActivityView::ActivityView(Tavrik_Activity& form, BoundWidgets& boundWidgets, QW
         return new QGridLayout(widget);
     };
     const auto addLabel = [&](QGridLayout* layout, Label& model, int row, int column) {
-        auto* widget = Named(new QLabel(layout->parentWidget()), model);
-        new LabelBinding(model, widget, boundWidgets);
-        layout->addWidget(widget, row, column);
+        layout->addWidget(LabelBinding::NewBound(model, boundWidgets, layout->parentWidget()), row, column);
     };
     const auto addPicker = [&](QGridLayout* layout, Tavrik_DTP& model, int row, int column) {
         auto* blank = new QCheckBox(layout->parentWidget());

@@ -8,6 +8,19 @@ LabelBinding::LabelBinding(Label& label, QLabel* widget, BoundWidgets& boundWidg
     Repaint();
 }
 
+QLabel* LabelBinding::NewBound(Label& label, BoundWidgets& boundWidgets, QWidget* parent) {
+    auto* widget = new QLabel(parent);
+    widget->setObjectName(QString::fromStdString(label.Name()));
+    new LabelBinding(label, widget, boundWidgets);
+    return widget;
+}
+
+QLabel* LabelBinding::AsValueBox(QLabel* widget, Qt::Alignment alignment) {
+    widget->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    widget->setAlignment(alignment);
+    return widget;
+}
+
 void LabelBinding::Repaint() {
     ControlBinding::Repaint();
     // A label paints no background of its own, so the error colour needs the fill.

@@ -14,6 +14,11 @@ class LabelBinding : public ControlBinding {
 public:
     LabelBinding(Label& label, QLabel* widget, BoundWidgets& boundWidgets);
 
+    // A QLabel in `parent`, named after the label and bound to it.
+    static QLabel* NewBound(Label& label, BoundWidgets& boundWidgets, QWidget* parent);
+    // Gives a value the form fills the box it keeps while it is empty.
+    static QLabel* AsValueBox(QLabel* widget, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+
 protected:
     void Repaint() override;
 

@@ -22,17 +22,9 @@ PayDetailView::PayDetailView(Tavrik_PayDetail& form, BoundWidgets& boundWidgets,
     : FormDialog(form, parent), form_(form) {
     using Detail = Tavrik_PayDetail;
     auto* layout = new QVBoxLayout(this);
-    const auto label = [&](Label& model) {
-        auto* widget = Named(new QLabel(this), model);
-        new LabelBinding(model, widget, boundWidgets);
-        return widget;
-    };
-    // A value the form fills keeps its box while it is empty.
+    const auto label = [&](Label& model) { return LabelBinding::NewBound(model, boundWidgets, this); };
     const auto value = [&](int index, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-        QLabel* widget = label(form.mLblData(index));
-        widget->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        widget->setAlignment(alignment);
-        return widget;
+        return LabelBinding::AsValueBox(label(form.mLblData(index)), alignment);
     };
 
     auto* header = new QGridLayout;

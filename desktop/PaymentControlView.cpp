@@ -16,17 +16,9 @@ namespace tavrik {
 PaymentControlView::PaymentControlView(Tavrik_Payment& payment, BoundWidgets& boundWidgets, QWidget* parent)
     : QWidget(parent), payment_(payment) {
     setObjectName(QString::fromStdString(payment.Name()));
-    const auto label = [&](Label& model) {
-        auto* widget = new QLabel(this);
-        widget->setObjectName(QString::fromStdString(model.Name()));
-        new LabelBinding(model, widget, boundWidgets);
-        return widget;
-    };
-    // A value keeps its box while it is empty, as the forms' values do.
-    const auto value = [&](QLabel* widget, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-        widget->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        widget->setAlignment(alignment);
-        return widget;
+    const auto label = [&](Label& model) { return LabelBinding::NewBound(model, boundWidgets, this); };
+    const auto value = [](QLabel* widget, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+        return LabelBinding::AsValueBox(widget, alignment);
     };
     const auto customerText = [&](const char* name, const std::string& (Tavrik_Payment::*text)() const) {
         auto* widget = new QLabel(this);

@@ -37,17 +37,9 @@ WorkSheetView::WorkSheetView(Tavrik_WorkSheet& form, BoundWidgets& boundWidgets,
         new FrameBinding(model, widget, boundWidgets, FrameChildren::FollowOwnState);
         return widget;
     };
-    const auto label = [&](Label& model) {
-        auto* widget = Named(new QLabel(this), model);
-        new LabelBinding(model, widget, boundWidgets);
-        return widget;
-    };
-    // A value the form fills keeps its box while it is empty.
+    const auto label = [&](Label& model) { return LabelBinding::NewBound(model, boundWidgets, this); };
     const auto value = [&](int index, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-        QLabel* widget = label(form.mLblData(index));
-        widget->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        widget->setAlignment(alignment);
-        return widget;
+        return LabelBinding::AsValueBox(label(form.mLblData(index)), alignment);
     };
     const auto options = [&](Frame& model, std::initializer_list<int> indexes) {
         QGroupBox* widget = frame(model);
