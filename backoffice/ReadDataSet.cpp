@@ -33,7 +33,7 @@ Reading ReadingOf(const FieldDefinition& field, std::span<const std::string_view
     }
     const bool formNumber =
         std::any_of(sevenDigitFields.begin(), sevenDigitFields.end(),
-                    [&field](std::string_view name) { return ToUpper(name) == ToUpper(field.name); });
+                    [&field](std::string_view name) { return EqualsIgnoringCase(name, field.name); });
     return formNumber ? Reading::FormNumber : Reading::Text;
 }
 

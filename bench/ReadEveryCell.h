@@ -1,5 +1,5 @@
 // The bare side of every benchmark: a statement stepped to its end, every cell of every row read as
-// text, as a client of the engine would.
+// text where the engine holds it (no copy), as a client of the engine would.
 #pragma once
 
 #include "store/StoreQuery.h"

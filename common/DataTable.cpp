@@ -20,9 +20,8 @@ void DataTable::AddField(FieldDefinition field) {
 }
 
 std::optional<std::size_t> DataTable::FieldIndex(std::string_view name) const {
-    std::string wanted = ToUpper(name);
     for (std::size_t i = 0; i < fields_.size(); ++i)
-        if (ToUpper(fields_[i].name) == wanted)
+        if (EqualsIgnoringCase(fields_[i].name, name))
             return i;
     return std::nullopt;
 }

@@ -212,7 +212,7 @@ int Tavrik_Payment::Validate() {
     }();
     if (receivingId_.empty())
         errors_.Add("Select the customer to receive the payment.");
-    else if (ToUpper(receivingId_) == ToUpper(source))
+    else if (EqualsIgnoringCase(receivingId_, source))
         errors_.Add(
             "The payment cannot be transferred to the customer it came from; select another customer.");
 

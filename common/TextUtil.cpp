@@ -1,5 +1,7 @@
 #include "common/TextUtil.h"
 
+#include <algorithm>
+
 namespace tavrik {
 
 namespace {
@@ -22,6 +24,13 @@ std::string ToUpper(std::string_view text) {
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
     return upper;
+}
+
+bool EqualsIgnoringCase(std::string_view left, std::string_view right) {
+    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+    return left.size() == right.size() &&
+           std::equal(left.begin(), left.end(), right.begin(),
+                      [&upper](char l, char r) { return upper(l) == upper(r); });
 }
 
 bool IsBlank(std::string_view text) {

@@ -8,6 +8,8 @@ namespace tavrik {
 
 std::string Trim(std::string_view text);
 std::string ToUpper(std::string_view text);
+// Equal but for the case of ASCII letters.
+bool EqualsIgnoringCase(std::string_view left, std::string_view right);
 bool IsBlank(std::string_view text);
 // True for a non-empty run of the digits 0 to 9 only.
 bool IsAllDigits(std::string_view text);
