@@ -21,13 +21,6 @@
 namespace tavrik {
 namespace {
 
-std::string Euros(std::size_t count) {
-    std::string euros;
-    for (std::size_t each = 0; each < count; ++each)
-        euros += "\u20ac";
-    return euros;
-}
-
 RequestMessage Search(std::string type, std::string number) {
     return Request(47, {Key("key:REF_NBR", std::move(number)), Key("key:REF_TYP_CD", std::move(type))});
 }
@@ -82,8 +75,8 @@ TEST_P(StoreBackOfficeTest, search_by_reference_answers_owning_customer_or_refus
          "The check number \"10-01\" is not valid: use only letters and digits, at most 20."},
         {"ten thousand characters", "C", std::string(10000, '7'), "",
          "The account number \"" + std::string(40, '7') + "...\" is not valid"},
-        {"ten thousand euro signs, quoted by character", "C", Euros(10000), "",
-         "The account number \"" + Euros(40) + "...\" is not valid"},
+        {"ten thousand euro signs, quoted by character", "C", Repeat("\u20ac", 10000), "",
+         "The account number \"" + Repeat("\u20ac", 40) + "...\" is not valid"},
         {"non-ASCII check number", "K",
          "\xC3\xA9"
          "1001",
