@@ -19,10 +19,6 @@ using ::testing::ElementsAre;
 using ::testing::Not;
 using Detail = Tavrik_PayDetail;
 
-std::string OnOff(bool on) {
-    return on ? "on" : "off";
-}
-
 std::string Buttons(Detail& detail) {
     std::string text;
     for (int index : {Detail::kTransferPayment, Detail::kCreateRefund, Detail::kSave, Detail::kClose})

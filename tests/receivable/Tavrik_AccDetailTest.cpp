@@ -114,8 +114,7 @@ TEST_P(ArDetailOpening,
         std::string state;
 
         WithArDetail(harness, number, [&](Tavrik_AccDetail& detail) {
-            state = std::string("save:") +
-                    (detail.mCmdButton(Tavrik_AccDetail::kSave).Enabled() ? "on" : "off") +
+            state = "save:" + OnOff(detail.mCmdButton(Tavrik_AccDetail::kSave).Enabled()) +
                     " from:" + detail.mDtpDTPicker.EarliestDate()->FormatUs();
             detail.Hide();
         });
@@ -341,7 +340,7 @@ TEST_P(ArDetailSave, recovers_from_a_timed_out_update_and_treats_the_next_reply_
                        RenderGrid(detail.mSdgDBGrid(Tavrik_AccDetail::kAdjustedGrid)) +
                        "date:" + (detail.mDtpDTPicker.Value() ? "set" : "blank") +
                        " comment:" + detail.mTxtAdjust(0).Text() +
-                       " save:" + (detail.mCmdButton(Tavrik_AccDetail::kSave).Enabled() ? "on" : "off");
+                       " save:" + OnOff(detail.mCmdButton(Tavrik_AccDetail::kSave).Enabled());
         pendingAfterTimeout = detail.IsSavePending();
         harness.ReleaseReplies();
 
@@ -388,16 +387,13 @@ TEST_P(ArDetailAccess, a_user_without_the_privilege_only_looks_even_after_an_err
             activity.Hide();
         });
         detail.mCmdButton(Tavrik_AccDetail::kAccountActivity).Press();
-        state =
-            harness.platform.messageBoxes.at(0).text + "\n" +
-            std::string(tickRefused ? "ticks refused" : "ticks taken") +
-            " save:" + (detail.mCmdButton(Tavrik_AccDetail::kSave).Enabled() ? "on" : "off") + " inputs:" +
-            (detail.mDtpDTPicker.Enabled() || detail.Tavrik_CodesCombo(0).Enabled() ||
-                     detail.mTxtAdjust(0).Enabled()
-                 ? "on"
-                 : "off") +
-            " activity:" + (detail.mCmdButton(Tavrik_AccDetail::kAccountActivity).Enabled() ? "on" : "off") +
-            " rows:" + std::to_string(detail.mSdgDBGrid(Tavrik_AccDetail::kAvailableGrid).Rows());
+        state = harness.platform.messageBoxes.at(0).text + "\n" +
+                std::string(tickRefused ? "ticks refused" : "ticks taken") +
+                " save:" + OnOff(detail.mCmdButton(Tavrik_AccDetail::kSave).Enabled()) + " inputs:" +
+                OnOff(detail.mDtpDTPicker.Enabled() || detail.Tavrik_CodesCombo(0).Enabled() ||
+                      detail.mTxtAdjust(0).Enabled()) +
+                " activity:" + OnOff(detail.mCmdButton(Tavrik_AccDetail::kAccountActivity).Enabled()) +
+                " rows:" + std::to_string(detail.mSdgDBGrid(Tavrik_AccDetail::kAvailableGrid).Rows());
         detail.mCmdButton(Tavrik_AccDetail::kClose).Press();
     });
 
