@@ -54,7 +54,11 @@ struct ShownGrid {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&view));
         Paint();
     }
-    ~ShownGrid() { view.close(); }
+    // Every test leaves no window behind.
+    ~ShownGrid() {
+        view.close();
+        EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
+    }
 
     void Paint() {
         QApplication::processEvents();
@@ -99,8 +103,6 @@ TEST(GridBinding, only_painted_rows_are_decorated_when_a_long_list_is_shown_and_
     EXPECT_TRUE(std::all_of(shown.loaded.begin(), shown.loaded.end(),
                             [](std::size_t row) { return row >= kRows - 100; }));
     EXPECT_NE(std::find(shown.loaded.begin(), shown.loaded.end(), kRows - 1), shown.loaded.end());
-    shown.view.close();
-    EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
 }
 
 TEST(GridBinding, clicks_select_through_the_model_and_keep_the_place_when_rows_are_clicked) {
@@ -123,8 +125,6 @@ TEST(GridBinding, clicks_select_through_the_model_and_keep_the_place_when_rows_a
     EXPECT_EQ(shown.clicks, 2);
     EXPECT_EQ(scroll.value(), scroll.maximum());
     EXPECT_LT(shown.grid.DecoratedRows(), 200u);
-    shown.view.close();
-    EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
 }
 
 TEST(GridBinding, columns_are_laid_out_from_the_model_when_some_are_hidden) {
@@ -145,8 +145,6 @@ TEST(GridBinding, columns_are_laid_out_from_the_model_when_some_are_hidden) {
     EXPECT_EQ(model.index(1, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
               Qt::AlignRight | Qt::AlignVCenter);
     EXPECT_EQ(shown.view.currentIndex().row(), 1);
-    shown.view.close();
-    EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
 }
 
 TEST(GridBinding, a_column_too_narrow_for_its_bold_caption_or_its_values_in_sight_is_widened) {
@@ -169,8 +167,6 @@ TEST(GridBinding, a_column_too_narrow_for_its_bold_caption_or_its_values_in_sigh
     EXPECT_GE(shown.view.columnWidth(0), boldCaption);
     EXPECT_GE(shown.view.columnWidth(2), shown.view.fontMetrics().horizontalAdvance(widestInSight));
     EXPECT_LT(shown.grid.DecoratedRows(), 100u);
-    shown.view.close();
-    EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
 }
 
 TEST(GridBinding, stretched_columns_fill_the_table_in_the_proportion_of_their_twips_widths) {
@@ -188,8 +184,6 @@ TEST(GridBinding, stretched_columns_fill_the_table_in_the_proportion_of_their_tw
     EXPECT_EQ(first + second, shown.view.viewport()->width());
     EXPECT_NEAR(second, 2 * first, 2);
     EXPECT_GT(first, 1000 / 15);
-    shown.view.close();
-    EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
 }
 
 TEST(GridBinding,
@@ -216,8 +210,6 @@ TEST(GridBinding,
     EXPECT_EQ(items, QStringList({"", "BACKOUT"}));
     EXPECT_EQ(shown.grid.SelBookmarks(), std::vector<SSOleDBGrid::Bookmark>({2}));
     EXPECT_EQ(shown.view.indexWidget(model.index(2, 0)), nullptr);
-    shown.view.close();
-    EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
 }
 
 TEST(GridBinding, scroll_after_follows_the_users_scrolling_and_the_forms_redraw_keeps_the_rows_in_place) {
@@ -261,8 +253,6 @@ TEST(GridBinding, scroll_after_follows_the_users_scrolling_and_the_forms_redraw_
         EXPECT_EQ(value != valueBefore, step.moves) << step.what;
         EXPECT_EQ(scroll.value(), value) << step.what;
     }
-    shown.view.close();
-    EXPECT_TRUE(VisibleTopLevelWindows().isEmpty());
 }
 
 } // namespace

@@ -118,15 +118,12 @@ TEST_F(KovraLibraryTest, loads_user_code_tables_and_names_at_start_and_serves_a_
     EXPECT_EQ(session.CommonServices.GetReply("Tavrik Adjust", "Test.Ctx", request.MessageID()), "");
 }
 
-TEST_F(KovraLibraryTest, refuses_to_start_for_unknown_user_or_failing_back_office) {
+TEST_F(KovraLibraryTest, refuses_to_start_for_an_unknown_user_or_a_failing_start_up_read) {
     WorkerThreadTransport failing(
         [](const RequestMessage&) { return ReplyMessage::Error("Database is locked."); });
-
     EXPECT_EQ(Start(transport, "NOBODY"), "The user \"NOBODY\" is not known to the back office.");
     EXPECT_EQ(Start(failing, "CLERK1"), "The code tables could not be loaded: Database is locked.");
-}
 
-TEST_F(KovraLibraryTest, refuses_to_start_when_user_names_or_troops_fail_to_load) {
     const std::string why = "The user names and troops could not be loaded: ";
     const std::pair<ReplyMessage, std::string> rows[] = {
         {ReplyMessage::Error("Database is locked."), why + "Database is locked."},
@@ -141,6 +138,7 @@ TEST_F(KovraLibraryTest, refuses_to_start_when_user_names_or_troops_fail_to_load
         {ReferenceReply(Rows("APPUSER", {}), Rows("TROOPDISTRICT", {})), "started"}};
 
     for (const auto& [reply, error] : rows) {
+        SCOPED_TRACE(error);
         WorkerThreadTransport answering(FakeBackOfficeAnswering(reply));
         EXPECT_EQ(Start(answering, "CLERK1"), error);
     }

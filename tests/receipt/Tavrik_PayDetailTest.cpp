@@ -19,10 +19,6 @@ using ::testing::ElementsAre;
 using ::testing::Not;
 using Detail = Tavrik_PayDetail;
 
-std::string OnOff(bool on) {
-    return on ? "on" : "off";
-}
-
 std::string Buttons(Detail& detail) {
     std::string text;
     for (int index : {Detail::kTransferPayment, Detail::kCreateRefund, Detail::kSave, Detail::kClose})
@@ -151,20 +147,6 @@ TEST_P(ReceiptDetailRoad, backing_out_a_payment_sends_it_reloads_the_grids_and_r
         "Transfer Payment:off Create Refund:off Save:on Close:on ||Ready");
     EXPECT_EQ(requests[3].piNumber, 47);
     EXPECT_EQ(requests[3].keys.front().name, "key:REF_NBR");
-    EXPECT_EQ(harness.StoreRows("SELECT ACTVTY_STTS_CD, ADJSTMT_DT FROM payment WHERE RCPT_NBR = 100001 "
-                                "ORDER BY PYMT_NBR"),
-              "B | 2026-12-06\nNULL | NULL\nB | 2023-05-01\n");
-    EXPECT_EQ(harness.StoreRows("SELECT ACCT_RCVBL_BAL_AMT, ACCT_STTS_CD FROM acct_rcvbl WHERE "
-                                "ACCT_RCVBL_NBR = 12345"),
-              "4475000 | O\n");
-    EXPECT_EQ(
-        harness.StoreRows("SELECT ACCT_ACTVTY_CD, ACTVTY_DT, ACTVTY_AMT, ACTVTY_CMMT_TXT, LST_UPDT_USER_ID "
-                          "FROM account_activity WHERE ACCT_RCVBL_NBR = 12345 ORDER BY ACTIVITY_ID DESC "
-                          "LIMIT 1"),
-        "BO | 2026-12-06 | 1000000 | " + comment + " | 1\n");
-    EXPECT_EQ(harness.StoreRows("SELECT OVR_PYMT_AMT, OVR_PYMT_STTS_CD FROM overpayment WHERE RCPT_NBR = "
-                                "100001 ORDER BY OVR_PYMT_ID"),
-              "250000 | O\n1000000 | O\n");
 }
 
 TEST_P(ReceiptDetailRoad, backing_out_the_whole_receipt_sends_only_the_payments_not_yet_adjusted) {
@@ -468,31 +450,6 @@ TEST_P(ReceiptDetailAccess, a_cancel_only_clerk_is_told_backout_is_not_theirs_an
     EXPECT_EQ(code, "");
 }
 
-TEST_P(ReceiptDetailRecovery, a_save_that_times_out_leaves_only_close_and_reports_the_window_dirty) {
-    DocumentHarness harness(Engine());
-    std::string afterTimeout;
-    bool dirty = false;
-
-    WithReceiptDetail(harness, "0100001", [&](Detail& detail) {
-        ChooseAction(detail, "0012345", "BACKOUT");
-        DateAndComment(detail, 2026, 12, 1, "Timed out");
-        harness.HoldReplies();
-        detail.mCmdButton(Detail::kSave).Press();
-        harness.dispatcher.AdvanceTime(31s);
-        harness.dispatcher.RunPending();
-        afterTimeout = LastBox(harness) + "|" + Buttons(detail) + harness.statuses.back() +
-                       " pending:" + OnOff(detail.IsSavePending());
-        harness.platform.QueueAnswer(MsgBoxAnswer::OK);
-        detail.mCmdButton(Detail::kClose).Press();
-        dirty = detail.mBlnDirty;
-        harness.ReleaseReplies();
-    });
-
-    EXPECT_EQ(afterTimeout, "The back office did not answer in time.|Transfer Payment:off Create Refund:off "
-                            "Save:off Close:on Search timed out pending:off");
-    EXPECT_TRUE(dirty);
-}
-
 TEST_P(ReceiptDetailRecovery, a_refused_save_is_shown_keeps_the_entries_and_enables_the_window_again) {
     DocumentHarness harness(Engine());
     std::string afterRefusal;
@@ -517,26 +474,40 @@ TEST_P(ReceiptDetailRecovery, a_refused_save_is_shown_keeps_the_entries_and_enab
                             "Refund:off Save:on Close:on Search was not successful "
                             "pending:off comment:300 fields:on");
     EXPECT_FALSE(dirty);
-    EXPECT_EQ(harness.StoreRows("SELECT ACTVTY_STTS_CD FROM payment WHERE TRNSCTN_NBR = 700001"), "NULL\n");
 }
 
-// The save may yet be applied after the window is gone: the opener must read the receipt again.
-TEST_P(ReceiptDetailRecovery, close_while_a_save_is_on_its_way_reports_the_window_dirty) {
-    DocumentHarness harness(Engine());
-    bool dirty = false;
+// A save not answered, whether it timed out or is still on its way, may yet be applied after the window
+// is gone: closing reports the window dirty so that the opener reads the receipt again.
+TEST_P(ReceiptDetailRecovery, close_after_an_unanswered_save_reports_the_window_dirty) {
+    for (const bool timedOut : {true, false}) {
+        SCOPED_TRACE(timedOut ? "timed out" : "still on its way");
+        DocumentHarness harness(Engine());
+        std::string afterTimeout;
+        bool dirty = false;
 
-    WithReceiptDetail(harness, "0100001", [&](Detail& detail) {
-        ChooseAction(detail, "0012345", "BACKOUT");
-        DateAndComment(detail, 2026, 12, 1, "Closed before the reply");
-        harness.HoldReplies();
-        detail.mCmdButton(Detail::kSave).Press();
-        harness.platform.QueueAnswer(MsgBoxAnswer::OK);
-        detail.mCmdButton(Detail::kClose).Press();
-        dirty = detail.mBlnDirty && !detail.Visible();
-        harness.ReleaseReplies();
-    });
+        WithReceiptDetail(harness, "0100001", [&](Detail& detail) {
+            ChooseAction(detail, "0012345", "BACKOUT");
+            DateAndComment(detail, 2026, 12, 1, "Not answered");
+            harness.HoldReplies();
+            detail.mCmdButton(Detail::kSave).Press();
+            if (timedOut) {
+                harness.dispatcher.AdvanceTime(31s);
+                harness.dispatcher.RunPending();
+                afterTimeout = LastBox(harness) + "|" + Buttons(detail) + harness.statuses.back() +
+                               " pending:" + OnOff(detail.IsSavePending());
+            }
+            harness.platform.QueueAnswer(MsgBoxAnswer::OK);
+            detail.mCmdButton(Detail::kClose).Press();
+            dirty = detail.mBlnDirty && !detail.Visible();
+            harness.ReleaseReplies();
+        });
 
-    EXPECT_TRUE(dirty);
+        if (timedOut) {
+            EXPECT_EQ(afterTimeout, "The back office did not answer in time.|Transfer Payment:off Create "
+                                    "Refund:off Save:off Close:on Search timed out pending:off");
+        }
+        EXPECT_TRUE(dirty);
+    }
 }
 
 // Receipt 0100001 holds an open excess fund, 0100006 only a refunded one. A stray Enter on the
@@ -714,7 +685,8 @@ TEST_P(ReceiptDetailRefund, create_refund_opens_the_worksheet_from_the_excess_fu
 }
 
 // PREPARER, VERIFIER, APPROVER and FISCAL each open receipt 0300009's open excess fund with "Create
-// Refund" and record their step on the worksheet it shows; FISCAL records the mailing as well.
+// Refund" and record their step on the worksheet it shows; FISCAL records the mailing as well. What the
+// store then holds is checked by the back office's refund worksheet test.
 TEST_P(ReceiptDetailRefund, four_officers_carry_a_refund_from_the_receipt_window_to_mailing) {
     TestStore store(Engine());
     using Sheet = Tavrik_WorkSheet;
@@ -767,11 +739,6 @@ TEST_P(ReceiptDetailRefund, four_officers_carry_a_refund_from_the_receipt_window
 
     EXPECT_EQ(shown, "0000109 0->1 saved; 0000109 1->2 saved; 0000109 2->3 saved; 0000109 3->4 saved; "
                      "0000109 4->5 saved; ");
-    EXPECT_EQ(StoreRows(store.Location(),
-                        "SELECT f.STTS_CD, f.CREATOR_ID, f.VERIFY_ID, f.APPROVE_ID, "
-                        "f.RFND_BY_ID, f.DT_MLD, o.OVR_PYMT_STTS_CD FROM refund f JOIN "
-                        "overpayment o ON o.RCPT_NBR = f.RCPT_NBR WHERE f.RCPT_NBR = 300009"),
-              "5 | 9 | 10 | 11 | 12 | 2026-12-04 | R\n");
 }
 
 TAVRIK_ON_BOTH_ENGINES(ReceiptDetailRoad);

@@ -18,10 +18,6 @@ using Dialog = Tavrik_TransPayment;
 class TransferPaymentRoad : public StoreTest {};
 class TransferPaymentRules : public StoreTest {};
 
-std::string OnOff(bool on) {
-    return on ? "on" : "off";
-}
-
 // The buttons, the customer shown, the excess offered and the customer receiving it.
 std::string State(Dialog& dialog) {
     const Tavrik_Payment& payment = dialog.Tavrik_Payment1;

@@ -14,10 +14,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-std::string OnOff(bool on) {
-    return on ? "on" : "off";
-}
-
 // How many updates the window sent: each send says so in the status bar.
 std::string UpdatesSent(const DocumentHarness& harness) {
     return std::to_string(

@@ -33,6 +33,10 @@ struct RowLayout {
 };
 inline constexpr RowLayout kCellsEndedByBar{"|", "", "|"};
 
+// "on" or "off", as the tests write a control's state.
+inline std::string OnOff(bool on) {
+    return on ? "on" : "off";
+}
 // The rows a query on the store at that location answers, one line each.
 std::string StoreRows(const std::string& location, const std::string& sql, RowLayout layout = {});
 // The moment of that local day and time: what the tests set the back office's clock to.
