@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <latch>
+#include <thread>
 
 namespace tavrik {
 
@@ -72,10 +74,30 @@ std::string DumpReceipts(const std::string& store) {
 }
 
 ReplyMessage ClerkDesks::Send(const RequestMessage& request) {
+    return DeskOf(request).Handle(request);
+}
+
+std::set<std::string> ClerkDesks::SendAtOnce(const RequestMessage& first, const RequestMessage& second) {
+    // Both desks are open before either thread starts.
+    BackOffice& firstDesk = DeskOf(first);
+    BackOffice& secondDesk = DeskOf(second);
+    std::latch start(2);
+    ReplyMessage secondReply;
+    std::thread other([&] {
+        start.arrive_and_wait();
+        secondReply = secondDesk.Handle(second);
+    });
+    start.arrive_and_wait();
+    const ReplyMessage firstReply = firstDesk.Handle(first);
+    other.join();
+    return {firstReply.errorText, secondReply.errorText};
+}
+
+BackOffice& ClerkDesks::DeskOf(const RequestMessage& request) {
     const bool plain =
         !request.userId.empty() && std::all_of(request.userId.begin(), request.userId.end(),
                                                [](unsigned char c) { return std::isalnum(c) != 0; });
-    return Desk(plain ? ToUpper(request.userId) : "SUPER").Handle(request);
+    return Desk(plain ? ToUpper(request.userId) : "SUPER");
 }
 
 BackOffice& ClerkDesks::Desk(const std::string& user) {

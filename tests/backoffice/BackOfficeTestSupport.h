@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,10 +53,14 @@ public:
     explicit ClerkDesks(const TestStore& store) : store_(store) {}
 
     ReplyMessage Send(const RequestMessage& request);
-    // The desk of that user (upper case), to send from another thread once it is open.
-    BackOffice& Desk(const std::string& user);
+    // Two clerks' requests handled at the same moment, each from its desk on a thread of its own;
+    // answers both error texts ("" for an accepted request).
+    std::set<std::string> SendAtOnce(const RequestMessage& first, const RequestMessage& second);
 
 private:
+    BackOffice& DeskOf(const RequestMessage& request);
+    BackOffice& Desk(const std::string& user);
+
     const TestStore& store_;
     std::map<std::string, std::unique_ptr<BackOffice>> desks_;
 };

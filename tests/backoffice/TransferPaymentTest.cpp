@@ -8,9 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <latch>
 #include <set>
-#include <thread>
 
 namespace tavrik {
 namespace {
@@ -174,20 +172,8 @@ TEST_P(TransferPaymentTest, two_clerks_moving_one_excess_fund_end_with_one_appli
     const RequestMessage first = Transfer(kOpenFund, "100005", "25.00", {kPartOfAr});
     RequestMessage second = Transfer(kOpenFund, "100002", "25.00", {});
     second.userId = "ADJRCPT";
-    BackOffice& super = desks_.Desk("SUPER");
-    BackOffice& adjrcpt = desks_.Desk("ADJRCPT");
-    std::latch start(2);
-    ReplyMessage secondReply;
 
-    std::thread other([&] {
-        start.arrive_and_wait();
-        secondReply = adjrcpt.Handle(second);
-    });
-    start.arrive_and_wait();
-    const ReplyMessage firstReply = super.Handle(first);
-    other.join();
-
-    EXPECT_EQ((std::set<std::string>{firstReply.errorText, secondReply.errorText}),
+    EXPECT_EQ(desks_.SendAtOnce(first, second),
               (std::set<std::string>{"", TransferRefusalTexts::ExcessChangedSinceRead("0100001")}));
     EXPECT_EQ(Query("SELECT COUNT(*) FROM receipt WHERE CNFRMTN_NBR = 'TRF-0100001'"), "1|\n");
 }
